@@ -1,0 +1,34 @@
+# Sourced by the other scripts: installs the Debian packages the build needs,
+# and only when one of them is missing.
+QM_PACKAGES="cmake g++ make qt6-base-dev libgl-dev"
+
+qm_missing_packages() {
+  local missing=""
+  for p in $QM_PACKAGES "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+  done
+  echo "$missing"
+}
+
+qm_ensure_packages() {
+  local missing
+  missing=$(qm_missing_packages "$@")
+  [ -z "$missing" ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages:$missing"
+    echo "Install them with:"
+    echo "  sudo apt-get update && sudo apt-get install -y$missing"
+    exit 1
+  fi
+  echo "Installing:$missing"
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing
+}
+
+qm_build() {
+  local dir=$1; shift
+  local werror=OFF
+  [ "${CI:-}" = "true" ] && werror=ON
+  cmake -S "$QM_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQM_WERROR=$werror "$@" >/dev/null
+  cmake --build "$dir" -j"$(nproc)"
+}

@@ -1,0 +1,634 @@
+#include "Clock.h"
+#include "CodePage.h"
+#include "DataFiles.h"
+#include "FailingDevice.h"
+#include "LedgerModel.h"
+#include "LineFormat.h"
+#include "TextRules.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace qm;
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+void putFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Two ads, one sales person, some prices and a ledger with cells and advances.
+void fillSample(LedgerModel &m)
+{
+    m.ads = {AdRecord{"Acme, Inc.", {QString(QChar(CHECKMARK)), "", "", ""}},
+             AdRecord{QString::fromUtf8("Café ☃"), {"", QString(QChar(CHECKMARK)), "", QString(QChar(CHECKMARK))}}};
+    m.salesPeople = {SalesPerson{"Delta", "15"}};
+    m.prices.colourPrice(priceEntry(2, 2)) = "150";
+    m.prices.bwPrice(priceEntry(2, 2)) = "99.5";
+    m.resizeLedger(2);
+    m.cell(1, ColSalesPerson, 1) = "Delta";
+    m.cell(1, ColNumber, 1) = "2";
+    m.cell(13, ColSale, 2) = "300.00";
+    m.cell(15, ColStatus, 2) = "P/U Wynd";
+    m.cell(7, ColAds, 1) = "old text, kept";
+    m.ledgerYear = 2026;
+    m.advances[0] = {AdvanceEntry{"03/05/2026, noon", 100.25, 0}, AdvanceEntry{"04/01/2026", 0, .5}};
+    m.advances[1] = {AdvanceEntry{"12/31/2026", 1250, 12.5}};
+}
+
+QByteArray settingsOf(LedgerModel &m) { return settingsBytes(m); }
+
+LedgerReadResult loadLedger(const QByteArray &bytes, LedgerModel &m, QString *version = nullptr)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readLedger(buffer, m, version);
+}
+
+SettingsReadResult loadSettings(const QByteArray &bytes, LedgerModel &m)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readSettings(buffer, m);
+}
+
+QByteArray cellLine(const QStringList &cells)
+{
+    QByteArray line;
+    for (const QString &c : cells)
+        line += (line.isEmpty() ? "\"" : ",\"") + c.toLatin1() + "\"";
+    return line + "\r\n";
+}
+
+QByteArray emptyCellLines(int n)
+{
+    QByteArray lines;
+    for (int i = 0; i < n; ++i)
+        lines += cellLine(QStringList(10, QString()));
+    return lines;
+}
+
+} // namespace
+
+class CoreTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { Clock::setFixed(QDateTime(QDate(2026, 3, 3), QTime(14, 5))); }
+    void cleanup()
+    {
+        Clock::reset();
+        setSaveFault(SaveFault());
+    }
+
+    void leadingNumber_data();
+    void leadingNumber();
+    void money_data();
+    void money();
+    void fileNumber_data();
+    void fileNumber();
+    void codePageRoundTripsEveryByte();
+    void codePageReplacesMissingCharacters();
+    void readerFollowsTheLineRules();
+
+    void vocabularyAndIndexRules();
+    void resizeKeepsCellsAndRemoveAdShifts();
+    void clearLedgerKeepsConfiguration();
+
+    void settingsFileExactBytes();
+    void settingsWithoutAdsLoadsNoSalesPeople();
+    void settingsCheckmarkAndCodePage();
+    void settingsRoundTrip();
+
+    void ledgerFileExactBytes();
+    void ledgerRoundTripOfEveryField();
+    void olderLedgerWithoutAdvances();
+    void olderVersionIsRewritten();
+    void currentVersionIsNotRewritten();
+    void ledgerEndingInsideTheCells();
+    void ledgerWithMoreLinesThanAds();
+    void damagedOlderFileIsNotRewritten();
+    void hugeCountsDoNotExhaustMemory();
+    void doubleQuoteNeverBreaksTheFile();
+
+    void deviceFailingAfterEveryByte();
+    void fileSaveFailingKeepsOldFile();
+    void saveIntoUnwritableFolder();
+};
+
+void CoreTest::leadingNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("letters") << "abc" << 0.0;
+    QTest::newRow("plain") << "12.5" << 12.5;
+    QTest::newRow("blanks and line ends") << " \t\r\n 42" << 42.0;
+    QTest::newRow("trailing text") << "300.00 dollars" << 300.0;
+    QTest::newRow("second point ignored") << "1.2.3" << 1.2;
+    QTest::newRow("sign") << "-7" << -7.0;
+    QTest::newRow("leading point") << ".5" << 0.5;
+    QTest::newRow("exponent") << "1.5e2x" << 150.0;
+    QTest::newRow("incomplete exponent") << "3e" << 3.0;
+    QTest::newRow("lone point") << "." << 0.0;
+    QTest::newRow("lone sign") << "-" << 0.0;
+}
+
+void CoreTest::leadingNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(qm::leadingNumber(text), value);
+}
+
+void CoreTest::money_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << 0.0 << ".00";
+    QTest::newRow("half") << 0.5 << ".50";
+    QTest::newRow("12.5") << 12.5 << "12.50";
+    QTest::newRow("rounds") << 1234.567 << "1234.57";
+    QTest::newRow("half up") << 0.125 << ".13";
+    QTest::newRow("decimal half up") << 1.005 << "1.01";
+    QTest::newRow("carry") << 9.995 << "10.00";
+    QTest::newRow("below a cent") << 0.004 << ".00";
+    QTest::newRow("large") << 1234567.891 << "1234567.89";
+    QTest::newRow("negative") << -0.5 << "-.50";
+    QTest::newRow("45") << 15 * 300.0 / 100 << "45.00";
+}
+
+void CoreTest::money()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(formatMoney(value), text);
+}
+
+void CoreTest::fileNumber_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("half") << 0.5 << ".5";
+    QTest::newRow("1250") << 1250.0 << "1250";
+    QTest::newRow("12.5") << 12.5 << "12.5";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("year") << 2026.0 << "2026";
+    QTest::newRow("small") << 0.05 << ".05";
+    QTest::newRow("15 digits") << 0.1 + 0.2 << ".3";
+    QTest::newRow("negative") << -0.25 << "-.25";
+    QTest::newRow("big") << 1e20 << "100000000000000000000";
+    QTest::newRow("many digits") << 123456.7890123456 << "123456.789012346";
+}
+
+void CoreTest::fileNumber()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(formatFileNumber(value), text);
+}
+
+void CoreTest::codePageRoundTripsEveryByte()
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    QCOMPARE(encodeCodePage(decodeCodePage(all)), all);
+    QCOMPARE(decodeCodePage("\x80\xe9"), QString::fromUtf8("€é"));
+}
+
+void CoreTest::codePageReplacesMissingCharacters()
+{
+    QCOMPARE(encodeCodePage(QString::fromUtf8("a✓b☃😀")), QByteArray("a?b??"));
+    QCOMPARE(encodeCodePage(QString::fromUtf8("Œuvre – “x”")), QByteArray("\x8cuvre \x96 \x93x\x94"));
+}
+
+void CoreTest::readerFollowsTheLineRules()
+{
+    FieldReader in("  \"a, b\",12 \t\n3,x\"y\"\r\n\"unterminated");
+    Field f = in.next();
+    QCOMPARE(f.text, QString("a, b"));
+    QVERIFY(f.quoted && !f.endsLine);
+    f = in.next();
+    QCOMPARE(f.text, QString("12 3")); // the tab and line feed are dropped
+    QVERIFY(!f.quoted && !f.endsLine);
+    f = in.next();
+    QCOMPARE(f.text, QString("x\"y\""));
+    QVERIFY(f.endsLine);
+    QVERIFY(!in.atEnd());
+    QCOMPARE(in.nextText(), QString("unterminated"));
+    QVERIFY(in.atEnd());
+    QVERIFY(!in.overran());
+    QCOMPARE(in.nextText(), QString());
+    QVERIFY(in.overran());
+}
+
+void CoreTest::vocabularyAndIndexRules()
+{
+    QCOMPARE(issueIndex(1, 3), 3);
+    QCOMPARE(issueIndex(2, 7), 13);
+    QCOMPARE(issueIndex(4, 1), 15);
+    QCOMPARE(priceEntry(1, 1), 1);
+    QCOMPARE(priceEntry(2, 2), 9);
+    QCOMPARE(priceEntry(4, 7), 28);
+    QCOMPARE(publicationLabel(3), QString("  Fennet Mag "));
+    QCOMPARE(publicationLabel(2).size(), 13);
+    QCOMPARE(pickupCodes(), QStringList({"Cor", "Fen", "Wynd", "Tarn"}));
+    QCOMPARE(sizeIndex("eigth"), 6);
+    QCOMPARE(sizeIndex("Eighth"), 0);
+    LedgerModel m;
+    QCOMPARE(m.salesChoices(), QStringList({"Owner"}));
+    m.salesPeople = {SalesPerson{"Delta", "10"}};
+    QCOMPARE(m.salesChoices(), QStringList({"Delta", "Owner"}));
+    QCOMPARE(m.commissionPercent("Delta"), QString("10"));
+    QCOMPARE(m.commissionPercent("delta"), QString());
+    QCOMPARE(m.commissionPercent("Owner"), QString());
+    m.setPickupStatus("P/U Fen");
+    QCOMPARE(m.statusValues(), QStringList({"TK", "P/U Fen", "Vell", "Proof", "Ok"}));
+}
+
+void CoreTest::resizeKeepsCellsAndRemoveAdShifts()
+{
+    LedgerModel m;
+    m.resizeLedger(5);
+    for (int ad = 1; ad <= 5; ++ad)
+        for (int issue = 1; issue <= kIssueCount; ++issue)
+            for (int col = 1; col <= kColumnCount; ++col)
+                m.cell(issue, col, ad) = QString("%1/%2/%3").arg(issue).arg(col).arg(ad);
+    m.resizeLedger(7);
+    QCOMPARE(m.cell(15, 10, 5), QString("15/10/5"));
+    QCOMPARE(m.cell(1, 1, 7), QString());
+    m.cells.removeAd(3);
+    QCOMPARE(m.cells.adCount(), 6);
+    QCOMPARE(m.cell(4, 2, 3), QString("4/2/4"));
+    QCOMPARE(m.cell(12, 9, 4), QString("12/9/5"));
+    QCOMPARE(m.cell(12, 9, 2), QString("12/9/2"));
+    m.resizeLedger(2);
+    QCOMPARE(m.cell(15, 10, 2), QString("15/10/2"));
+}
+
+void CoreTest::clearLedgerKeepsConfiguration()
+{
+    LedgerModel m;
+    fillSample(m);
+    const auto advances = m.advances;
+    m.clearLedger();
+    QCOMPARE(m.cells.adCount(), 2);
+    QCOMPARE(m.cell(1, ColNumber, 1), QString());
+    QCOMPARE(m.cell(7, ColAds, 1), QString());
+    QCOMPARE(m.ads.size(), 2);
+    QCOMPARE(m.salesPeople.size(), 1);
+    QCOMPARE(m.prices.colourPrice(9), QString("150"));
+    QCOMPARE(m.advances, advances);
+    QCOMPARE(m.ledgerYear, 2026);
+}
+
+void CoreTest::settingsFileExactBytes()
+{
+    LedgerModel m;
+    m.ads = {AdRecord{"One", {QString(QChar(CHECKMARK)), "", "", ""}}, AdRecord{"Two", {"", "", "", ""}}};
+    m.salesPeople = {SalesPerson{"Delta", "10"}};
+    QByteArray expected = "\"1.76\"\r\n2,1\r\n\"One\",\"?\",\"\",\"\",\"\"\r\n\"Two\",\"\",\"\",\"\",\"\"\r\n"
+                          "\"Delta\",\"10\"\r\n";
+    for (int i = 0; i < 28; ++i)
+        expected += "\"\",\"\"\r\n";
+    const QByteArray bytes = settingsOf(m);
+    QCOMPARE(bytes, expected);
+    QCOMPARE(bytes.count("\r\n"), 33);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("QuillmoorAds.ini");
+    m.settingsChanged = true;
+    QVERIFY(writeSettingsFile(path, m).ok);
+    QVERIFY(!m.settingsChanged);
+    QCOMPARE(fileBytes(path), expected);
+}
+
+void CoreTest::settingsWithoutAdsLoadsNoSalesPeople()
+{
+    QByteArray file = "\"1.76\"\r\n0,2\r\n\"Delta\",\"10\"\r\n\"Echo\",\"5\"\r\n";
+    for (int i = 0; i < 28; ++i)
+        file += "\"1\",\"2\"\r\n";
+    LedgerModel m;
+    QVERIFY(loadSettings(file, m).ok);
+    QCOMPARE(m.adCount(), 0);
+    QCOMPARE(m.salesPeople.size(), 0);
+    QCOMPARE(m.salesChoices(), QStringList({"Owner"}));
+    QCOMPARE(m.prices.colourPrice(1), QString());
+}
+
+void CoreTest::settingsCheckmarkAndCodePage()
+{
+    QByteArray file = "\"1.76\"\r\n1,0\r\n\"Caf\xe9 \x80\",\"x\",\"\",\"?\",\" \"\r\n";
+    for (int i = 0; i < 28; ++i)
+        file += "\"\",\"\"\r\n";
+    LedgerModel m;
+    const auto r = loadSettings(file, m);
+    QVERIFY(r.ok && !r.damaged);
+    QCOMPARE(m.ads.at(0).name, QString::fromUtf8("Café €"));
+    QCOMPARE(m.ads.at(0).check(1), QString(QChar(CHECKMARK)));
+    QCOMPARE(m.ads.at(0).check(2), QString());
+    QCOMPARE(m.ads.at(0).check(3), QString(QChar(CHECKMARK)));
+    QCOMPARE(m.ads.at(0).check(4), QString(QChar(CHECKMARK)));
+    QCOMPARE(m.cells.adCount(), 1);
+
+    LedgerModel snow;
+    snow.ads = {AdRecord{QString::fromUtf8("Snow ☃"), {}}};
+    LedgerModel back;
+    loadSettings(settingsOf(snow), back);
+    QCOMPARE(back.ads.at(0).name, QString("Snow ?"));
+}
+
+void CoreTest::settingsRoundTrip()
+{
+    LedgerModel m;
+    fillSample(m);
+    m.salesPeople << SalesPerson{"Echo", ""};
+    for (int e = 1; e <= kPriceEntryCount; ++e) {
+        m.prices.colourPrice(e) = QString::number(e * 10);
+        m.prices.bwPrice(e) = e % 2 ? QString() : QString("%1.5, net").arg(e);
+    }
+    const QByteArray bytes = settingsOf(m);
+    LedgerModel back;
+    QVERIFY(loadSettings(bytes, back).ok);
+    QCOMPARE(back.adCount(), 2);
+    QCOMPARE(back.ads.at(0).name, QString("Acme, Inc."));
+    QCOMPARE(back.ads.at(1).name, QString::fromUtf8("Café ?"));
+    QCOMPARE(back.ads.at(1).checks, m.ads.at(1).checks);
+    QCOMPARE(back.salesPeople.size(), 2);
+    QCOMPARE(back.salesPeople.at(1).name, QString("Echo"));
+    QCOMPARE(back.prices.colour, m.prices.colour);
+    QCOMPARE(back.prices.blackWhite, m.prices.blackWhite);
+    QCOMPARE(settingsOf(back), bytes);
+}
+
+void CoreTest::ledgerFileExactBytes()
+{
+    LedgerModel m;
+    m.ads = QList<AdRecord>(3);
+    m.resizeLedger(3);
+    m.cell(2, ColNumber, 3) = "2";
+    m.ledgerYear = 2026;
+    const QByteArray bytes = ledgerBytes(m);
+    const QList<QByteArray> lines = bytes.split('\n');
+    QCOMPARE(bytes.count("\r\n"), 1 + 45 + 2);
+    QCOMPARE(lines.at(0), QByteArray("\"1.76\",2026\r"));
+    QCOMPARE(lines.at(0).size() - 1, 11);
+    QCOMPARE(lines.at(1), QByteArray("\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r"));
+    QCOMPARE(lines.at(6), QByteArray("\"\",\"\",\"2\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r"));
+    QVERIFY(bytes.endsWith("\r\n0,0\r\n0,0\r\n"));
+
+    m.ledgerYear = 0; // an unknown year is stamped with today's
+    m.advances[1] = {AdvanceEntry{"x", .5, 1250}, AdvanceEntry{"y", 12.5, 0}};
+    QTemporaryDir dir;
+    const QString path = dir.filePath("QuillmoorAds.qmr");
+    m.ledgerChanged = true;
+    QVERIFY(writeLedgerFile(path, m).ok);
+    QVERIFY(!m.ledgerChanged);
+    QCOMPARE(m.ledgerYear, 2026);
+    QVERIFY(fileBytes(path).endsWith("\r\n0,0\r\n2,0\r\n\"x\",.5,1250\r\n\"y\",12.5,0\r\n"));
+}
+
+void CoreTest::ledgerRoundTripOfEveryField()
+{
+    LedgerModel m;
+    fillSample(m);
+    const QByteArray bytes = ledgerBytes(m);
+    LedgerModel back;
+    back.ads = m.ads;
+    const auto r = loadLedger(bytes, back);
+    QVERIFY(r.ok && !r.mismatch && !r.damaged);
+    QCOMPARE(back.cells, m.cells);
+    QCOMPARE(back.advances, m.advances);
+    QCOMPARE(back.ledgerYear, 2026);
+    QCOMPARE(ledgerBytes(back), bytes);
+}
+
+void CoreTest::olderLedgerWithoutAdvances()
+{
+    LedgerModel m;
+    m.ads = QList<AdRecord>(1);
+    const QByteArray file = "\"1.70\",2025\r\n" + emptyCellLines(14) + cellLine({"", "Delta", "1", "", "", "", "", "", "", ""});
+    const auto r = loadLedger(file, m);
+    QVERIFY(r.ok && !r.mismatch && !r.damaged);
+    QCOMPARE(m.ledgerYear, 2025);
+    QCOMPARE(m.cell(15, ColSalesPerson, 1), QString("Delta"));
+    QVERIFY(m.advances[0].isEmpty() && m.advances[1].isEmpty());
+}
+
+void CoreTest::olderVersionIsRewritten()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("old.qmr");
+    putFile(path, "\"1.50\",2025\r\n" + emptyCellLines(14) + cellLine({"", "", "3", "", "", "", "", "", "", ""}));
+    LedgerModel m;
+    m.ads = QList<AdRecord>(1);
+    const auto r = readLedgerFile(path, m);
+    QVERIFY(r.ok && r.rewritten);
+    const QByteArray now = fileBytes(path);
+    QVERIFY(now.startsWith("\"1.76\",2025\r\n"));
+    QVERIFY(now.endsWith("\"\",\"\",\"3\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0\r\n0,0\r\n"));
+}
+
+void CoreTest::currentVersionIsNotRewritten()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("new.qmr");
+    const QByteArray original = "\"1.60\",2025\r\n" + emptyCellLines(15) + "0,0\r\n0,0\r\n";
+    putFile(path, original);
+    LedgerModel m;
+    m.ads = QList<AdRecord>(1);
+    const auto r = readLedgerFile(path, m);
+    QVERIFY(r.ok && !r.rewritten);
+    QCOMPARE(fileBytes(path), original);
+}
+
+void CoreTest::ledgerEndingInsideTheCells()
+{
+    // Written with 2 ads, read with 3: the cell lines run out early.
+    QByteArray file = "\"1.76\",2026\r\n";
+    for (int i = 0; i < 30; ++i)
+        file += cellLine({"", QString::number(i), "", "", "", "", "", "", "", ""});
+    file += "1,0\r\n0,0\r\n\"01/02/2026\",50,0\r\n";
+    LedgerModel m;
+    m.ads = QList<AdRecord>(3);
+    const auto r = loadLedger(file, m);
+    QVERIFY(r.mismatch);
+    QCOMPARE(r.expectedCellLines, 45);
+    QCOMPARE(r.foundCellLines, 30);
+    QVERIFY(r.message.contains("45") && r.message.contains("30"));
+    QCOMPARE(m.cell(10, ColSalesPerson, 3), QString("29"));
+    QCOMPARE(m.cell(11, ColSalesPerson, 1), QString()); // missing cells stay empty
+    QCOMPARE(m.cell(15, ColSalesPerson, 3), QString());
+    QCOMPARE(m.advances[0].size(), 1); // the advances are still found
+    QCOMPARE(m.advances[0].at(0).advanced, 50.0);
+
+    LedgerModel cut; // a file that stops in the middle of a line
+    cut.ads = QList<AdRecord>(1);
+    const auto r2 = loadLedger("\"1.76\",2026\r\n" + emptyCellLines(3) + "\"a\",\"b", cut);
+    QVERIFY(r2.mismatch);
+    QCOMPARE(r2.foundCellLines, 3);
+}
+
+void CoreTest::ledgerWithMoreLinesThanAds()
+{
+    QByteArray file = "\"1.76\",2026\r\n";
+    for (int i = 0; i < 45; ++i)
+        file += cellLine({"", QString::number(i), "", "", "", "", "", "", "", ""});
+    file += "0,0\r\n1,0\r\n\"d\",1,2\r\n";
+    LedgerModel m;
+    m.ads = QList<AdRecord>(2);
+    const auto r = loadLedger(file, m);
+    QVERIFY(r.mismatch);
+    QCOMPARE(r.expectedCellLines, 30);
+    QCOMPARE(r.foundCellLines, 45);
+    QCOMPARE(m.cell(15, ColSalesPerson, 2), QString("29"));
+    QCOMPARE(m.advances[1].size(), 1);
+    QCOMPARE(m.advances[1].at(0).paid, 2.0);
+}
+
+void CoreTest::damagedOlderFileIsNotRewritten()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("old.qmr");
+    const QByteArray original = "\"1.50\",2025\r\n" + emptyCellLines(20);
+    putFile(path, original);
+    LedgerModel m;
+    m.ads = QList<AdRecord>(1);
+    const auto r = readLedgerFile(path, m);
+    QVERIFY(r.mismatch && !r.rewritten);
+    QVERIFY(r.message.contains(QDir::toNativeSeparators(path)));
+    QCOMPARE(fileBytes(path), original);
+}
+
+void CoreTest::hugeCountsDoNotExhaustMemory()
+{
+    LedgerModel m;
+    const auto s = loadSettings("\"1.76\"\r\n1e15,1e15\r\n\"a\",\"\",\"\",\"\",\"\"\r\n", m);
+    QVERIFY(s.damaged);
+    QVERIFY(m.adCount() < 100);
+    LedgerModel l;
+    l.ads = QList<AdRecord>(1);
+    const auto r = loadLedger("\"1.76\",1e300\r\n" + emptyCellLines(15) + "1e12,0\r\n1e12,0\r\n\"d\",1,2\r\n", l);
+    QVERIFY(r.damaged);
+    QVERIFY(l.advances[0].size() < 10);
+}
+
+void CoreTest::doubleQuoteNeverBreaksTheFile()
+{
+    LedgerModel m;
+    m.ads = {AdRecord{"12\" banner", {QString(QChar(CHECKMARK)), "", "", ""}}};
+    m.salesPeople = {SalesPerson{"Al \"Ace\"", "1\"0"}};
+    m.resizeLedger(1);
+    m.cell(1, ColStatus, 1) = "\"";
+    m.advances[0] = {AdvanceEntry{"1\"2", 3, 4}};
+    LedgerModel back;
+    QVERIFY(loadSettings(settingsOf(m), back).ok);
+    QCOMPARE(back.ads.at(0).name, QString("12' banner"));
+    QCOMPARE(back.salesPeople.at(0).name, QString("Al 'Ace'"));
+    QCOMPARE(back.salesPeople.at(0).percent, QString("1'0"));
+    QCOMPARE(back.prices.colourPrice(28), QString());
+    const auto r = loadLedger(ledgerBytes(m), back);
+    QVERIFY(!r.mismatch && !r.damaged);
+    QCOMPARE(back.cell(1, ColStatus, 1), QString("'"));
+    QCOMPARE(back.advances[0].at(0), (AdvanceEntry{"1'2", 3, 4}));
+}
+
+void CoreTest::deviceFailingAfterEveryByte()
+{
+    LedgerModel m;
+    fillSample(m);
+    const QByteArray full = ledgerBytes(m);
+    for (bool persistent : {true, false}) {
+        for (qint64 k = 0; k < full.size(); ++k) {
+            FailingDevice device(k, persistent);
+            QString error;
+            QVERIFY2(!writeLedger(device, m, &error), qPrintable(QString::number(k)));
+            QVERIFY(!error.isEmpty());
+        }
+    }
+    const QByteArray settings = settingsOf(m);
+    for (qint64 k = 0; k < settings.size(); ++k) {
+        FailingDevice device(k);
+        QString error;
+        QVERIFY(!writeSettings(device, m, &error));
+    }
+}
+
+void CoreTest::fileSaveFailingKeepsOldFile()
+{
+    QTemporaryDir dir;
+    const QString ledger = dir.filePath("QuillmoorAds.qmr");
+    const QString settings = dir.filePath("QuillmoorAds.ini");
+    LedgerModel m;
+    fillSample(m);
+    QVERIFY(writeLedgerFile(ledger, m).ok);
+    QVERIFY(writeSettingsFile(settings, m).ok);
+    const QByteArray oldLedger = fileBytes(ledger);
+    const QByteArray oldSettings = fileBytes(settings);
+    m.cell(3, ColPaid, 2) = "42.00";
+    m.ads[0].name = "Renamed";
+    const qint64 ledgerSize = ledgerBytes(m).size();
+    const qint64 settingsSize = settingsBytes(m).size();
+    int failurePoints = 0;
+    for (bool persistent : {false, true}) {
+        for (qint64 k = 0; k < ledgerSize; ++k) {
+            setSaveFault(SaveFault{k, persistent});
+            m.ledgerChanged = true;
+            const SaveResult r = writeLedgerFile(ledger, m);
+            QVERIFY(!r.ok);
+            QVERIFY(r.error.contains(QDir::toNativeSeparators(ledger)));
+            QVERIFY(m.ledgerChanged);
+            QCOMPARE(fileBytes(ledger), oldLedger);
+            ++failurePoints;
+        }
+        for (qint64 k = 0; k < settingsSize; ++k) {
+            setSaveFault(SaveFault{k, persistent});
+            m.settingsChanged = true;
+            QVERIFY(!writeSettingsFile(settings, m).ok);
+            QVERIFY(m.settingsChanged);
+            QCOMPARE(fileBytes(settings), oldSettings);
+            ++failurePoints;
+        }
+        // No temporary file is left behind.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+    qInfo("failure points tried: %d", failurePoints);
+    setSaveFault(SaveFault());
+    QVERIFY(writeLedgerFile(ledger, m).ok);
+    QVERIFY(fileBytes(ledger).contains("\"42.00\""));
+}
+
+void CoreTest::saveIntoUnwritableFolder()
+{
+    // Root may write into any folder, but nobody can write below a plain file.
+    QTemporaryDir dir;
+    putFile(dir.filePath("not-a-folder"), "x");
+    LedgerModel m;
+    fillSample(m);
+    m.ledgerChanged = true;
+    const SaveResult r = writeLedgerFile(dir.filePath("not-a-folder/QuillmoorAds.qmr"), m);
+    QVERIFY(!r.ok);
+    QVERIFY(r.error.contains("could not be written"));
+    QVERIFY(m.ledgerChanged);
+    QCOMPARE(fileBytes(dir.filePath("not-a-folder")), QByteArray("x"));
+}
+
+QTEST_GUILESS_MAIN(CoreTest)
+#include "tst_core.moc"
