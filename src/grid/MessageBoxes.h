@@ -1,0 +1,8 @@
+#pragma once
+
+namespace qm {
+
+// Shows the program's messages in real message boxes.
+void installMessageBoxes();
+
+} // namespace qm
