@@ -1,33 +1,31 @@
-#include "DataFiles.h"
 #include "LedgerModel.h"
+#include "MainWindow.h"
+#include "MessageBoxes.h"
+#include "Messages.h"
+#include "Startup.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
-#include <QTextStream>
+#include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const QString base = QFileInfo(app.applicationFilePath()).completeBaseName();
-    const QString ledgerFile = args.size() > 1 ? args.at(1) : base + ".qmr";
-    QString settingsFile = ledgerFile;
-    settingsFile.replace(".qmr", ".ini");
+    QApplication app(argc, argv);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSize(10);
+    QApplication::setFont(font);
+    qm::installMessageBoxes();
+
+    const QString programPath = QApplication::applicationFilePath();
+    const qm::FileChoice files = qm::chooseFiles(QApplication::arguments(), programPath);
+    if (!files.error.isEmpty()) {
+        qm::showMessage(files.error, QStringLiteral("Quillmoor Ad Sales"), qm::MessageButtons::Ok,
+                        qm::MessageIcon::Error);
+        return 1;
+    }
 
     qm::LedgerModel model;
-    QTextStream out(stdout);
-    if (QFileInfo::exists(settingsFile)) {
-        const auto settings = qm::readSettingsFile(settingsFile, model);
-        if (!settings.message.isEmpty())
-            out << settings.message << "\n";
-        if (QFileInfo::exists(ledgerFile)) {
-            const auto ledger = qm::readLedgerFile(ledgerFile, model);
-            if (!ledger.message.isEmpty())
-                out << ledger.message << "\n";
-        }
-    }
-    out << "Settings: " << settingsFile << ", ledger: " << ledgerFile << "\n"
-        << "Ads: " << model.adCount() << ", sales people: " << model.salesPeople.size()
-        << ", year: " << model.ledgerYear << "\n";
-    return 0;
+    qm::MainWindow window(model, {files.settingsFile, files.ledgerFile, qm::findHelpFile(programPath)});
+    if (!window.start())
+        return 0;
+    window.show();
+    return app.exec();
 }

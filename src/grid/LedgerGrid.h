@@ -1,0 +1,118 @@
+#pragma once
+
+#include "LedgerModel.h"
+#include "SaleComputation.h"
+
+#include <QList>
+#include <QObject>
+
+class QComboBox;
+class QKeyEvent;
+class QLineEdit;
+class QListWidget;
+class QScrollBar;
+class QStatusBar;
+class QTableWidget;
+class QWidget;
+
+namespace qm {
+
+// The ledger grid of the main window: GridList with its own scroll bar, the
+// editor controls laid over the current cell, the pickup list and the hints.
+// It shows one issue of the one LedgerModel and is the only way an edited
+// cell reaches the ledger.
+class LedgerGrid : public QObject
+{
+    Q_OBJECT
+
+public:
+    LedgerGrid(LedgerModel &model, QWidget *window, QStatusBar *hintBar);
+
+    QTableWidget *gridList() const { return m_gridList; }
+    QScrollBar *scrollBar() const { return m_scrollBar; }
+    QLineEdit *cellEditor() const { return m_cellEditor; }
+    QComboBox *salesPulldown() const { return m_salesPulldown; }
+    QComboBox *sizePulldown() const { return m_sizePulldown; }
+    QComboBox *statusPulldown() const { return m_statusPulldown; }
+    QListWidget *pickupList() const { return m_pickupList; }
+    // The editor control of a column (CellEditor for the typed columns).
+    QWidget *editorFor(int column) const;
+
+    void setLedgerFile(const QString &path) { m_ledgerFile = path; }
+
+    int rowCount() const { return int(m_rowAd.size()); }
+    int rowAd(int row) const { return m_rowAd.at(row - 1); }
+    RowTexts rowTexts(int row) const;
+
+    void buildRows();
+    void reloadRows();
+    void fillGrid();
+    void refreshShownRows();
+    void setScrollRange();
+    void scrollGrid(int code, int thumb = 0);
+    void goToCell();
+    void loadEditor();
+    void focusEditor(bool caret);
+    void createEditors();
+    void showHint(int column);
+
+    void commitCell();
+    void storeCell(int row, int column, const QString &text);
+    void enterPressed();
+    void cancelEdit();
+    void removeAdData();
+    void saveLedgerNow();
+
+    void setViewOnly(bool viewOnly);
+    void focusGrid(); // what the main window's focus message does
+
+    // Around the configuration dialog: the grid's cursor is kept apart from the dialog's.
+    struct SavedCursor
+    {
+        int currentRow, currentColumn, topRow, visibleRows, salesCount;
+    };
+    SavedCursor saveCursor() const;
+    void restoreAfterConfiguration(const SavedCursor &saved);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    ViewState &view() const { return m_model.view; }
+    int shownIssue() const;
+    int selectedIssue() const;
+    void readVisibleRows();
+    void showRow(int item, int row);
+    void refreshRow(int row);
+    void hideEditors();
+    void placeEditor();
+    void setUpPickupStatus(const QString &text);
+    void choosePickup(int index);
+    void fillSalesChoices();
+    void selectEntry(QComboBox *box, const QString &text);
+    void setEditorText(const QString &text);
+    QString screenText(int row, int column) const;
+
+    bool handleEditorKey(QWidget *editor, QKeyEvent *key);
+    bool handleShiftKey(QWidget *editor, int key);
+    bool handleStatusCtrlKey(int key);
+    bool handleCellCharacter(QKeyEvent *key);
+    void handleWheel(bool up);
+    void handleClick(const QPoint &viewportPos);
+    void onPulldownChosen(QComboBox *box, int index);
+
+    LedgerModel &m_model;
+    QWidget *m_window;
+    QStatusBar *m_hintBar;
+    QTableWidget *m_gridList = nullptr;
+    QScrollBar *m_scrollBar = nullptr;
+    QLineEdit *m_cellEditor = nullptr;
+    QComboBox *m_salesPulldown = nullptr;
+    QComboBox *m_sizePulldown = nullptr;
+    QComboBox *m_statusPulldown = nullptr;
+    QListWidget *m_pickupList = nullptr;
+    QList<int> m_rowAd;
+    QString m_ledgerFile;
+};
+
+} // namespace qm

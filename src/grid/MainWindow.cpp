@@ -1,0 +1,337 @@
+#include "MainWindow.h"
+
+#include "Clock.h"
+#include "ConfigureDialog.h"
+#include "GridNavigation.h"
+#include "HelpLauncher.h"
+#include "LedgerGrid.h"
+#include "LedgerModel.h"
+#include "Messages.h"
+#include "Startup.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace qm {
+
+namespace {
+
+QFont tahoma(int points)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSize(points);
+    return font;
+}
+
+} // namespace
+
+void MonthList::hidePopup()
+{
+    QComboBox::hidePopup();
+    emit closedUp();
+}
+
+MainWindow::MainWindow(LedgerModel &model, const StartupPaths &paths)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_model(model), m_paths(paths)
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(QStringLiteral("Quillmoor Ad Sales - ver ") + kVersion);
+    setFont(tahoma(10));
+    setFixedSize(900, 550);
+    if (const QScreen *screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    buildControls();
+}
+
+QPushButton *MainWindow::addButton(const QString &text, int x, int width)
+{
+    auto *button = new QPushButton(text, this);
+    button->setGeometry(x, 470, width, 35);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void MainWindow::buildControls()
+{
+    m_tabs = new QTabBar(this);
+    m_tabs->setObjectName(QStringLiteral("PublicationTabs"));
+    m_tabs->setGeometry(0, 10, 810, 25);
+    m_tabs->setFocusPolicy(Qt::NoFocus);
+    m_tabs->setExpanding(false);
+    m_tabs->setDrawBase(true);
+    m_tabs->setStyleSheet(QStringLiteral("QTabBar::tab { width: 110px; height: 23px; }"));
+    for (int p = 1; p <= kPublicationCount; ++p)
+        m_tabs->addTab(publicationLabel(p));
+    m_tabs->setCurrentIndex(0);
+
+    m_caption = new QLabel(this);
+    m_caption->setObjectName(QStringLiteral("CaptionLabel"));
+    m_caption->setGeometry(350, 90, 200, 25);
+    m_caption->setFont(tahoma(14));
+
+    m_monthList = new MonthList(this);
+    m_monthList->setObjectName(QStringLiteral("MonthList"));
+    m_monthList->setGeometry(120, 50, 120, 24);
+    m_monthList->setMaxVisibleItems(12);
+    for (int month = 1; month <= kMonthCount; ++month)
+        m_monthList->addItem(monthName(month));
+    m_monthList->setCurrentIndex(0);
+
+    m_viewOnly = new QRadioButton(QStringLiteral("View only"), this);
+    m_viewOnly->setObjectName(QStringLiteral("ViewOnlyOption"));
+    m_viewOnly->setGeometry(20, 50, 100, 15);
+    m_editItems = new QRadioButton(QStringLiteral("Edit items"), this);
+    m_editItems->setObjectName(QStringLiteral("EditItemsOption"));
+    m_editItems->setGeometry(20, 70, 100, 15);
+    auto *modes = new QButtonGroup(this);
+    modes->addButton(m_viewOnly);
+    modes->addButton(m_editItems);
+    m_viewOnly->setChecked(true);
+
+    m_hintBar = new QStatusBar(this);
+    m_hintBar->setObjectName(QStringLiteral("HintBar"));
+    m_hintBar->setSizeGripEnabled(false);
+    const int hintHeight = 22;
+    m_hintBar->setGeometry(0, height() - hintHeight, width(), hintHeight);
+
+    m_grid = new LedgerGrid(m_model, this, m_hintBar);
+
+    QPushButton *configure = addButton(QStringLiteral("&Configure Ads"), 20, 100);
+    QPushButton *advances = addButton(QStringLiteral("&Advances"), 190, 100);
+    QPushButton *report = addButton(QStringLiteral("&Show Report"), 300, 100);
+    QPushButton *runSheet = addButton(QStringLiteral("&Run Sheet"), 410, 100);
+    m_helpButton = addButton(QStringLiteral("?"), 520, 30);
+    configure->setObjectName(QStringLiteral("ConfigureButton"));
+    advances->setObjectName(QStringLiteral("AdvancesButton"));
+    report->setObjectName(QStringLiteral("ReportButton"));
+    runSheet->setObjectName(QStringLiteral("RunSheetButton"));
+    m_helpButton->setObjectName(QStringLiteral("HelpButton"));
+
+    setTabOrder(m_monthList, m_viewOnly);
+    setTabOrder(m_viewOnly, m_editItems);
+    setTabOrder(m_editItems, m_grid->gridList());
+    setTabOrder(m_grid->gridList(), configure);
+    setTabOrder(configure, advances);
+    setTabOrder(advances, report);
+    setTabOrder(report, runSheet);
+    setTabOrder(runSheet, m_helpButton);
+    m_grid->scrollBar()->raise();
+    m_grid->pickupList()->raise();
+
+    connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) { selectPublication(index + 1); });
+    connect(m_monthList, &MonthList::closedUp, this, &MainWindow::monthListClosed);
+    connect(m_viewOnly, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            m_grid->setViewOnly(true);
+    });
+    connect(m_editItems, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            m_grid->setViewOnly(false);
+    });
+    connect(configure, &QPushButton::clicked, this, &MainWindow::configureAds);
+    connect(advances, &QPushButton::clicked, this, [this] {
+        m_grid->commitCell();
+        focusCellEditor();
+    });
+    connect(report, &QPushButton::clicked, this, [this] {
+        m_grid->commitCell();
+        focusCellEditor();
+    });
+    connect(m_helpButton, &QPushButton::clicked, this, [this] {
+        showHelp(m_paths.helpFile, QString(), this);
+        focusCellEditor();
+        m_helpButton->setDefault(false);
+    });
+    qApp->installEventFilter(this);
+}
+
+bool MainWindow::start()
+{
+    ViewState &v = m_model.view;
+    v = ViewState();
+    const QStringList warnings = loadFiles(m_model, m_paths.settingsFile, m_paths.ledgerFile);
+    for (const QString &warning : warnings)
+        showMessage(warning, QStringLiteral("Quillmoor Ad Sales - check your files"), MessageButtons::Ok,
+                    MessageIcon::Warning);
+    m_grid->setLedgerFile(m_paths.ledgerFile);
+    if (m_model.adCount() == 0)
+        showPromptLabel();
+    m_model.settingsChanged = false;
+    m_model.ledgerChanged = false;
+
+    m_grid->buildRows();
+    m_grid->createEditors();
+    m_viewOnly->setChecked(true);
+    v.viewOnly = true;
+    m_grid->showHint(0);
+
+    if (!checkYear())
+        return false;
+
+    m_grid->goToCell();
+    updateCaption();
+    m_grid->reloadRows();
+    m_grid->goToCell();
+    return true;
+}
+
+bool MainWindow::checkYear()
+{
+    const int currentYear = Clock::today().year();
+    if (m_model.ledgerYear == 0)
+        m_model.ledgerYear = currentYear;
+    // The year-end archive offer belongs here; until it exists the year's data is kept.
+    return true;
+}
+
+void MainWindow::showPromptLabel()
+{
+    m_prompt = new QLabel(QStringLiteral("Press [Configure Ads] to begin"), this);
+    m_prompt->setObjectName(QStringLiteral("PromptLabel"));
+    m_prompt->setGeometry(40, 300, 270, 30);
+    m_prompt->setFont(tahoma(14));
+    m_prompt->setAutoFillBackground(true);
+    QPalette palette = m_prompt->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    m_prompt->setPalette(palette);
+    m_prompt->show();
+    m_prompt->raise();
+}
+
+void MainWindow::updateCaption()
+{
+    const ViewState &v = m_model.view;
+    QString caption = publicationLabel(v.selectedPublication).trimmed();
+    if (v.selectedPublication == 1)
+        caption += QStringLiteral(" - ") + monthName(v.selectedMonth);
+    m_monthList->setVisible(v.selectedPublication == 1);
+    m_caption->setText(caption);
+}
+
+void MainWindow::selectPublication(int publication)
+{
+    ViewState &v = m_model.view;
+    m_grid->goToCell();
+    v.currentRow = 1;
+    v.currentColumn = 2;
+    v.selectedPublication = publication;
+    updateCaption();
+    m_grid->reloadRows();
+    v.shownPublication = v.selectedPublication;
+    v.shownMonth = v.selectedMonth;
+    v.currentRow = 1;
+    v.currentColumn = 2;
+    m_grid->goToCell();
+}
+
+void MainWindow::monthListClosed()
+{
+    ViewState &v = m_model.view;
+    // Closing the list abandons a cell edit in progress, as Esc does.
+    m_grid->cancelEdit();
+    m_grid->goToCell();
+    v.currentRow = 1;
+    v.currentColumn = 2;
+    v.selectedMonth = m_monthList->currentIndex() + 1;
+    if (v.selectedMonth != v.shownMonth) {
+        m_grid->reloadRows();
+        v.shownMonth = v.selectedMonth;
+    }
+    v.currentRow = 1;
+    v.currentColumn = 2;
+    m_grid->goToCell();
+    updateCaption();
+}
+
+void MainWindow::configureAds()
+{
+    m_grid->commitCell();
+    const LedgerGrid::SavedCursor saved = m_grid->saveCursor();
+    m_model.view.hookReady = 2;
+    openConfigureDialog(m_model, m_paths.helpFile, this);
+    m_grid->restoreAfterConfiguration(saved);
+    if (m_model.adCount() > 0 && m_prompt) {
+        delete m_prompt;
+        m_prompt = nullptr;
+    }
+    focusCellEditor();
+}
+
+void MainWindow::focusCellEditor()
+{
+    if (!m_model.view.viewOnly && m_grid->rowCount() > 0)
+        m_grid->editorFor(m_model.view.currentColumn)->setFocus();
+    else
+        m_grid->gridList()->setFocus();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    QTimer::singleShot(0, this, [this] { m_grid->focusGrid(); });
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // View-only scrolling with the arrow keys, wherever the focus is in this window.
+    if (event->type() == QEvent::KeyPress && isActiveWindow()) {
+        const ViewState &v = m_model.view;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (v.viewOnly && v.hookReady == 1 && !v.scrollBusy && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+            auto *widget = qobject_cast<QWidget *>(watched);
+            if (widget && widget->window() == this && widget == QApplication::focusWidget()) {
+                const int code = lineScrollFor(v, m_grid->rowCount(), key == Qt::Key_Up);
+                if (code >= 0)
+                    m_grid->scrollGrid(code);
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // A cell still being edited is part of what the user typed.
+    m_grid->commitCell();
+    if (!m_model.settingsChanged && !m_model.ledgerChanged) {
+        event->accept();
+        return;
+    }
+    const MessageAnswer answer =
+        showMessage(QStringLiteral("Do you want to save the files?"), QStringLiteral("Ads/data have been changed"),
+                    MessageButtons::YesNoCancel);
+    if (answer == MessageAnswer::Cancel) {
+        event->ignore();
+        return;
+    }
+    if (answer == MessageAnswer::Yes) {
+        const QStringList errors =
+            saveChangedFiles(m_model, m_paths.settingsFile, m_paths.ledgerFile, Clock::now());
+        if (!errors.isEmpty()) {
+            showMessage(errors.join(QStringLiteral("\n\n")) +
+                            QStringLiteral("\n\nNothing was lost: the program stays open with all your data. "
+                                           "Free some space or fix the folder, then close again."),
+                        QStringLiteral("Files not saved"), MessageButtons::Ok, MessageIcon::Error);
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+} // namespace qm

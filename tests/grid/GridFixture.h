@@ -1,0 +1,104 @@
+#pragma once
+
+#include "Clock.h"
+#include "DataFiles.h"
+#include "LedgerGrid.h"
+#include "LedgerModel.h"
+#include "MainWindow.h"
+#include "ScriptedMessages.h"
+
+#include <QDir>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+// A ledger pair in a temporary folder and a main window started on it.
+struct GridFixture
+{
+    QTemporaryDir dir;
+    qm::LedgerModel model;
+    std::unique_ptr<qm::MainWindow> window;
+
+    QString settingsPath() const { return dir.filePath("QuillmoorAds.ini"); }
+    QString ledgerPath() const { return dir.filePath("QuillmoorAds.qmr"); }
+
+    // `ads` ads, each checked for Corvel; every third also for Tarn.
+    static qm::LedgerModel sampleModel(int ads)
+    {
+        qm::LedgerModel m;
+        for (int i = 1; i <= ads; ++i) {
+            qm::AdRecord ad;
+            ad.name = QString("Ad %1").arg(i);
+            ad.check(1) = QString(QChar(qm::CHECKMARK));
+            if (i % 3 == 0)
+                ad.check(2) = QString(QChar(qm::CHECKMARK));
+            m.ads << ad;
+        }
+        m.salesPeople = {qm::SalesPerson{"Alpha", "15"}, qm::SalesPerson{"Delta", "10"}};
+        m.prices.colourPrice(qm::priceEntry(1, 2)) = "150";
+        m.prices.bwPrice(qm::priceEntry(1, 2)) = "100";
+        m.resizeLedger(ads);
+        m.ledgerYear = 2026;
+        return m;
+    }
+
+    void writeFiles(qm::LedgerModel &m)
+    {
+        QVERIFY(qm::writeSettingsFile(settingsPath(), m).ok);
+        QVERIFY(qm::writeLedgerFile(ledgerPath(), m).ok);
+    }
+
+    void open()
+    {
+        window = std::make_unique<qm::MainWindow>(
+            model, qm::StartupPaths{settingsPath(), ledgerPath(), dir.filePath("quillmoorAds.ahp")});
+        QVERIFY(window->start());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QApplication::setActiveWindow(window.get());
+        QTest::qWait(1);
+    }
+
+    void openWith(int ads)
+    {
+        qm::LedgerModel m = sampleModel(ads);
+        writeFiles(m);
+        open();
+    }
+
+    qm::LedgerGrid *grid() const { return window->grid(); }
+    qm::ViewState &view() { return model.view; }
+
+    void editMode()
+    {
+        QTest::mouseClick(window->editItemsOption(), Qt::LeftButton);
+        QVERIFY(!view().viewOnly);
+    }
+
+    QWidget *focused() const { return QApplication::focusWidget(); }
+
+    // Clicks the cell of a shown line (0-based) and column (1-based).
+    void clickCell(int line, int column, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTableWidget *list = grid()->gridList();
+        const QRect rect = list->visualRect(list->model()->index(line, column - 1));
+        QTest::mouseClick(list->viewport(), button, {}, rect.center());
+    }
+
+    QRect cellRect(int line, int column) const
+    {
+        QTableWidget *list = grid()->gridList();
+        return list->visualRect(list->model()->index(line, column - 1));
+    }
+
+    QByteArray fileBytes(const QString &path) const
+    {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+};
