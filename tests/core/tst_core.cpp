@@ -4,6 +4,7 @@
 #include "FailingDevice.h"
 #include "LedgerModel.h"
 #include "LineFormat.h"
+#include "Startup.h"
 #include "TextRules.h"
 
 #include <QBuffer>
@@ -130,6 +131,13 @@ private slots:
     void deviceFailingAfterEveryByte();
     void fileSaveFailingKeepsOldFile();
     void saveIntoUnwritableFolder();
+
+    void fileChoice();
+    void archiveCopyFolder();
+    void backupNames();
+    void helpFileBesideTheProgram();
+    void saveWritesChangedFilesWithBackups();
+    void failedBackupIsReportedAfterTheFile();
 };
 
 void CoreTest::leadingNumber_data()
@@ -628,6 +636,96 @@ void CoreTest::saveIntoUnwritableFolder()
     QVERIFY(r.error.contains("could not be written"));
     QVERIFY(m.ledgerChanged);
     QCOMPARE(fileBytes(dir.filePath("not-a-folder")), QByteArray("x"));
+}
+
+void CoreTest::fileChoice()
+{
+    const QString program = "/opt/quillmoor/QuillmoorAds";
+    FileChoice c = chooseFiles({program}, program);
+    QCOMPARE(c.ledgerFile, QString("QuillmoorAds.qmr"));
+    QCOMPARE(c.settingsFile, QString("QuillmoorAds.ini"));
+    QVERIFY(c.error.isEmpty());
+    // The platform hands the argument over without its quotes; the blanks stay.
+    c = chooseFiles({program, "C:/Ad Sales/year 2026.qmr"}, program);
+    QCOMPARE(c.ledgerFile, QString("C:/Ad Sales/year 2026.qmr"));
+    QCOMPARE(c.settingsFile, QString("C:/Ad Sales/year 2026.ini"));
+    QVERIFY(c.error.isEmpty());
+    c = chooseFiles({program, "ledger.QMR"}, program);
+    QVERIFY(c.error.contains("\"ledger.QMR\""));
+    c = chooseFiles({program, "notes.txt"}, program);
+    QVERIFY(c.error.contains("notes.txt"));
+}
+
+void CoreTest::archiveCopyFolder()
+{
+    QVERIFY(isArchiveCopy("C:\\Ads\\QuillmoorAds_Archive\\QuillmoorAds_2025.ini"));
+    QVERIFY(isArchiveCopy("/home/ads/quillmoorads_archive/x.ini"));
+    QVERIFY(!isArchiveCopy("/home/ads/QuillmoorAds_Archive/old/x.ini"));
+    QVERIFY(!isArchiveCopy("QuillmoorAds.ini"));
+}
+
+void CoreTest::backupNames()
+{
+    const QDateTime moment(QDate(2026, 3, 3), QTime(14, 5));
+    QCOMPARE(backupName("/data/X.ini", moment), QString("/data/X_030326_1405.ini"));
+    QCOMPARE(backupName("C:\\my.files\\Ads.qmr", moment), QString("C:\\my.files\\Ads_030326_1405.qmr"));
+    QCOMPARE(backupName("/my.files/noext", moment), QString("/my.files/noext_030326_1405"));
+    QCOMPARE(backupName("a.qmr", QDateTime(QDate(2027, 12, 31), QTime(9, 7))), QString("a_123127_0907.qmr"));
+}
+
+void CoreTest::helpFileBesideTheProgram()
+{
+    QTemporaryDir work;
+    QTemporaryDir install;
+    const QString program = install.filePath("QuillmoorAds");
+    const QString oldDir = QDir::currentPath();
+    QDir::setCurrent(work.path());
+    QCOMPARE(findHelpFile(program), QString("quillmoorAds.ahp"));
+    putFile(install.filePath("quillmoorAds.ahp"), "help");
+    QCOMPARE(findHelpFile(program), install.filePath("quillmoorAds.ahp"));
+    putFile(work.filePath("quillmoorAds.ahp"), "help");
+    QCOMPARE(findHelpFile(program), QString("quillmoorAds.ahp"));
+    QDir::setCurrent(oldDir);
+}
+
+void CoreTest::saveWritesChangedFilesWithBackups()
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("Ads.ini");
+    const QString qmr = dir.filePath("Ads.qmr");
+    LedgerModel m;
+    fillSample(m);
+    m.ledgerChanged = true;
+    QVERIFY(saveChangedFiles(m, ini, qmr, Clock::now()).isEmpty());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"Ads.qmr", "Ads_030326_1405.qmr"}));
+    QCOMPARE(fileBytes(dir.filePath("Ads_030326_1405.qmr")), fileBytes(qmr));
+    // A second save in the same minute replaces the backup.
+    m.cell(1, ColPaid, 1) = "1.00";
+    m.ledgerChanged = m.settingsChanged = true;
+    QVERIFY(saveChangedFiles(m, ini, qmr, Clock::now()).isEmpty());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 4);
+    QCOMPARE(fileBytes(dir.filePath("Ads_030326_1405.qmr")), fileBytes(qmr));
+    QVERIFY(!m.ledgerChanged && !m.settingsChanged);
+
+    LedgerModel loaded;
+    QVERIFY(loadFiles(loaded, ini, qmr).isEmpty());
+    QCOMPARE(loaded.cells, m.cells);
+}
+
+void CoreTest::failedBackupIsReportedAfterTheFile()
+{
+    QTemporaryDir dir;
+    const QString qmr = dir.filePath("Ads.qmr");
+    QDir(dir.path()).mkdir("Ads_030326_1405.qmr"); // a folder where the backup should go
+    LedgerModel m;
+    fillSample(m);
+    m.ledgerChanged = true;
+    const QStringList errors = saveChangedFiles(m, dir.filePath("Ads.ini"), qmr, Clock::now());
+    QCOMPARE(errors.size(), 1);
+    QVERIFY(errors.at(0).contains("backup"));
+    QVERIFY(errors.at(0).contains(QDir::toNativeSeparators(dir.filePath("Ads_030326_1405.qmr"))));
+    QCOMPARE(fileBytes(qmr), ledgerBytes(m)); // the file itself was written
+    QVERIFY(!m.ledgerChanged);
 }
 
 QTEST_GUILESS_MAIN(CoreTest)
