@@ -1,3 +1,4 @@
+#include "LedgerLock.h"
 #include "LedgerModel.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
@@ -21,6 +22,10 @@ int main(int argc, char *argv[])
                         qm::MessageIcon::Error);
         return 1;
     }
+
+    qm::LedgerLock lock(files.ledgerFile);
+    if (!lock.acquireOrAsk())
+        return 0;
 
     qm::LedgerModel model;
     qm::MainWindow window(model, {files.settingsFile, files.ledgerFile, qm::findHelpFile(programPath)});

@@ -244,8 +244,9 @@ void LedgerGrid::buildRows()
 {
     fillSalesChoices();
     readVisibleRows();
-    if (m_model.adCount() > 0)
-        m_rowAd = buildRowMap(m_model, view().selectedPublication);
+    // Always rebuilt: rows left over from deleted ads would point past the ledger.
+    m_rowAd = buildRowMap(m_model, view().selectedPublication);
+    m_rowMapPublication = view().selectedPublication;
     setScrollRange();
 }
 
@@ -253,7 +254,12 @@ void LedgerGrid::reloadRows()
 {
     if (rowCount() != 0)
         commitCell();
-    m_rowAd = buildRowMap(m_model, view().selectedPublication);
+    // The rows depend only on the publication: a new month reuses them, so its
+    // cost follows the lines on screen, not the ads in the ledger.
+    if (m_rowMapPublication != view().selectedPublication) {
+        m_rowAd = buildRowMap(m_model, view().selectedPublication);
+        m_rowMapPublication = view().selectedPublication;
+    }
     view().topRow = 1;
     setScrollRange();
     fillGrid();

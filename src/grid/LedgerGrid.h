@@ -112,6 +112,7 @@ private:
     QComboBox *m_statusPulldown = nullptr;
     QListWidget *m_pickupList = nullptr;
     QList<int> m_rowAd;
+    int m_rowMapPublication = 0;
     QString m_ledgerFile;
 };
 

@@ -304,6 +304,22 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Enter and Esc reach the window from any control that does not take them itself.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        m_grid->enterPressed();
+        break;
+    case Qt::Key_Escape:
+        m_grid->cancelEdit();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // A cell still being edited is part of what the user typed.

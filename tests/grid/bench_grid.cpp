@@ -59,14 +59,14 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTextStream out(stdout);
-    measure(10); // warm up
-    const Timing few = measure(10);
+    measure(20); // warm up
+    const Timing few = measure(20);
     const Timing many = measure(10000);
-    out << QString("month switch: 10 ads %1 us, 10000 ads %2 us, ratio %3\n")
+    out << QString("month switch: 20 ads %1 us, 10000 ads %2 us, ratio %3\n")
                .arg(few.monthSwitchUs, 0, 'f', 1)
                .arg(many.monthSwitchUs, 0, 'f', 1)
                .arg(many.monthSwitchUs / few.monthSwitchUs, 0, 'f', 2);
-    out << QString("scroll:       10 ads %1 us, 10000 ads %2 us, ratio %3\n")
+    out << QString("scroll:       20 ads %1 us, 10000 ads %2 us, ratio %3\n")
                .arg(few.scrollUs, 0, 'f', 1)
                .arg(many.scrollUs, 0, 'f', 1)
                .arg(many.scrollUs / few.scrollUs, 0, 'f', 2);
