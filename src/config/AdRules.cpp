@@ -1,0 +1,78 @@
+#include "AdRules.h"
+
+#include "LedgerModel.h"
+
+namespace qm {
+
+QString adFieldText(const AdRecord &ad, int field)
+{
+    if (field == 1)
+        return ad.name;
+    if (field >= 2 && field <= kPublicationCount + 1)
+        return ad.check(field - 1);
+    return QString();
+}
+
+void setAdFieldText(AdRecord &ad, int field, const QString &text)
+{
+    if (field == 1)
+        ad.name = text;
+    else if (field >= 2 && field <= kPublicationCount + 1)
+        ad.check(field - 1) = text;
+}
+
+QString toggledCheckmark(const QString &shown)
+{
+    return shown == QString(QChar(CHECKMARK)) ? QString() : QString(QChar(CHECKMARK));
+}
+
+bool adHasLedgerData(const LedgerModel &model, int ad)
+{
+    if (ad < 1 || ad > model.cells.adCount())
+        return false;
+    for (int issue = 1; issue <= kIssueCount; ++issue) {
+        for (int column = ColSalesPerson; column <= ColStatus; ++column) {
+            if (!model.cell(issue, column, ad).isEmpty())
+                return true;
+        }
+    }
+    return false;
+}
+
+bool adMayBeDeleted(const LedgerModel &model, int ad, int adsAtOpen)
+{
+    return ad > adsAtOpen || !adHasLedgerData(model, ad);
+}
+
+int appendAd(LedgerModel &model)
+{
+    model.ads.append(AdRecord());
+    model.resizeLedger(model.adCount());
+    model.settingsChanged = true;
+    model.ledgerChanged = true;
+    return model.adCount();
+}
+
+void deleteAd(LedgerModel &model, int ad)
+{
+    if (ad < 1 || ad > model.adCount())
+        return;
+    model.ads.removeAt(ad - 1);
+    if (ad <= model.cells.adCount())
+        model.cells.removeAd(ad);
+    model.resizeLedger(model.adCount());
+    model.settingsChanged = true;
+    model.ledgerChanged = true;
+}
+
+QString adInUseMessage()
+{
+    return QStringLiteral("Cannot delete\r\n\r\n"
+                          "This ad contains data already input by the user\r\n\r\n"
+                          "... either remove that data first or wait untill next year\r\n"
+                          "(best to wait because archiving the file clears all data)");
+}
+
+QString deleteAdQuestion() { return QStringLiteral("Delete this Ad now?"); }
+
+} // namespace qm

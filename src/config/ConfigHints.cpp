@@ -1,0 +1,23 @@
+#include "ConfigHints.h"
+
+namespace qm {
+
+QString configHint(int hint)
+{
+    switch (hint) {
+    case 1:
+        return QStringLiteral("name or description of ad, [ENTER] to save, [ESC] to restore");
+    case 2:
+        return QStringLiteral("[SPACE] to toggle checkmark on/off");
+    case 3:
+        return QStringLiteral("up/down keys or click pulldown list to select, [ENTER] to save");
+    case 4:
+        return QStringLiteral("percent of sales for sales person, [ENTER] or move to save");
+    case 5:
+        return QStringLiteral("price for Ad size/Publication combination, [ENTER] or move to save");
+    default:
+        return QString();
+    }
+}
+
+} // namespace qm

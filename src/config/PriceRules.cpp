@@ -1,0 +1,34 @@
+#include "PriceRules.h"
+
+#include "LedgerModel.h"
+
+namespace qm {
+
+int chosenPriceEntry(int publication, int size)
+{
+    if (publication < 1 || publication > kPublicationCount || size < 1 || size > kSizeCount)
+        return 0;
+    return priceEntry(publication, size);
+}
+
+QString priceText(const LedgerModel &model, int entry, PriceKind kind)
+{
+    if (entry < 1 || entry > kPriceEntryCount)
+        return QString();
+    return kind == PriceKind::Colour ? model.prices.colourPrice(entry) : model.prices.bwPrice(entry);
+}
+
+bool storePrice(LedgerModel &model, int publication, int size, PriceKind kind, const QString &text)
+{
+    const int entry = chosenPriceEntry(publication, size);
+    if (entry == 0)
+        return false;
+    if (kind == PriceKind::Colour)
+        model.prices.colourPrice(entry) = text;
+    else
+        model.prices.bwPrice(entry) = text;
+    model.settingsChanged = true;
+    return true;
+}
+
+} // namespace qm

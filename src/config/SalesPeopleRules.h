@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace qm {
+
+class LedgerModel;
+
+// The sales people the dialog's box lists: the names of the list up to the first
+// empty one.
+QStringList listedSalesPeople(const LedgerModel &model);
+
+// Position (1-based) of the entry that equals `text` as a whole, letter case
+// ignored; 0 when there is none.
+int findSalesPerson(const QStringList &entries, const QString &text);
+// Position (1-based) a new name takes in a list kept in alphabetical order with
+// letter case ignored.
+int sortedSalesPosition(const QStringList &entries, const QString &name);
+
+// True when a "Sales person" cell of any issue names the person, letter case
+// counting, as the grid compares names.
+bool salesPersonInLedger(const LedgerModel &model, const QString &name);
+
+enum class AddSalesResult { Ignored, LimitReached, Added };
+struct AddSalesOutcome
+{
+    AddSalesResult result = AddSalesResult::Ignored;
+    int position = 0; // of the added person, when added
+};
+// Adds a person with an empty percentage in sorted position. An empty name or
+// one already listed (letter case ignored) is ignored; a third person is refused.
+AddSalesOutcome addSalesPerson(LedgerModel &model, const QString &name);
+// Removes sales person `position` (1-based); the later ones move up.
+bool removeSalesPerson(LedgerModel &model, int position);
+
+// Brings the sales people into the order of the dialog's sorted box, so that
+// entry k of the box is sales person k: drops the people after the first empty
+// name, which the box cannot list, and sorts the rest. Percentages travel with
+// their person, and so do the advance ledgers, whose slot k belongs to sales
+// person k; the ledger's "Sales person" cells hold names and need no change.
+// Sets settingsChanged (and ledgerChanged when advances moved) only when
+// something moved; returns whether anything did.
+bool bringSalesPeopleIntoOrder(LedgerModel &model);
+
+QString salesLimitMessage();
+QString salesLimitCaption();
+QString salesPersonInUseMessage();
+QString deleteSalesPersonQuestion();
+
+} // namespace qm
