@@ -74,6 +74,40 @@ void AdListState::scrollTo(int newTop)
     topAd = newTop;
 }
 
+bool AdListState::lineUp()
+{
+    if (curAd == topAd)
+        return true;
+    if (curAd > 1)
+        --curAd;
+    return false;
+}
+
+bool AdListState::lineDown(int nAds)
+{
+    if (onLastShownRow())
+        return true;
+    if (curAd < nAds)
+        ++curAd;
+    return false;
+}
+
+void AdListState::afterNameEntered(int nAds)
+{
+    if (curAd == nAds)
+        curField = 2;
+    else
+        curAd = std::min(nAds, curAd + 1);
+}
+
+bool AdListState::enterStep(int nAds)
+{
+    if (curAd < nAds)
+        return lineDown(nAds);
+    curAd = std::max(1, curAd - 1);
+    return false;
+}
+
 void AdListState::afterAdd(int nAds)
 {
     curAd = nAds;

@@ -20,6 +20,8 @@ struct AdScrollRange
 // that the list always has a row for the cursor.
 int wholeRowsThatFit(int height, int rowHeight);
 
+inline constexpr int kAdFieldCount = 5; // the name and one checkmark per publication
+
 // Where the ad list stands while the configuration dialog is open. Ads, rows and
 // fields count from 1: row r shows ad topAd + r - 1; field 1 is the ad's name,
 // fields 2..5 the checkmarks of publications 1..4.
@@ -63,8 +65,22 @@ struct AdListState
     // Moves the top; the cursor keeps its screen row.
     void scrollTo(int newTop);
 
+    // One ad up or down. On the top (bottom) row the cursor stays and the
+    // answer is true: the list is to scroll one line instead.
+    bool lineUp();
+    bool lineDown(int nAds);
     void pageUp() { curAd = qMax(1, curAd - shownAds); }
     void pageDown(int nAds) { curAd = qMin(nAds, curAd + shownAds); }
+    void home() { curAd = 1; }
+    void end(int nAds) { curAd = nAds; }
+    void fieldLeft() { curField = qMax(1, curField - 1); }
+    void fieldRight() { curField = qMin(kAdFieldCount, curField + 1); }
+    // After a name was confirmed: on to the next ad's name, or from the last
+    // ad's name on to its first checkmark.
+    void afterNameEntered(int nAds);
+    // Enter anywhere else: one ad down, or up from the last ad; true when the
+    // list is to scroll one line down instead.
+    bool enterStep(int nAds);
 
     // After an ad was appended (nAds counts it): the cursor goes onto its name.
     void afterAdd(int nAds);

@@ -32,7 +32,8 @@ namespace {
 
 constexpr int kDialogWidth = 500;
 constexpr int kDialogHeight = 520;
-constexpr int kAdFields = kPublicationCount + 1;
+constexpr int kAdFields = kAdFieldCount;
+static_assert(kAdFieldCount == kPublicationCount + 1);
 
 QFont tahoma(int points) { return QFont(QStringLiteral("Tahoma"), points); }
 
@@ -118,6 +119,7 @@ ConfigureDialog::ConfigureDialog(LedgerModel &model, const QString &helpFile, QW
     // The box below lists the sales people sorted; sales person k must be its entry k.
     bringSalesPeopleIntoOrder(m_model);
 
+    setObjectName(QStringLiteral("ConfigureDialog"));
     setWindowTitle(QStringLiteral("Options for Quillmoor Ad Sales"));
     setModal(true);
     setFont(tahoma(10));
@@ -502,29 +504,25 @@ bool ConfigureDialog::adEditorKey(QKeyEvent *event)
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     switch (key) {
     case Qt::Key_Up:
-        if (list.curAd == list.topAd)
+        if (list.lineUp())
             ScrollAdList(AdScroll::LineUp);
-        else if (list.curAd > 1)
-            --list.curAd;
         GoToAdCell(true);
         return true;
     case Qt::Key_Down:
-        if (list.onLastShownRow())
+        if (list.lineDown(nAds))
             ScrollAdList(AdScroll::LineDown);
-        else if (list.curAd < nAds)
-            ++list.curAd;
         GoToAdCell(true);
         return true;
     case Qt::Key_Left:
         if (nameField && !shift)
             return false; // moves the caret in the name
-        list.curField = std::max(1, list.curField - 1);
+        list.fieldLeft();
         GoToAdCell(false);
         return true;
     case Qt::Key_Right:
         if (nameField && !shift)
             return false;
-        list.curField = std::min(kAdFields, list.curField + 1);
+        list.fieldRight();
         GoToAdCell(false);
         return true;
     case Qt::Key_PageUp:
@@ -536,11 +534,11 @@ bool ConfigureDialog::adEditorKey(QKeyEvent *event)
         GoToAdCell(true);
         return true;
     case Qt::Key_Home:
-        list.curAd = 1;
+        list.home();
         GoToAdCell(true);
         return !nameField; // in a name Home also puts the caret at its start
     case Qt::Key_End:
-        list.curAd = nAds;
+        list.end(nAds);
         GoToAdCell(true);
         return true;
     case Qt::Key_Space:
@@ -603,21 +601,12 @@ void ConfigureDialog::enterCommand(bool fromAdEditor)
             m_adList->item(row - 1, 0)->setText(name);
         list.pendingText = name;
         m_model.settingsChanged = true;
-        if (list.curAd == nAds)
-            list.curField = 2;
-        else
-            list.curAd = std::min(nAds, list.curAd + 1);
+        list.afterNameEntered(nAds);
         GoToAdCell(true);
         return;
     }
-    if (list.curAd < nAds) {
-        if (list.onLastShownRow())
-            ScrollAdList(AdScroll::LineDown);
-        else
-            ++list.curAd;
-    } else {
-        list.curAd = std::max(1, list.curAd - 1);
-    }
+    if (list.enterStep(nAds))
+        ScrollAdList(AdScroll::LineDown);
     GoToAdCell(true);
 }
 

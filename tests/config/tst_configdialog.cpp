@@ -142,6 +142,7 @@ private slots:
         LedgerModel model;
         Session s(model);
         QVERIFY(s.active);
+        QCOMPARE(s.dialog->objectName(), QStringLiteral("ConfigureDialog"));
         QCOMPARE(s.dialog->windowTitle(), QStringLiteral("Options for Quillmoor Ad Sales"));
         QCOMPARE(s.dialog->size(), QSize(500, 520));
         QCOMPARE(s.dialog->minimumSize(), QSize(500, 520));

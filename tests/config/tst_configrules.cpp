@@ -152,6 +152,72 @@ private slots:
         QCOMPARE(list.curAd, 1);
     }
 
+    void lineStepsScrollAtTheEdges()
+    {
+        AdListState list;
+        list.open(30, 12);
+        QVERIFY(list.lineUp()); // top row: the list is to scroll
+        QCOMPARE(list.curAd, 1);
+        QVERIFY(!list.lineDown(30));
+        QCOMPARE(list.curAd, 2);
+        QVERIFY(!list.lineUp());
+        QCOMPARE(list.curAd, 1);
+        list.curAd = 12;
+        QVERIFY(list.lineDown(30)); // bottom row
+        QCOMPARE(list.curAd, 12);
+
+        AdListState few;
+        few.open(3, 12);
+        few.curAd = 3;
+        QVERIFY(few.lineDown(3)); // the last ad sits on the last shown row
+        few.curAd = 2;
+        QVERIFY(!few.lineDown(3));
+        QCOMPARE(few.curAd, 3);
+    }
+
+    void fieldSteps()
+    {
+        AdListState list;
+        list.open(2, 12);
+        list.fieldLeft();
+        QCOMPARE(list.curField, 1);
+        for (int i = 0; i < 6; ++i)
+            list.fieldRight();
+        QCOMPARE(list.curField, kAdFieldCount);
+        list.end(2);
+        QCOMPARE(list.curAd, 2);
+        list.home();
+        QCOMPARE(list.curAd, 1);
+    }
+
+    void enterSteps()
+    {
+        AdListState list;
+        list.open(3, 12);
+        list.afterNameEntered(3);
+        QCOMPARE(list.curAd, 2);
+        QCOMPARE(list.curField, 1);
+        list.curAd = 3;
+        list.afterNameEntered(3);
+        QCOMPARE(list.curAd, 3);
+        QCOMPARE(list.curField, 2); // the last ad's name leads to its "Corvel" checkmark
+
+        QVERIFY(!list.enterStep(3)); // on the last ad Enter goes up
+        QCOMPARE(list.curAd, 2);
+        QVERIFY(!list.enterStep(3));
+        QCOMPARE(list.curAd, 3);
+
+        AdListState single;
+        single.open(1, 12);
+        QVERIFY(!single.enterStep(1));
+        QCOMPARE(single.curAd, 1);
+
+        AdListState paged;
+        paged.open(30, 12);
+        paged.curAd = 12;
+        QVERIFY(paged.enterStep(30)); // bottom row: scroll, as Down does
+    }
+
     void addingPutsTheCursorOnTheNewName()
     {
         AdListState list;
