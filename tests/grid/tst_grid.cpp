@@ -4,6 +4,8 @@
 #include "LineFormat.h"
 #include "Startup.h"
 
+#include "ConfigureDialog.h"
+
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +17,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTableWidget>
+#include <QTimer>
 
 using namespace qm;
 
@@ -76,6 +79,7 @@ private slots:
     void overrideRefusedRestoresSale();
     void ctrlSSavesAndReportsFailure();
     void endToEndTypeAndSave();
+    void endToEndFromAnEmptyFolder();
 };
 
 void GridTest::windowLayout()
@@ -826,6 +830,94 @@ void GridTest::endToEndTypeAndSave()
     back.ads = f.model.ads;
     QVERIFY(!loadFiles(back, f.settingsPath(), f.ledgerPath()).size());
     QCOMPARE(back.cell(1, ColSale, 2), QString("300.00"));
+}
+
+void GridTest::endToEndFromAnEmptyFolder()
+{
+    GridFixture f;
+    f.open();
+    QVERIFY(f.window->promptLabel());
+    auto typeInto = [](const QString &text) { QTest::keyClicks(QApplication::focusWidget(), text); };
+    auto key = [](int k) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(k)); };
+    bool configured = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<ConfigureDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QApplication::setActiveWindow(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        auto button = [dialog](const QString &text) {
+            for (QPushButton *b : dialog->findChildren<QPushButton *>())
+                if (b->text() == text)
+                    return b;
+            return static_cast<QPushButton *>(nullptr);
+        };
+        for (const QString &name : {QString("Acme"), QString("Bravo")}) {
+            QTest::mouseClick(button("&Add Ad"), Qt::LeftButton);
+            typeInto(name);
+            key(Qt::Key_Return); // the last ad's name: on to its Corvel checkmark
+            key(Qt::Key_Space);
+        }
+        auto *sales = dialog->findChild<QComboBox *>("SalesPeopleBox");
+        QTest::mouseClick(sales, Qt::LeftButton, {}, QPoint(10, 10));
+        typeInto("Delta");
+        key(Qt::Key_Return);
+        typeInto("10");
+        key(Qt::Key_Tab);
+        auto *size = dialog->findChild<QComboBox *>("SizeChoice");
+        size->setFocus();
+        key(Qt::Key_Down);
+        key(Qt::Key_Down); // Half
+        auto *publication = dialog->findChild<QComboBox *>("PublicationChoice");
+        publication->setFocus();
+        key(Qt::Key_Down); // Corvel
+        QTest::mouseClick(dialog->findChild<QLineEdit *>("ColorPriceBox"), Qt::LeftButton);
+        typeInto("150");
+        key(Qt::Key_Tab);
+        configured = true;
+        if (qEnvironmentVariableIsSet("QM_SCREENSHOTS"))
+            dialog->grab().save(QDir(qEnvironmentVariable("QM_SCREENSHOTS")).filePath("configure.png"));
+        dialog->close();
+    });
+    QTest::mouseClick(f.window->findChild<QPushButton *>("ConfigureButton"), Qt::LeftButton);
+    QVERIFY(configured);
+    QCOMPARE(f.model.adCount(), 2);
+    QCOMPARE(f.model.prices.colourPrice(priceEntry(1, 2)), QString("150"));
+    QVERIFY(!f.window->promptLabel());
+    QCOMPARE(f.view().hookReady, 1);
+    QCOMPARE(f.grid()->rowCount(), 2);
+    QCOMPARE(f.grid()->gridList()->item(1, 0)->text(), QString("Bravo"));
+    QCOMPARE(f.grid()->salesPulldown()->count(), 2); // Delta, Owner
+
+    f.editMode();
+    f.clickCell(1, 2);
+    QTest::keyClick(f.grid()->salesPulldown(), Qt::Key_Down); // Delta
+    QTest::keyClick(f.grid()->salesPulldown(), Qt::Key_Return);
+    QTest::keyClicks(f.grid()->cellEditor(), "2");
+    QTest::keyClick(f.grid()->cellEditor(), Qt::Key_Return);
+    QTest::keyClick(f.grid()->sizePulldown(), Qt::Key_Down);
+    QTest::keyClick(f.grid()->sizePulldown(), Qt::Key_Down);
+    QTest::keyClick(f.grid()->sizePulldown(), Qt::Key_Return);
+    QCOMPARE(f.model.cell(1, ColSale, 2), QString("300.00"));
+    QCOMPARE(f.model.cell(1, ColComm, 2), QString("30.00"));
+
+    ScriptedMessages messages;
+    messages.answers = {MessageAnswer::Yes};
+    QVERIFY(f.window->close());
+    QVERIFY(QFile::exists(f.dir.filePath("QuillmoorAds_030326_1405.ini")));
+    QVERIFY(QFile::exists(f.dir.filePath("QuillmoorAds_030326_1405.qmr")));
+
+    // The next start finds the same configuration and ledger.
+    LedgerModel next;
+    QVERIFY(loadFiles(next, f.settingsPath(), f.ledgerPath()).isEmpty());
+    QCOMPARE(next.adCount(), 2);
+    QCOMPARE(next.ads.at(0).name, QString("Acme"));
+    QVERIFY(next.ads.at(1).runsIn(1) && !next.ads.at(1).runsIn(2));
+    QCOMPARE(next.salesPeople.size(), 1);
+    QCOMPARE(next.salesPeople.at(0).name, QString("Delta"));
+    QCOMPARE(next.salesPeople.at(0).percent, QString("10"));
+    QCOMPARE(next.prices.colour, f.model.prices.colour);
+    QCOMPARE(next.cells, f.model.cells);
+    QCOMPARE(next.ledgerYear, 2026);
 }
 
 QTEST_MAIN(GridTest)
