@@ -1,5 +1,6 @@
 #include "LedgerGrid.h"
 
+#include "CellInput.h"
 #include "DataFiles.h"
 #include "GridNavigation.h"
 #include "Hints.h"
@@ -44,12 +45,6 @@ Qt::Alignment columnAlignment(int column)
 }
 
 bool usesCellEditor(int column) { return column != ColSalesPerson && column != ColSize && column != ColStatus; }
-
-bool isNumberColumn(int column)
-{
-    return column == ColNumber || column == ColSale || column == ColPaid || column == ColComm ||
-           column == ColCommPaid;
-}
 
 QFont tahoma(int points)
 {
@@ -731,25 +726,21 @@ bool LedgerGrid::handleStatusCtrlKey(int key)
 
 bool LedgerGrid::handleCellCharacter(QKeyEvent *key)
 {
-    const int column = view().editColumn;
-    const QString text = key->text();
     if (key->matches(QKeySequence::Paste))
         return true;
+    const QString text = key->text();
     if (text.isEmpty())
         return false; // caret keys and the like belong to the text box
-    const QChar c = text.at(0);
-    if (column == ColColor) {
-        if (c == u' ' || c == u'c' || c == u'C')
-            setEditorText(m_cellEditor->text().isEmpty() ? QStringLiteral("c") : QString());
+    switch (judgeTypedCharacter(view().editColumn, m_cellEditor->text(), text.at(0))) {
+    case TypedVerdict::Accept:
+        return false;
+    case TypedVerdict::ToggleColour:
+        setEditorText(toggledColour(m_cellEditor->text()));
         return true;
+    case TypedVerdict::Refuse:
+        break;
     }
-    if (!isNumberColumn(column))
-        return false;
-    if (c == u'\b')
-        return false;
-    if (c == u'.')
-        return m_cellEditor->text().contains(u'.');
-    return !(c >= u'0' && c <= u'9');
+    return true;
 }
 
 bool LedgerGrid::handleEditorKey(QWidget *editor, QKeyEvent *key)

@@ -1,3 +1,4 @@
+#include "CellInput.h"
 #include "SaleComputation.h"
 
 #include <QtTest>
@@ -148,6 +149,23 @@ private slots:
         QCOMPARE(r.row[ColComm - 1], QString("22.50"));
         const SaleResult small = commit(row("Alpha", "2", "Half", "", ".25", ""), ColSale, "", "50");
         QCOMPARE(small.row[ColComm - 1], QString(".13"));
+    }
+
+    void typedCharacters()
+    {
+        QCOMPARE(judgeTypedCharacter(ColNumber, "1.2", u'3'), TypedVerdict::Accept);
+        QCOMPARE(judgeTypedCharacter(ColSale, "1.2", u'.'), TypedVerdict::Refuse);
+        QCOMPARE(judgeTypedCharacter(ColPaid, "12", u'.'), TypedVerdict::Accept);
+        QCOMPARE(judgeTypedCharacter(ColComm, "", u'-'), TypedVerdict::Refuse);
+        QCOMPARE(judgeTypedCharacter(ColCommPaid, "", u','), TypedVerdict::Refuse);
+        QCOMPARE(judgeTypedCharacter(ColNumber, "", QChar(0x16)), TypedVerdict::Refuse); // the paste character
+        QCOMPARE(judgeTypedCharacter(ColNumber, "5", u'\b'), TypedVerdict::Accept);
+        QCOMPARE(judgeTypedCharacter(ColColor, "", u'x'), TypedVerdict::Refuse);
+        QCOMPARE(judgeTypedCharacter(ColColor, "c", u'C'), TypedVerdict::ToggleColour);
+        QCOMPARE(judgeTypedCharacter(ColColor, "c", u' '), TypedVerdict::ToggleColour);
+        QCOMPARE(toggledColour(""), QString("c"));
+        QCOMPARE(toggledColour("c"), QString());
+        QCOMPARE(toggledColour("x"), QString());
     }
 };
 
