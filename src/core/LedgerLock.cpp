@@ -23,6 +23,10 @@ bool LedgerLock::acquireOrAsk()
         return true;
     if (m_lock.error() != QLockFile::LockFailedError)
         return true; // no lock file possible here: work without one
+    // A lock file that names no owner is what a crash while taking the lock
+    // leaves behind (QLockFile itself takes over those of owners that are gone).
+    if (!m_lock.getLockInfo(nullptr, nullptr, nullptr) && m_lock.removeStaleLockFile() && m_lock.tryLock(0))
+        return true;
     const QString text =
         QStringLiteral("The ledger file %1 is already open in another copy of Quillmoor Ad Sales.\n\n"
                        "If both copies save, the changes of one are lost. "

@@ -1,0 +1,94 @@
+#pragma once
+
+// What the data file readers promise for any bytes at all, damaged or hostile:
+// they return, within bounds, and whatever they loaded saves to a file that
+// reads back to the same model, so a second save is byte for byte the first.
+// The fuzz targets run these checks on every input they make up; the corpus
+// replay test runs them on every input kept in fuzz/corpus.
+
+#include "DataFiles.h"
+#include "LedgerModel.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+
+namespace qm::fuzz {
+
+// The ad counts a ledger input is read with: the ledger file does not say how
+// many ads it was written for.
+inline constexpr std::array<int, 3> kLedgerAdCounts = {1, 2, 3};
+
+inline SettingsReadResult readSettingsBytes(const QByteArray &bytes, LedgerModel &model)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readSettings(buffer, model);
+}
+
+inline LedgerReadResult readLedgerBytes(const QByteArray &bytes, LedgerModel &model)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readLedger(buffer, model);
+}
+
+// Empty when the bytes read as a settings file keep every promise, otherwise what broke.
+inline QString checkSettings(const QByteArray &bytes)
+{
+    LedgerModel first;
+    const SettingsReadResult read = readSettingsBytes(bytes, first);
+    if (!read.ok)
+        return QStringLiteral("a settings file in memory could not be read: ") + read.message;
+    if (read.damaged == read.message.isEmpty())
+        return QStringLiteral("a damaged settings file must come with a message, and only then");
+    if (first.cells.adCount() != first.adCount())
+        return QStringLiteral("the ledger does not have the ad count of the settings");
+    if (first.salesPeople.size() > kMaxSalesPeople)
+        return QStringLiteral("more sales people than the program keeps");
+
+    const QByteArray saved = settingsBytes(first);
+    LedgerModel second;
+    const SettingsReadResult reread = readSettingsBytes(saved, second);
+    if (!reread.ok || reread.damaged)
+        return QStringLiteral("the settings as saved read back as damaged");
+    if (settingsBytes(second) != saved)
+        return QStringLiteral("saving the settings again changed the file");
+    return QString();
+}
+
+// Empty when the bytes read as a ledger file for `adCount` ads keep every
+// promise, otherwise what broke.
+inline QString checkLedger(const QByteArray &bytes, int adCount)
+{
+    LedgerModel first;
+    first.ads = QList<AdRecord>(adCount);
+    const LedgerReadResult read = readLedgerBytes(bytes, first);
+    if (!read.ok)
+        return QStringLiteral("a ledger file in memory could not be read: ") + read.message;
+    if (first.adCount() != adCount || first.cells.adCount() != adCount)
+        return QStringLiteral("reading the ledger changed the ad count");
+    if (read.expectedCellLines != kIssueCount * adCount || read.foundCellLines < 0 ||
+        read.mismatch != (read.foundCellLines != read.expectedCellLines))
+        return QStringLiteral("the cell line counts do not add up");
+    if ((read.mismatch || read.damaged) == read.message.isEmpty())
+        return QStringLiteral("a damaged ledger file must come with a message, and only then");
+
+    const QByteArray saved = ledgerBytes(first);
+    LedgerModel second;
+    second.ads = first.ads;
+    const LedgerReadResult reread = readLedgerBytes(saved, second);
+    if (!reread.ok || reread.mismatch || reread.damaged)
+        return QStringLiteral("the ledger as saved reads back as damaged");
+    if (second.cells != first.cells || second.ledgerYear != first.ledgerYear)
+        return QStringLiteral("the ledger as saved reads back with other cells or another year");
+    if (ledgerBytes(second) != saved)
+        return QStringLiteral("saving the ledger again changed the file");
+    return QString();
+}
+
+} // namespace qm::fuzz
