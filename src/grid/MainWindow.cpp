@@ -23,6 +23,7 @@
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTimer>
+#include <QAbstractItemView>
 
 namespace qm {
 
@@ -39,8 +40,12 @@ QFont tahoma(int points)
 
 void MonthList::hidePopup()
 {
+    // Only a list that was open closes up; Qt also hides the popup while the
+    // window is being destroyed.
+    const bool wasOpen = view()->isVisible();
     QComboBox::hidePopup();
-    emit closedUp();
+    if (wasOpen)
+        emit closedUp();
 }
 
 MainWindow::MainWindow(LedgerModel &model, const StartupPaths &paths)

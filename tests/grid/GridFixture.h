@@ -79,6 +79,15 @@ struct GridFixture
         QVERIFY(!view().viewOnly);
     }
 
+    // Opens the month list, picks the month and closes the list, as a click does.
+    void chooseMonth(int month)
+    {
+        qm::MonthList *list = window->monthList();
+        list->showPopup();
+        list->setCurrentIndex(month - 1);
+        list->hidePopup();
+    }
+
     QWidget *focused() const { return QApplication::focusWidget(); }
 
     // Clicks the cell of a shown line (0-based) and column (1-based).

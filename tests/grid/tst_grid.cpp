@@ -162,8 +162,7 @@ void GridTest::tabsAndMonthListSetTheCaption()
     GridFixture f;
     f.openWith(3);
     MainWindow *w = f.window.get();
-    w->monthList()->setCurrentIndex(2);
-    w->monthList()->hidePopup();
+    f.chooseMonth(3);
     QCOMPARE(w->captionLabel()->text(), QString("Corvel - March"));
     QCOMPARE(f.view().shownMonth, 3);
     w->publicationTabs()->setCurrentIndex(1);
@@ -178,7 +177,7 @@ void GridTest::tabsAndMonthListSetTheCaption()
     f.editMode();
     f.clickCell(2, 6);
     QCOMPARE(f.view().currentRow, 3);
-    w->monthList()->hidePopup();
+    f.chooseMonth(w->monthList()->currentIndex() + 1); // closed without a change
     QCOMPARE(f.view().currentRow, 1);
     QCOMPARE(f.view().currentColumn, 2);
 }
@@ -335,14 +334,12 @@ void GridTest::yearlySpecialsIgnoreTheMonth()
     m.cell(5, ColNumber, 3) = "9";
     f.writeFiles(m);
     f.open();
-    f.window->monthList()->setCurrentIndex(4);
-    f.window->monthList()->hidePopup();
+    f.chooseMonth(5);
     QCOMPARE(f.grid()->gridList()->item(2, 2)->text(), QString("9"));
     f.window->publicationTabs()->setCurrentIndex(1);
     QCOMPARE(f.grid()->gridList()->item(0, 2)->text(), QString("4"));
     f.window->publicationTabs()->setCurrentIndex(0);
-    f.window->monthList()->setCurrentIndex(10);
-    f.window->monthList()->hidePopup();
+    f.chooseMonth(11);
     f.window->publicationTabs()->setCurrentIndex(1);
     QCOMPARE(f.grid()->gridList()->item(0, 2)->text(), QString("4"));
 }
@@ -634,8 +631,7 @@ void GridTest::monthChangeDropsTypedNumber()
     f.editMode();
     f.clickCell(0, 3);
     QTest::keyClicks(f.grid()->cellEditor(), "8");
-    f.window->monthList()->setCurrentIndex(1);
-    f.window->monthList()->hidePopup();
+    f.chooseMonth(2);
     QCOMPARE(f.model.cell(1, ColNumber, 1), QString());
     QCOMPARE(f.model.cell(2, ColNumber, 1), QString());
     QVERIFY(!f.model.ledgerChanged);
