@@ -2,6 +2,7 @@
 // clicks on its controls, found by name; the checks read the ledger model.
 #include "ConfigureDialog.h"
 #include "LedgerModel.h"
+#include "SampleAds.h"
 #include "ScriptedMessages.h"
 
 #include <QApplication>
@@ -28,19 +29,6 @@ namespace {
 const QString kCheck = QString(QChar(CHECKMARK));
 const QString kHelpFile = QStringLiteral("/nonexistent/quillmoorAds.ahp");
 
-LedgerModel modelWithAds(int count)
-{
-    LedgerModel model;
-    for (int i = 1; i <= count; ++i) {
-        AdRecord ad;
-        ad.name = QStringLiteral("Ad %1").arg(i);
-        model.ads << ad;
-    }
-    model.resizeLedger(count);
-    return model;
-}
-
-QString cellMark(int issue, int column, int ad) { return QStringLiteral("%1/%2/%3").arg(issue).arg(column).arg(ad); }
 
 // One open dialog on a model, shown and active so that focus and keys behave
 // as on a desktop.

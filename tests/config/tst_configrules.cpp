@@ -7,6 +7,7 @@
 #include "PriceRules.h"
 #include "QuoteFreeValidator.h"
 #include "SalesPeopleRules.h"
+#include "SampleAds.h"
 
 #include <QTest>
 
@@ -15,21 +16,6 @@ using namespace qm;
 namespace {
 
 const QString kCheck = QString(QChar(CHECKMARK));
-
-LedgerModel modelWithAds(int count)
-{
-    LedgerModel model;
-    for (int i = 1; i <= count; ++i) {
-        AdRecord ad;
-        ad.name = QStringLiteral("Ad %1").arg(i);
-        model.ads << ad;
-    }
-    model.resizeLedger(count);
-    return model;
-}
-
-QString cellMark(int issue, int column, int ad) { return QStringLiteral("%1/%2/%3").arg(issue).arg(column).arg(ad); }
-
 } // namespace
 
 class ConfigRulesTest : public QObject
