@@ -376,8 +376,8 @@ void LedgerGrid::focusEditor(bool caret)
 {
     m_gridList->setFocus();
     m_cellEditor->setFocus();
+    // A read-only box shows no caret; its keys still reach the colour toggle.
     m_cellEditor->setReadOnly(!caret);
-    // A read-only line still shows a caret in some styles; the cursor flash time hides it.
     m_cellEditor->setCursorPosition(m_cellEditor->text().size());
 }
 
