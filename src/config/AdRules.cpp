@@ -1,5 +1,6 @@
 #include "AdRules.h"
 
+#include "ConfigHints.h"
 #include "LedgerModel.h"
 
 namespace qm {
@@ -67,10 +68,7 @@ void deleteAd(LedgerModel &model, int ad)
 
 QString adInUseMessage()
 {
-    return QStringLiteral("Cannot delete\r\n\r\n"
-                          "This ad contains data already input by the user\r\n\r\n"
-                          "... either remove that data first or wait untill next year\r\n"
-                          "(best to wait because archiving the file clears all data)");
+    return cannotDeleteMessage(QStringLiteral("This ad contains data already input by the user"));
 }
 
 QString deleteAdQuestion() { return QStringLiteral("Delete this Ad now?"); }

@@ -20,4 +20,11 @@ QString configHint(int hint)
     }
 }
 
+QString cannotDeleteMessage(const QString &reason)
+{
+    return QStringLiteral("Cannot delete\r\n\r\n") + reason +
+           QStringLiteral("\r\n\r\n... either remove that data first or wait untill next year\r\n"
+                          "(best to wait because archiving the file clears all data)");
+}
+
 } // namespace qm

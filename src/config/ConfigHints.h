@@ -9,4 +9,8 @@ namespace qm {
 // checkmark, 3 in the sales people box, 4 in the commission box, 5 in a price box.
 QString configHint(int hint);
 
+// The refusal to delete an ad or a person that the ledger still uses, with the
+// reason between the heading and the advice.
+QString cannotDeleteMessage(const QString &reason);
+
 } // namespace qm

@@ -1,5 +1,6 @@
 #include "SalesPeopleRules.h"
 
+#include "ConfigHints.h"
 #include "LedgerModel.h"
 
 #include <algorithm>
@@ -111,10 +112,7 @@ QString salesLimitCaption() { return QStringLiteral("QuillmoorAds - ver ") + kVe
 
 QString salesPersonInUseMessage()
 {
-    return QStringLiteral("Cannot delete\r\n\r\n"
-                          "Ad data has already been assigned to this person\r\n\r\n"
-                          "... either remove that data first or wait untill next year\r\n"
-                          "(best to wait because archiving the file clears all data)");
+    return cannotDeleteMessage(QStringLiteral("Ad data has already been assigned to this person"));
 }
 
 QString deleteSalesPersonQuestion() { return QStringLiteral("Delete this sales person?"); }
