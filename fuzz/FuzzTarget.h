@@ -2,7 +2,7 @@
 
 // What every fuzz target shares.
 
-#include "Clock.h"
+#include "core/Clock.h"
 #include "ReaderChecks.h"
 
 #include <cstdint>

@@ -6,8 +6,8 @@
 // The fuzz targets run these checks on every input they make up; the corpus
 // replay test runs them on every input kept in fuzz/corpus.
 
-#include "DataFiles.h"
-#include "LedgerModel.h"
+#include "core/files/DataFiles.h"
+#include "core/LedgerModel.h"
 
 #include <QBuffer>
 #include <QByteArray>

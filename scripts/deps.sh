@@ -29,6 +29,8 @@ qm_build() {
   local dir=$1; shift
   local werror=OFF
   [ "${CI:-}" = "true" ] && werror=ON
-  cmake -S "$QM_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQM_WERROR=$werror "$@" >/dev/null
+  local launcher=()
+  command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S "$QM_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQM_WERROR=$werror "${launcher[@]}" "$@" >/dev/null
   cmake --build "$dir" -j"$(nproc)"
 }

@@ -15,7 +15,7 @@
 set -euo pipefail
 QM_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 . "$QM_ROOT/scripts/deps.sh"
-qm_ensure_packages clang libclang-rt-14-dev
+qm_ensure_packages clang libclang-rt-dev
 
 replay=false
 seconds=60

@@ -1,18 +1,18 @@
-#include "LedgerLock.h"
-#include "LedgerModel.h"
-#include "MainWindow.h"
-#include "MessageBoxes.h"
-#include "Messages.h"
-#include "Startup.h"
+#include "core/year/LedgerLock.h"
+#include "core/LedgerModel.h"
+#include "app/MainWindow.h"
+#include "ui/MessageBoxes.h"
+#include "core/Messages.h"
+#include "core/year/Startup.h"
+
+#include "ui/Fonts.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSize(10);
-    QApplication::setFont(font);
+    QApplication::setFont(qm::uiFont(10));
     qm::installMessageBoxes();
 
     const QString programPath = QApplication::applicationFilePath();

@@ -1,4 +1,4 @@
-#include "AdListState.h"
+#include "config/AdListState.h"
 
 #include <algorithm>
 

@@ -1,12 +1,13 @@
-#include "ConfigureDialog.h"
+#include "ui/Fonts.h"
+#include "config/ConfigureDialog.h"
 
-#include "AdRules.h"
-#include "ConfigHints.h"
-#include "HelpLauncher.h"
-#include "LedgerModel.h"
-#include "Messages.h"
-#include "QuoteFreeValidator.h"
-#include "SalesPeopleRules.h"
+#include "core/rules/AdRules.h"
+#include "core/rules/ConfigHints.h"
+#include "help/HelpLauncher.h"
+#include "core/LedgerModel.h"
+#include "core/Messages.h"
+#include "ui/QuoteFreeValidator.h"
+#include "core/rules/SalesPeopleRules.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -35,7 +36,6 @@ constexpr int kDialogHeight = 520;
 constexpr int kAdFields = kAdFieldCount;
 static_assert(kAdFieldCount == kPublicationCount + 1);
 
-QFont tahoma(int points) { return QFont(QStringLiteral("Tahoma"), points); }
 
 QLabel *addLabel(QWidget *parent, const QString &text, int x, int y, int w, int h)
 {
@@ -122,7 +122,7 @@ ConfigureDialog::ConfigureDialog(LedgerModel &model, const QString &helpFile, QW
     setObjectName(QStringLiteral("ConfigureDialog"));
     setWindowTitle(QStringLiteral("Options for Quillmoor Ad Sales"));
     setModal(true);
-    setFont(tahoma(10));
+    setFont(uiFont(10));
     setFixedSize(kDialogWidth, kDialogHeight);
     createControls();
 
@@ -151,7 +151,7 @@ void ConfigureDialog::setVisible(bool visible)
 void ConfigureDialog::createControls()
 {
     auto *title = addLabel(this, QStringLiteral("Configure Ad Sales"), 10, 10, 200, 24);
-    title->setFont(tahoma(14));
+    title->setFont(uiFont(14));
 
     m_adList = new QTableWidget(0, kAdFields, this);
     m_adList->setObjectName(QStringLiteral("AdList"));

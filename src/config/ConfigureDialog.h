@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AdListState.h"
-#include "PriceRules.h"
+#include "config/AdListState.h"
+#include "core/rules/PriceRules.h"
 
 #include <QDialog>
 #include <QString>

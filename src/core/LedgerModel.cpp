@@ -1,4 +1,4 @@
-#include "LedgerModel.h"
+#include "core/LedgerModel.h"
 
 #include <algorithm>
 

@@ -4,12 +4,13 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/Version.h"
+
 #include <array>
 #include <vector>
 
 namespace qm {
 
-inline const QString kVersion = QStringLiteral("1.76");
 inline constexpr char16_t CHECKMARK = 0x2713;
 
 inline constexpr int kPublicationCount = 4;

@@ -1,4 +1,4 @@
-#include "Messages.h"
+#include "core/Messages.h"
 
 #include <QDebug>
 

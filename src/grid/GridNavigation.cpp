@@ -1,4 +1,4 @@
-#include "GridNavigation.h"
+#include "grid/GridNavigation.h"
 
 #include <Qt>
 

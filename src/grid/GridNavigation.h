@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LedgerModel.h"
+#include "core/LedgerModel.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "Hints.h"
+#include "grid/Hints.h"
 
 namespace qm {
 

@@ -1,10 +1,11 @@
-#include "LedgerGrid.h"
+#include "ui/Fonts.h"
+#include "grid/LedgerGrid.h"
 
-#include "CellInput.h"
-#include "DataFiles.h"
-#include "GridNavigation.h"
-#include "Hints.h"
-#include "Messages.h"
+#include "core/rules/CellInput.h"
+#include "core/files/DataFiles.h"
+#include "grid/GridNavigation.h"
+#include "grid/Hints.h"
+#include "core/Messages.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -46,18 +47,12 @@ Qt::Alignment columnAlignment(int column)
 
 bool usesCellEditor(int column) { return column != ColSalesPerson && column != ColSize && column != ColStatus; }
 
-QFont tahoma(int points)
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSize(points);
-    return font;
-}
 
 QComboBox *makePulldown(QWidget *parent, const QString &name)
 {
     auto *box = new QComboBox(parent);
     box->setObjectName(name);
-    box->setFont(tahoma(8));
+    box->setFont(uiFont(8));
     box->setFocusPolicy(Qt::StrongFocus);
     box->hide();
     return box;
@@ -174,7 +169,7 @@ void LedgerGrid::createEditors()
     delete m_cellEditor;
     m_cellEditor = new QLineEdit(parent);
     m_cellEditor->setObjectName(QStringLiteral("CellEditor"));
-    m_cellEditor->setFont(tahoma(10));
+    m_cellEditor->setFont(uiFont(10));
     m_cellEditor->setContextMenuPolicy(Qt::NoContextMenu);
     m_cellEditor->setDragEnabled(false);
     m_cellEditor->setAcceptDrops(false);

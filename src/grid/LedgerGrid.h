@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LedgerModel.h"
-#include "SaleComputation.h"
+#include "core/LedgerModel.h"
+#include "core/rules/SaleComputation.h"
 
 #include <QList>
 #include <QObject>

@@ -1,6 +1,6 @@
-#include "HelpLauncher.h"
+#include "help/HelpLauncher.h"
 
-#include "Messages.h"
+#include "core/Messages.h"
 
 #include <QDir>
 #include <QFileInfo>

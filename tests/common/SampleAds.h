@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LedgerModel.h"
+#include "core/LedgerModel.h"
 
 // A model with `count` ads named "Ad 1".., none checked for any publication.
 inline qm::LedgerModel modelWithAds(int count)

@@ -1,7 +1,7 @@
 // The configuration dialog driven like a user does: real key presses and mouse
 // clicks on its controls, found by name; the checks read the ledger model.
-#include "ConfigureDialog.h"
-#include "LedgerModel.h"
+#include "config/ConfigureDialog.h"
+#include "core/LedgerModel.h"
 #include "SampleAds.h"
 #include "ScriptedMessages.h"
 

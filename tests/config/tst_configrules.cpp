@@ -1,12 +1,12 @@
 // The configuration rules that need no window: ad list paging, deleting ads,
 // sales people, prices and the texts the dialog shows.
-#include "AdListState.h"
-#include "AdRules.h"
-#include "ConfigHints.h"
-#include "LedgerModel.h"
-#include "PriceRules.h"
-#include "QuoteFreeValidator.h"
-#include "SalesPeopleRules.h"
+#include "config/AdListState.h"
+#include "core/rules/AdRules.h"
+#include "core/rules/ConfigHints.h"
+#include "core/LedgerModel.h"
+#include "core/rules/PriceRules.h"
+#include "ui/QuoteFreeValidator.h"
+#include "core/rules/SalesPeopleRules.h"
 #include "SampleAds.h"
 
 #include <QTest>

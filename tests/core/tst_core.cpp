@@ -1,11 +1,11 @@
-#include "Clock.h"
-#include "CodePage.h"
-#include "DataFiles.h"
+#include "core/Clock.h"
+#include "core/files/CodePage.h"
+#include "core/files/DataFiles.h"
 #include "FailingDevice.h"
-#include "LedgerModel.h"
-#include "LineFormat.h"
-#include "Startup.h"
-#include "TextRules.h"
+#include "core/LedgerModel.h"
+#include "core/files/LineFormat.h"
+#include "core/year/Startup.h"
+#include "core/rules/TextRules.h"
 
 #include <QBuffer>
 #include <QDir>

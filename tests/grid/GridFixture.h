@@ -1,10 +1,11 @@
 #pragma once
 
-#include "Clock.h"
-#include "DataFiles.h"
-#include "LedgerGrid.h"
-#include "LedgerModel.h"
-#include "MainWindow.h"
+#include "core/Clock.h"
+#include "core/files/DataFiles.h"
+#include "grid/LedgerGrid.h"
+#include "core/LedgerModel.h"
+#include "app/MainWindow.h"
+#include "app/MonthList.h"
 #include "ScriptedMessages.h"
 
 #include <QDir>

@@ -1,9 +1,10 @@
 // Measures the grid's month switch and scrolling with few and with many ads:
 // the work must follow the rows on screen, not the ads in the ledger.
-#include "GridNavigation.h"
-#include "LedgerGrid.h"
-#include "LedgerModel.h"
-#include "MainWindow.h"
+#include "grid/GridNavigation.h"
+#include "grid/LedgerGrid.h"
+#include "core/LedgerModel.h"
+#include "app/MainWindow.h"
+#include "app/MonthList.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,10 +1,10 @@
 #include "GridFixture.h"
-#include "GridNavigation.h"
-#include "Hints.h"
-#include "LineFormat.h"
-#include "Startup.h"
+#include "grid/GridNavigation.h"
+#include "grid/Hints.h"
+#include "core/files/LineFormat.h"
+#include "core/year/Startup.h"
 
-#include "ConfigureDialog.h"
+#include "config/ConfigureDialog.h"
 
 #include <QComboBox>
 #include <QHeaderView>

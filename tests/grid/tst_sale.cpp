@@ -1,5 +1,5 @@
-#include "CellInput.h"
-#include "SaleComputation.h"
+#include "core/rules/CellInput.h"
+#include "core/rules/SaleComputation.h"
 
 #include <QtTest>
 

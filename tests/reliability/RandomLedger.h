@@ -6,7 +6,7 @@
 // code page holds and none is a double quote (the program refuses those where
 // users type), so a model made here must survive a save and a load unchanged.
 
-#include "LedgerModel.h"
+#include "core/LedgerModel.h"
 
 #include <QDir>
 #include <QFile>

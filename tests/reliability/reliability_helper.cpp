@@ -10,9 +10,9 @@
 // minute, the lock holder when the test that started it goes away, so neither
 // outlives its test.
 
-#include "DataFiles.h"
-#include "LedgerLock.h"
-#include "LedgerModel.h"
+#include "core/files/DataFiles.h"
+#include "core/year/LedgerLock.h"
+#include "core/LedgerModel.h"
 #include "RandomLedger.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // Replays every input kept in fuzz/corpus, the seed files and every input that
 // ever broke a reader, through the checks the fuzz targets make.
 
-#include "Clock.h"
+#include "core/Clock.h"
 #include "ReaderChecks.h"
 
 #include <QDir>

@@ -2,9 +2,9 @@
 // half-written file: each data file on disk is always exactly the old state or
 // exactly the new one.
 
-#include "Clock.h"
-#include "DataFiles.h"
-#include "LedgerModel.h"
+#include "core/Clock.h"
+#include "core/files/DataFiles.h"
+#include "core/LedgerModel.h"
 #include "RandomLedger.h"
 
 #include <QProcess>

@@ -1,7 +1,7 @@
 // A second copy of the program on the same ledger is noticed at start-up.
 
-#include "LedgerLock.h"
-#include "Messages.h"
+#include "core/year/LedgerLock.h"
+#include "core/Messages.h"
 #include "RandomLedger.h"
 #include "ScriptedMessages.h"
 

@@ -1,9 +1,9 @@
 // Whatever the user typed comes back exactly: generated years load and save to
 // identical bytes, and a second save is identical again.
 
-#include "Clock.h"
-#include "DataFiles.h"
-#include "LedgerModel.h"
+#include "core/Clock.h"
+#include "core/files/DataFiles.h"
+#include "core/LedgerModel.h"
 #include "RandomLedger.h"
 
 #include <QTemporaryDir>

@@ -2,11 +2,11 @@
 // exact old bytes until a new one is complete, nothing is left beside it, and the
 // changed flag stays set so the user can try again.
 
-#include "Clock.h"
-#include "DataFiles.h"
+#include "core/Clock.h"
+#include "core/files/DataFiles.h"
 #include "FailingDevice.h"
-#include "LedgerModel.h"
-#include "LineFormat.h"
+#include "core/LedgerModel.h"
+#include "core/files/LineFormat.h"
 #include "RandomLedger.h"
 
 #include <QDir>

@@ -1,13 +1,16 @@
-#include "MainWindow.h"
+#include "app/MainWindow.h"
+#include "app/MonthList.h"
+#include "ui/Fonts.h"
+#include "core/Version.h"
 
-#include "Clock.h"
-#include "ConfigureDialog.h"
-#include "GridNavigation.h"
-#include "HelpLauncher.h"
-#include "LedgerGrid.h"
-#include "LedgerModel.h"
-#include "Messages.h"
-#include "Startup.h"
+#include "core/Clock.h"
+#include "config/ConfigureDialog.h"
+#include "grid/GridNavigation.h"
+#include "help/HelpLauncher.h"
+#include "grid/LedgerGrid.h"
+#include "core/LedgerModel.h"
+#include "core/Messages.h"
+#include "core/year/Startup.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -27,35 +30,14 @@
 
 namespace qm {
 
-namespace {
-
-QFont tahoma(int points)
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSize(points);
-    return font;
-}
-
-} // namespace
-
-void MonthList::hidePopup()
-{
-    // Only a list that was open closes up; Qt also hides the popup while the
-    // window is being destroyed.
-    const bool wasOpen = view()->isVisible();
-    QComboBox::hidePopup();
-    if (wasOpen)
-        emit closedUp();
-}
-
 MainWindow::MainWindow(LedgerModel &model, const StartupPaths &paths)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_model(model), m_paths(paths)
 {
     setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(QStringLiteral("Quillmoor Ad Sales - ver ") + kVersion);
-    setFont(tahoma(10));
+    setWindowTitle(mainWindowTitle());
+    setFont(uiFont(10));
     setFixedSize(900, 550);
     if (const QScreen *screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -86,7 +68,7 @@ void MainWindow::buildControls()
     m_caption = new QLabel(this);
     m_caption->setObjectName(QStringLiteral("CaptionLabel"));
     m_caption->setGeometry(350, 90, 200, 25);
-    m_caption->setFont(tahoma(14));
+    m_caption->setFont(uiFont(14));
 
     m_monthList = new MonthList(this);
     m_monthList->setObjectName(QStringLiteral("MonthList"));
@@ -208,7 +190,7 @@ void MainWindow::showPromptLabel()
     m_prompt = new QLabel(QStringLiteral("Press [Configure Ads] to begin"), this);
     m_prompt->setObjectName(QStringLiteral("PromptLabel"));
     m_prompt->setGeometry(40, 300, 270, 30);
-    m_prompt->setFont(tahoma(14));
+    m_prompt->setFont(uiFont(14));
     m_prompt->setAutoFillBackground(true);
     QPalette palette = m_prompt->palette();
     palette.setColor(QPalette::Window, Qt::white);

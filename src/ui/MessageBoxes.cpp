@@ -1,6 +1,6 @@
-#include "MessageBoxes.h"
+#include "ui/MessageBoxes.h"
 
-#include "Messages.h"
+#include "core/Messages.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
-#include "DataFiles.h"
+#include "core/files/DataFiles.h"
 
-#include "LedgerModel.h"
-#include "LineFormat.h"
+#include "core/LedgerModel.h"
+#include "core/files/LineFormat.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "CodePage.h"
+#include "core/files/CodePage.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "DataFiles.h"
+#include "core/files/DataFiles.h"
 
-#include "Clock.h"
-#include "LedgerModel.h"
-#include "LineFormat.h"
+#include "core/Clock.h"
+#include "core/LedgerModel.h"
+#include "core/files/LineFormat.h"
 
 #include <QBuffer>
 #include <QDir>

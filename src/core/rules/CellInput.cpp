@@ -1,6 +1,6 @@
-#include "CellInput.h"
+#include "core/rules/CellInput.h"
 
-#include "LedgerModel.h"
+#include "core/LedgerModel.h"
 
 namespace qm {
 

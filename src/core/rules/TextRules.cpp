@@ -1,4 +1,4 @@
-#include "TextRules.h"
+#include "core/rules/TextRules.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "SalesPeopleRules.h"
+#include "core/rules/SalesPeopleRules.h"
 
-#include "ConfigHints.h"
-#include "LedgerModel.h"
+#include "core/rules/ConfigHints.h"
+#include "core/LedgerModel.h"
 
 #include <algorithm>
 #include <numeric>

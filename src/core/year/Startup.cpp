@@ -1,8 +1,8 @@
-#include "Startup.h"
+#include "core/year/Startup.h"
 
-#include "DataFiles.h"
-#include "LedgerModel.h"
-#include "LineFormat.h"
+#include "core/files/DataFiles.h"
+#include "core/LedgerModel.h"
+#include "core/files/LineFormat.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "LedgerLock.h"
+#include "core/year/LedgerLock.h"
 
-#include "Messages.h"
+#include "core/Messages.h"
 
 #include <QDir>
 

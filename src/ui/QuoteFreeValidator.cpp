@@ -1,4 +1,4 @@
-#include "QuoteFreeValidator.h"
+#include "ui/QuoteFreeValidator.h"
 
 namespace qm {
 

@@ -1,6 +1,6 @@
-#include "SaleComputation.h"
+#include "core/rules/SaleComputation.h"
 
-#include "TextRules.h"
+#include "core/rules/TextRules.h"
 
 namespace qm {
 

@@ -1,7 +1,7 @@
-#include "LineFormat.h"
+#include "core/files/LineFormat.h"
 
-#include "CodePage.h"
-#include "TextRules.h"
+#include "core/files/CodePage.h"
+#include "core/rules/TextRules.h"
 
 #include <QFile>
 #include <QSaveFile>

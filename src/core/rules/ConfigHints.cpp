@@ -1,4 +1,4 @@
-#include "ConfigHints.h"
+#include "core/rules/ConfigHints.h"
 
 namespace qm {
 

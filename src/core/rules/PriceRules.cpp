@@ -1,6 +1,6 @@
-#include "PriceRules.h"
+#include "core/rules/PriceRules.h"
 
-#include "LedgerModel.h"
+#include "core/LedgerModel.h"
 
 namespace qm {
 

@@ -1,7 +1,7 @@
-#include "AdRules.h"
+#include "core/rules/AdRules.h"
 
-#include "ConfigHints.h"
-#include "LedgerModel.h"
+#include "core/rules/ConfigHints.h"
+#include "core/LedgerModel.h"
 
 namespace qm {
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QComboBox>
 #include <QString>
 #include <QWidget>
 
@@ -15,17 +14,7 @@ namespace qm {
 
 class LedgerGrid;
 class LedgerModel;
-
-// The month selector tells when its list closes: only then does a new month take effect.
-class MonthList : public QComboBox
-{
-    Q_OBJECT
-public:
-    using QComboBox::QComboBox;
-    void hidePopup() override;
-signals:
-    void closedUp();
-};
+class MonthList;
 
 struct StartupPaths
 {

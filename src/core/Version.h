@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace qm {
+
+// The program's version: the main window's title and the stamp on the first
+// line of both data files.
+inline const QString kVersion = QStringLiteral("1.76");
+
+inline QString mainWindowTitle() { return QStringLiteral("Quillmoor Ad Sales - ver ") + kVersion; }
+
+} // namespace qm
