@@ -282,6 +282,11 @@ void ConfigureDialog::createControls()
     const int barHeight = m_hintBar->sizeHint().height();
     m_hintBar->setGeometry(0, kDialogHeight - barHeight, kDialogWidth, barHeight);
 
+    // Tab goes through the controls in the order they were made. The editor
+    // stands in for the list, but was made after the scroll bar: put it back.
+    QWidget::setTabOrder(m_adEditor, m_adScrollBar);
+    QWidget::setTabOrder(m_adScrollBar, m_addButton);
+
     m_adEditor->installEventFilter(this);
     m_adList->installEventFilter(this);
     m_adList->viewport()->installEventFilter(this);
@@ -832,8 +837,12 @@ void ConfigureDialog::AddSalesPerson()
     switch (outcome.result) {
     case AddSalesResult::Ignored:
         return;
+    case AddSalesResult::ReservedName:
     case AddSalesResult::LimitReached:
-        showMessage(salesLimitMessage(), salesLimitCaption(), MessageButtons::Ok, MessageIcon::Error);
+        if (outcome.result == AddSalesResult::ReservedName)
+            showMessage(ownerNameMessage(), name, MessageButtons::Ok, MessageIcon::Error);
+        else
+            showMessage(salesLimitMessage(), salesLimitCaption(), MessageButtons::Ok, MessageIcon::Error);
         m_filling = true;
         m_salesBox->setCurrentIndex(-1);
         m_salesBox->setEditText(QString());

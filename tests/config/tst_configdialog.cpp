@@ -557,6 +557,36 @@ private slots:
         QCOMPARE(s.editor()->text(), QStringLiteral("Ad 4"));
     }
 
+    void theAdLastAtOpeningIsGuardedToo_data()
+    {
+        QTest::addColumn<int>("addedBefore");
+        QTest::newRow("no ad added") << 0;
+        QTest::newRow("ads added since") << 2;
+    }
+
+    void theAdLastAtOpeningIsGuardedToo()
+    {
+        QFETCH(int, addedBefore);
+        LedgerModel model = modelWithAds(3);
+        model.cell(5, ColNumber, 3) = QStringLiteral("2");
+        ScriptedMessages messages(MessageAnswer::Yes);
+        Session s(model);
+        for (int i = 0; i < addedBefore; ++i)
+            s.click("&Add Ad");
+        Session::key(Qt::Key_Home);
+        Session::key(Qt::Key_Down);
+        Session::key(Qt::Key_Down);
+        QCOMPARE(s.editor()->text(), QStringLiteral("Ad 3"));
+        s.click("&Del Ad");
+        QCOMPARE(messages.asked.size(), 1);
+        QCOMPARE(messages.asked.at(0).caption, QStringLiteral("Ad 3"));
+        QCOMPARE(messages.asked.at(0).icon, MessageIcon::Error);
+        QVERIFY(messages.asked.at(0).text.startsWith(QStringLiteral("Cannot delete")));
+        QCOMPARE(model.adCount(), 3 + addedBefore);
+        QCOMPARE(model.ads.at(2).name, QStringLiteral("Ad 3"));
+        QCOMPARE(model.cell(5, ColNumber, 3), QStringLiteral("2"));
+    }
+
     void adsAddedInThisOpeningAreDeletedWithoutTheGuard()
     {
         LedgerModel model = modelWithAds(1);
@@ -714,6 +744,61 @@ private slots:
         QCOMPARE(s.salesBox()->count(), 1);
         QCOMPARE(s.salesBox()->currentText(), QString());
         QVERIFY(model.settingsChanged);
+    }
+
+    void ownerIsNotASalesPersonsName_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("as written") << QStringLiteral("Owner");
+        QTest::newRow("lower case") << QStringLiteral("owner");
+        QTest::newRow("upper case") << QStringLiteral("OWNER");
+    }
+
+    void ownerIsNotASalesPersonsName()
+    {
+        QFETCH(QString, typed);
+        LedgerModel model = modelWithAds(1);
+        model.salesPeople = {{QStringLiteral("Delta"), QStringLiteral("10")}};
+        ScriptedMessages messages;
+        Session s(model);
+        QTest::mouseClick(s.salesBox(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        Session::type(typed);
+        Session::key(Qt::Key_Return);
+        QCOMPARE(messages.asked.size(), 1);
+        QCOMPARE(messages.asked.at(0).text,
+                 QStringLiteral("Cannot add\r\n\r\nOwner is the name under which the owner's own sales are kept"
+                                "\r\n\r\n... please give the sales person another name"));
+        QCOMPARE(messages.asked.at(0).caption, typed);
+        QCOMPARE(messages.asked.at(0).buttons, MessageButtons::Ok);
+        QCOMPARE(messages.asked.at(0).icon, MessageIcon::Error);
+        QCOMPARE(model.salesChoices(), QStringList({"Delta", "Owner"}));
+        QCOMPARE(s.salesBox()->count(), 1);
+        QCOMPARE(s.salesBox()->currentText(), QString());
+        QVERIFY(!model.settingsChanged);
+
+        // A name that only begins like it is a name like any other.
+        Session::type(typed + QStringLiteral("s"));
+        Session::key(Qt::Key_Return);
+        QCOMPARE(messages.asked.size(), 1);
+        QCOMPARE(model.salesPeople.size(), 2);
+    }
+
+    void tabFollowsTheOrderOfTheControls()
+    {
+        LedgerModel model = modelWithAds(30); // enough ads for the scroll bar to work
+        Session s(model);
+        const QList<QWidget *> order = {s.editor(),        s.bar(),      s.button("&Add Ad"),  s.button("&Del Ad"),
+                                        s.salesBox(),      s.percentBox(), s.sizeChoice(),     s.publicationChoice(),
+                                        s.colourBox(),     s.bwBox(),    s.button("?")};
+        QCOMPARE(QApplication::focusWidget(), s.editor());
+        for (int i = 1; i <= order.size(); ++i) {
+            Session::key(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), order.at(i % order.size()));
+        }
+        for (int i = order.size() - 1; i >= 0; --i) {
+            Session::key(Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), order.at(i));
+        }
     }
 
     void choosingAPersonShowsTheirPercentage()

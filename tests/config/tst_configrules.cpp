@@ -373,6 +373,9 @@ private slots:
         QCOMPARE(addSalesPerson(model, QStringLiteral("Zed")).result, AddSalesResult::LimitReached);
         QCOMPARE(addSalesPerson(model, QStringLiteral("delta")).result, AddSalesResult::Ignored);
         QCOMPARE(model.salesPeople.size(), 2);
+        LedgerModel none;
+        QCOMPARE(addSalesPerson(none, QStringLiteral("oWnEr")).result, AddSalesResult::ReservedName);
+        QVERIFY(none.salesPeople.isEmpty());
     }
 
     void removingASalesPerson()

@@ -51,11 +51,15 @@ bool salesPersonInLedger(const LedgerModel &model, const QString &name)
     return false;
 }
 
+bool isOwnerName(const QString &name) { return name.compare(QStringLiteral("Owner"), Qt::CaseInsensitive) == 0; }
+
 AddSalesOutcome addSalesPerson(LedgerModel &model, const QString &name)
 {
     const QStringList names = listedSalesPeople(model);
     if (name.isEmpty() || findSalesPerson(names, name) != 0)
         return {};
+    if (isOwnerName(name))
+        return {AddSalesResult::ReservedName, 0};
     if (names.size() >= kMaxSalesPeople)
         return {AddSalesResult::LimitReached, 0};
     const int position = sortedSalesPosition(names, name);
@@ -109,6 +113,12 @@ bool bringSalesPeopleIntoOrder(LedgerModel &model)
 QString salesLimitMessage() { return QStringLiteral("Number of sales people is limited to 2"); }
 
 QString salesLimitCaption() { return QStringLiteral("QuillmoorAds - ver ") + kVersion; }
+
+QString ownerNameMessage()
+{
+    return QStringLiteral("Cannot add\r\n\r\nOwner is the name under which the owner's own sales are kept\r\n\r\n"
+                          "... please give the sales person another name");
+}
 
 QString salesPersonInUseMessage()
 {
