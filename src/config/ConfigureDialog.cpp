@@ -879,17 +879,22 @@ void ConfigureDialog::DeleteSalesPerson()
     }
     if (position == 0)
         return;
+    if (salesPersonHasAdvances(m_model, position)) {
+        showMessage(salesPersonHasAdvancesMessage(), text, MessageButtons::Ok, MessageIcon::Error);
+        return;
+    }
     const QString name = entries.at(position - 1);
     m_salesBox->setEditText(name);
     if (showMessage(deleteSalesPersonQuestion(), name, MessageButtons::YesNo, MessageIcon::Question) !=
         MessageAnswer::Yes)
+        return;
+    if (!removeSalesPerson(m_model, position))
         return;
     m_filling = true;
     m_salesBox->removeItem(position - 1);
     m_salesBox->setCurrentIndex(-1);
     m_salesBox->setEditText(QString());
     m_filling = false;
-    removeSalesPerson(m_model, position);
     m_percentBox->clear();
     m_boundPerson = 0;
 }

@@ -122,4 +122,72 @@ void LedgerModel::clearLedger()
     cells.clear();
 }
 
+// Configuration
+
+namespace {
+
+// The advance ledgers that belong to a list of `people` sales people, plus the
+// free one after them, where there is one.
+int advanceSlotsInUse(const std::array<AdvanceLedger, 2> &advances, qsizetype people)
+{
+    return int(std::min<qsizetype>(people + 1, qsizetype(advances.size())));
+}
+
+} // namespace
+
+bool LedgerModel::insertSalesPerson(int position, const QString &name)
+{
+    if (salesPeople.size() >= kMaxSalesPeople)
+        return false;
+    position = std::clamp(position, 1, int(salesPeople.size()) + 1);
+    const int inUse = advanceSlotsInUse(advances, salesPeople.size());
+    salesPeople.insert(position - 1, SalesPerson{name, QString()});
+    settingsChanged = true;
+    if (position <= inUse) {
+        const auto before = advances;
+        std::rotate(advances.begin() + (position - 1), advances.begin() + (inUse - 1), advances.begin() + inUse);
+        if (advances != before)
+            ledgerChanged = true;
+    }
+    return true;
+}
+
+bool LedgerModel::deleteSalesPerson(int position)
+{
+    if (position < 1 || position > salesPeople.size())
+        return false;
+    const int inUse = advanceSlotsInUse(advances, salesPeople.size() - 1);
+    if (position <= int(advances.size()) && !advances[std::size_t(position - 1)].isEmpty())
+        return false;
+    salesPeople.removeAt(position - 1);
+    settingsChanged = true;
+    if (position <= inUse) {
+        const auto before = advances;
+        std::rotate(advances.begin() + (position - 1), advances.begin() + position, advances.begin() + inUse);
+        if (advances != before)
+            ledgerChanged = true;
+    }
+    return true;
+}
+
+void LedgerModel::reorderSalesPeople(const QList<int> &order)
+{
+    const QList<SalesPerson> people = salesPeople;
+    const auto ledgers = advances;
+    QList<SalesPerson> reordered;
+    for (int k = 0; k < order.size(); ++k) {
+        const int from = order.at(k);
+        if (from < 1 || from > people.size())
+            continue;
+        reordered << people.at(from - 1);
+        const std::size_t to = std::size_t(reordered.size() - 1);
+        if (to < advances.size() && std::size_t(from - 1) < advances.size())
+            advances[to] = ledgers[std::size_t(from - 1)];
+    }
+    salesPeople = reordered;
+    settingsChanged = true;
+    if (advances != ledgers)
+        ledgerChanged = true;
+}
+
 } // namespace qm

@@ -154,6 +154,22 @@ public:
     void resizeLedger(int adCount) { cells.resize(adCount); }
     void clearLedger();
 
+    // Configuration. Each change marks what it changed: settingsChanged for what
+    // the settings file holds, ledgerChanged as well where advances move.
+    // Sales people count from 1; advance ledger k belongs to sales person k, so
+    // the ledgers move with their people.
+
+    // Inserts a person with an empty percentage at `position`; the free advance
+    // ledger (the one after the last person's) becomes the new person's. False
+    // when the list is full.
+    bool insertSalesPerson(int position, const QString &name);
+    // Removes a person whose advance ledger is empty (false otherwise, nothing
+    // changed); the later people and their ledgers move up.
+    bool deleteSalesPerson(int position);
+    // Puts the people into a new order: person k becomes the one that was at
+    // order[k - 1] (1-based), with its advance ledger; the people not named are dropped.
+    void reorderSalesPeople(const QList<int> &order);
+
     QList<AdRecord> ads;
     QList<SalesPerson> salesPeople;
     PriceTable prices;

@@ -2,6 +2,7 @@
 // clicks on its controls, found by name; the checks read the ledger model.
 #include "config/ConfigureDialog.h"
 #include "core/LedgerModel.h"
+#include "core/files/DataFiles.h"
 #include "SampleAds.h"
 #include "ScriptedMessages.h"
 
@@ -9,6 +10,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +18,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -28,6 +31,25 @@ namespace {
 
 const QString kCheck = QString(QChar(CHECKMARK));
 const QString kHelpFile = QStringLiteral("/nonexistent/quillmoorAds.ahp");
+
+// The ledger file of a one-ad model of 2026 with nothing in its cells, ending in
+// the given advance section.
+QByteArray emptyOneAdLedger(const QByteArray &advances)
+{
+    QByteArray bytes = "\"1.76\",2026\r\n";
+    for (int issue = 1; issue <= kIssueCount; ++issue)
+        bytes += "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+    return bytes + advances;
+}
+
+QByteArray savedLedger(const QTemporaryDir &dir, LedgerModel &model)
+{
+    const QString path = dir.filePath(QStringLiteral("QuillmoorAds.qmr"));
+    if (!writeLedgerFile(path, model).ok)
+        return QByteArray("(not saved)");
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(not read)");
+}
 
 
 // One open dialog on a model, shown and active so that focus and keys behave
@@ -799,6 +821,52 @@ private slots:
             Session::key(Qt::Key_Backtab, Qt::ShiftModifier);
             QCOMPARE(QApplication::focusWidget(), order.at(i));
         }
+    }
+
+    void advancesFollowTheirSalesPerson()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        LedgerModel model = modelWithAds(1);
+        model.ledgerYear = 2026;
+        model.salesPeople = {{QStringLiteral("Delta"), QStringLiteral("10")}};
+        model.advances[0] = {AdvanceEntry{QStringLiteral("03/01/2026"), 500, 0}};
+        ScriptedMessages messages(MessageAnswer::Yes);
+        Session s(model);
+
+        // Alpha sorts in ahead of Delta; Delta's advances go along to ledger 2.
+        QTest::mouseClick(s.salesBox(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        Session::type(QStringLiteral("Alpha"));
+        Session::key(Qt::Key_Return);
+        QCOMPARE(model.salesChoices(), QStringList({"Alpha", "Delta", "Owner"}));
+        QVERIFY(model.ledgerChanged);
+        QCOMPARE(savedLedger(dir, model), emptyOneAdLedger("0,0\r\n1,0\r\n\"03/01/2026\",500,0\r\n"));
+
+        // Deleting Alpha brings them back to ledger 1 with Delta.
+        QTest::mouseClick(s.salesBox(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        Session::type(QStringLiteral("Alpha"));
+        Session::key(Qt::Key_Delete);
+        QCOMPARE(messages.asked.size(), 1);
+        QCOMPARE(messages.asked.at(0).text, QStringLiteral("Delete this sales person?"));
+        QCOMPARE(model.salesChoices(), QStringList({"Delta", "Owner"}));
+        QVERIFY(model.ledgerChanged);
+        QCOMPARE(savedLedger(dir, model), emptyOneAdLedger("1,0\r\n0,0\r\n\"03/01/2026\",500,0\r\n"));
+
+        // Delta has advances: not deleted, nothing asked.
+        QTest::mouseClick(s.salesBox(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        Session::type(QStringLiteral("delta"));
+        Session::key(Qt::Key_Delete);
+        QCOMPARE(messages.asked.size(), 2);
+        QCOMPARE(messages.asked.at(1).text,
+                 QStringLiteral("Cannot delete\r\n\r\nAdvances have been entered for this person\r\n\r\n"
+                                "... delete them under [Advances] first"));
+        QCOMPARE(messages.asked.at(1).caption, QStringLiteral("delta"));
+        QCOMPARE(messages.asked.at(1).buttons, MessageButtons::Ok);
+        QCOMPARE(messages.asked.at(1).icon, MessageIcon::Error);
+        QCOMPARE(s.salesBox()->count(), 1);
+        QCOMPARE(model.salesChoices(), QStringList({"Delta", "Owner"}));
+        QVERIFY(!model.ledgerChanged);
+        QCOMPARE(savedLedger(dir, model), emptyOneAdLedger("1,0\r\n0,0\r\n\"03/01/2026\",500,0\r\n"));
     }
 
     void choosingAPersonShowsTheirPercentage()

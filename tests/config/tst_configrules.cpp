@@ -16,6 +16,14 @@ using namespace qm;
 namespace {
 
 const QString kCheck = QString(QChar(CHECKMARK));
+
+// An advance ledger told apart by its one entry's date; none for an empty mark.
+AdvanceLedger ledgerMarked(const QString &mark)
+{
+    return mark.isEmpty() ? AdvanceLedger() : AdvanceLedger{AdvanceEntry{mark, 1, 0}};
+}
+
+QString markOf(const AdvanceLedger &ledger) { return ledger.isEmpty() ? QString() : ledger.first().date; }
 } // namespace
 
 class ConfigRulesTest : public QObject
@@ -388,6 +396,74 @@ private slots:
         QCOMPARE(model.salesPeople.at(0).name, QStringLiteral("Delta"));
         QCOMPARE(model.salesPeople.at(0).percent, QStringLiteral("10"));
         QVERIFY(model.settingsChanged);
+    }
+
+    void advancesMoveWithTheirPerson_data()
+    {
+        QTest::addColumn<QStringList>("people");
+        QTest::addColumn<QStringList>("ledgers");  // marks of advance ledgers 1 and 2
+        QTest::addColumn<QString>("added");      // a name to add, or empty
+        QTest::addColumn<int>("deleted");        // a person to delete, or 0
+        QTest::addColumn<bool>("done");
+        QTest::addColumn<QStringList>("peopleAfter");
+        QTest::addColumn<QStringList>("slotsAfter");
+        QTest::addColumn<bool>("ledgerChanged");
+
+        const QStringList none = {QString(), QString()};
+        QTest::newRow("added ahead") << QStringList{"Delta"} << QStringList{"D", ""} << "Alpha" << 0 << true
+                                     << QStringList{"Alpha", "Delta"} << QStringList{"", "D"} << true;
+        QTest::newRow("added behind") << QStringList{"Alpha"} << QStringList{"A", ""} << "Delta" << 0 << true
+                                      << QStringList{"Alpha", "Delta"} << QStringList{"A", ""} << false;
+        QTest::newRow("added to none") << QStringList{} << none << "Alpha" << 0 << true
+                                       << QStringList{"Alpha"} << none << false;
+        // A ledger nobody owns goes to the person who takes the free place, as
+        // when a person is added behind; nothing is lost.
+        QTest::newRow("added ahead, free ledger kept") << QStringList{"Delta"} << QStringList{"D", "X"} << "Alpha" << 0
+                                                       << true << QStringList{"Alpha", "Delta"} << QStringList{"X", "D"}
+                                                       << true;
+        QTest::newRow("first deleted") << QStringList{"Alpha", "Delta"} << QStringList{"", "D"} << "" << 1 << true
+                                       << QStringList{"Delta"} << QStringList{"D", ""} << true;
+        QTest::newRow("second deleted") << QStringList{"Alpha", "Delta"} << QStringList{"A", ""} << "" << 2 << true
+                                        << QStringList{"Alpha"} << QStringList{"A", ""} << false;
+        QTest::newRow("only one deleted, free ledger kept") << QStringList{"Alpha"} << QStringList{"", "X"} << "" << 1
+                                                            << true << QStringList{} << QStringList{"", "X"} << false;
+        QTest::newRow("person with advances kept") << QStringList{"Alpha", "Delta"} << QStringList{"A", "D"} << "" << 1
+                                                   << false << QStringList{"Alpha", "Delta"} << QStringList{"A", "D"}
+                                                   << false;
+    }
+
+    void advancesMoveWithTheirPerson()
+    {
+        QFETCH(QStringList, people);
+        QFETCH(QStringList, ledgers);
+        QFETCH(QString, added);
+        QFETCH(int, deleted);
+        QFETCH(bool, done);
+        QFETCH(QStringList, peopleAfter);
+        QFETCH(QStringList, slotsAfter);
+        QFETCH(bool, ledgerChanged);
+
+        LedgerModel model = modelWithAds(1);
+        for (const QString &name : people)
+            model.salesPeople << SalesPerson{name, name.left(1)};
+        for (int k = 0; k < 2; ++k)
+            model.advances[std::size_t(k)] = ledgerMarked(ledgers.at(k));
+
+        if (!added.isEmpty())
+            QCOMPARE(addSalesPerson(model, added).result == AddSalesResult::Added, done);
+        else
+            QCOMPARE(removeSalesPerson(model, deleted), done);
+
+        QStringList namesAfter;
+        for (const SalesPerson &person : model.salesPeople) {
+            namesAfter << person.name;
+            QCOMPARE(person.percent, person.name == added ? QString() : person.name.left(1));
+        }
+        QCOMPARE(namesAfter, peopleAfter);
+        QCOMPARE(QStringList({markOf(model.advances[0]), markOf(model.advances[1])}), slotsAfter);
+        QCOMPARE(model.settingsChanged, done);
+        QCOMPARE(model.ledgerChanged, ledgerChanged);
+        QCOMPARE(salesPersonHasAdvances(model, 1), !slotsAfter.at(0).isEmpty());
     }
 
     void salesPersonNamedInAnyIssue()

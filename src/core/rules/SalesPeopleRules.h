@@ -36,7 +36,10 @@ struct AddSalesOutcome
 // one already listed (letter case ignored) is ignored; "Owner" and a third
 // person are refused.
 AddSalesOutcome addSalesPerson(LedgerModel &model, const QString &name);
-// Removes sales person `position` (1-based); the later ones move up.
+// True when the advance ledger of sales person `position` (1-based) has entries.
+bool salesPersonHasAdvances(const LedgerModel &model, int position);
+// Removes sales person `position` (1-based); the later ones move up with their
+// advance ledgers. A person with advances is not removed (false).
 bool removeSalesPerson(LedgerModel &model, int position);
 
 // Brings the sales people into the order of the dialog's sorted box, so that
@@ -52,6 +55,7 @@ QString salesLimitMessage();
 QString salesLimitCaption();
 QString ownerNameMessage();
 QString salesPersonInUseMessage();
+QString salesPersonHasAdvancesMessage();
 QString deleteSalesPersonQuestion();
 
 } // namespace qm
