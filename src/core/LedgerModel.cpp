@@ -124,6 +124,43 @@ void LedgerModel::clearLedger()
 
 // Configuration
 
+int LedgerModel::addAd()
+{
+    ads.append(AdRecord());
+    resizeLedger(adCount());
+    settingsChanged = true;
+    ledgerChanged = true;
+    return adCount();
+}
+
+void LedgerModel::renameAd(int ad, const QString &name)
+{
+    if (ad < 1 || ad > adCount())
+        return;
+    ads[ad - 1].name = name;
+    settingsChanged = true;
+}
+
+void LedgerModel::setPublicationCheck(int ad, int publication, bool checked)
+{
+    if (ad < 1 || ad > adCount() || publication < 1 || publication > kPublicationCount)
+        return;
+    ads[ad - 1].check(publication) = checked ? QString(QChar(CHECKMARK)) : QString();
+    settingsChanged = true;
+}
+
+void LedgerModel::deleteAd(int ad)
+{
+    if (ad < 1 || ad > adCount())
+        return;
+    ads.removeAt(ad - 1);
+    if (ad <= cells.adCount())
+        cells.removeAd(ad);
+    resizeLedger(adCount());
+    settingsChanged = true;
+    ledgerChanged = true;
+}
+
 namespace {
 
 // The advance ledgers that belong to a list of `people` sales people, plus the
@@ -188,6 +225,22 @@ void LedgerModel::reorderSalesPeople(const QList<int> &order)
     settingsChanged = true;
     if (advances != ledgers)
         ledgerChanged = true;
+}
+
+void LedgerModel::setSalesPercent(int person, const QString &percent)
+{
+    if (person < 1 || person > salesPeople.size())
+        return;
+    salesPeople[person - 1].percent = percent;
+    settingsChanged = true;
+}
+
+void LedgerModel::storePrice(int entry, PriceKind kind, const QString &text)
+{
+    if (entry < 1 || entry > kPriceEntryCount)
+        return;
+    (kind == PriceKind::Colour ? prices.colourPrice(entry) : prices.bwPrice(entry)) = text;
+    settingsChanged = true;
 }
 
 } // namespace qm

@@ -67,6 +67,8 @@ struct SalesPerson
     QString percent; // as typed
 };
 
+enum class PriceKind { Colour, BlackWhite };
+
 struct PriceTable
 {
     std::array<QString, kPriceEntryCount> colour;
@@ -155,11 +157,20 @@ public:
     void clearLedger();
 
     // Configuration. Each change marks what it changed: settingsChanged for what
-    // the settings file holds, ledgerChanged as well where advances move.
-    // Sales people count from 1; advance ledger k belongs to sales person k, so
-    // the ledgers move with their people.
+    // the settings file holds, and ledgerChanged where ledger cells or advances
+    // move. Ads, publications, sales people and price entries count from 1.
 
-    // Inserts a person with an empty percentage at `position`; the free advance
+    // Appends an ad with every field empty and returns the new ad count. The
+    // ledger file is read back with the settings file's ad count, so both files
+    // are to be written after this.
+    int addAd();
+    void renameAd(int ad, const QString &name);
+    void setPublicationCheck(int ad, int publication, bool checked);
+    // Removes an ad and its ledger cells; every later ad takes the number one lower.
+    void deleteAd(int ad);
+
+    // Advance ledger k belongs to sales person k, so the ledgers move with their
+    // people. Inserts a person with an empty percentage at `position`; the free advance
     // ledger (the one after the last person's) becomes the new person's. False
     // when the list is full.
     bool insertSalesPerson(int position, const QString &name);
@@ -169,6 +180,9 @@ public:
     // Puts the people into a new order: person k becomes the one that was at
     // order[k - 1] (1-based), with its advance ledger; the people not named are dropped.
     void reorderSalesPeople(const QList<int> &order);
+    void setSalesPercent(int person, const QString &percent);
+
+    void storePrice(int entry, PriceKind kind, const QString &text);
 
     QList<AdRecord> ads;
     QList<SalesPerson> salesPeople;

@@ -7,7 +7,7 @@
 #include "core/rules/PriceRules.h"
 #include "ui/QuoteFreeValidator.h"
 #include "core/rules/SalesPeopleRules.h"
-#include "SampleAds.h"
+#include "SampleModel.h"
 
 #include <QTest>
 
@@ -212,6 +212,65 @@ private slots:
         QVERIFY(paged.enterStep(30)); // bottom row: scroll, as Down does
     }
 
+    void keysInTheEditor_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<bool>("handled");
+        QTest::addColumn<int>("adAfter");
+        QTest::addColumn<int>("fieldAfter");
+        QTest::addColumn<bool>("moved");
+        QTest::addColumn<bool>("toggle");
+        // The cursor stands on ad 5 of 30, in twelve rows from ad 1.
+        QTest::newRow("Left moves the caret") << 1 << int(Qt::Key_Left) << false << false << 5 << 1 << false << false;
+        QTest::newRow("Shift+Right leaves the name") << 1 << int(Qt::Key_Right) << true << true << 5 << 2 << true << false;
+        QTest::newRow("Left on a checkmark") << 3 << int(Qt::Key_Left) << false << true << 5 << 2 << true << false;
+        QTest::newRow("Home in a name, caret too") << 1 << int(Qt::Key_Home) << false << false << 1 << 1 << true << false;
+        QTest::newRow("Home on a checkmark") << 2 << int(Qt::Key_Home) << false << true << 1 << 2 << true << false;
+        QTest::newRow("End") << 1 << int(Qt::Key_End) << false << true << 30 << 1 << true << false;
+        QTest::newRow("Space in a name") << 1 << int(Qt::Key_Space) << false << false << 5 << 1 << false << false;
+        QTest::newRow("Space on a checkmark") << 4 << int(Qt::Key_Space) << false << true << 5 << 4 << false << true;
+        QTest::newRow("a letter in a name") << 1 << int(Qt::Key_A) << false << false << 5 << 1 << false << false;
+        QTest::newRow("a letter on a checkmark") << 5 << int(Qt::Key_A) << false << true << 5 << 5 << false << false;
+        QTest::newRow("Page Down") << 1 << int(Qt::Key_PageDown) << false << true << 17 << 1 << true << false;
+    }
+
+    void keysInTheEditor()
+    {
+        QFETCH(int, field);
+        QFETCH(int, key);
+        QFETCH(bool, shift);
+        QFETCH(bool, handled);
+        QFETCH(int, adAfter);
+        QFETCH(int, fieldAfter);
+        QFETCH(bool, moved);
+        QFETCH(bool, toggle);
+        AdListState list;
+        list.open(30, 12);
+        list.curAd = 5;
+        list.curField = field;
+        const AdKeyEffect effect = list.keyPressed(key, shift, 30);
+        QCOMPARE(effect.handled, handled);
+        QCOMPARE(list.curAd, adAfter);
+        QCOMPARE(list.curField, fieldAfter);
+        QCOMPARE(effect.moved, moved);
+        QCOMPARE(effect.toggle, toggle);
+        QCOMPARE(effect.scroll, 0);
+    }
+
+    void upAndDownAtTheEdgesScroll()
+    {
+        AdListState list;
+        list.open(30, 12);
+        QCOMPARE(list.keyPressed(Qt::Key_Up, false, 30).scroll, -1);
+        list.curAd = 12;
+        const AdKeyEffect down = list.keyPressed(Qt::Key_Down, false, 30);
+        QCOMPARE(down.scroll, 1);
+        QVERIFY(down.handled && down.moved && down.refresh);
+        QCOMPARE(list.curAd, 12); // the scroll moves it
+    }
+
     void addingPutsTheCursorOnTheNewName()
     {
         AdListState list;
@@ -266,14 +325,20 @@ private slots:
 
     void adFields()
     {
-        AdRecord ad;
-        setAdFieldText(ad, 1, QStringLiteral("Bakery"));
-        setAdFieldText(ad, 3, kCheck);
+        LedgerModel model = modelWithAds(2);
+        setAdField(model, 2, 1, QStringLiteral("Bakery"));
+        setAdField(model, 2, 3, kCheck);
+        const AdRecord &ad = model.ads.at(1);
         QCOMPARE(ad.name, QStringLiteral("Bakery"));
         QCOMPARE(ad.check(2), kCheck);
         QCOMPARE(adFieldText(ad, 1), QStringLiteral("Bakery"));
         QCOMPARE(adFieldText(ad, 3), kCheck);
         QCOMPARE(adFieldText(ad, 2), QString());
+        QCOMPARE(model.ads.at(0).name, QStringLiteral("Ad 1"));
+        QVERIFY(model.settingsChanged);
+        QVERIFY(!model.ledgerChanged);
+        setAdField(model, 2, 3, QString());
+        QCOMPARE(ad.check(2), QString());
         QCOMPARE(toggledCheckmark(QString()), kCheck);
         QCOMPARE(toggledCheckmark(kCheck), QString());
         QCOMPARE(toggledCheckmark(QStringLiteral("?")), kCheck);
@@ -296,7 +361,7 @@ private slots:
     void appendingAnAdKeepsTheLedgerSized()
     {
         LedgerModel model = modelWithAds(2);
-        QCOMPARE(appendAd(model), 3);
+        QCOMPARE(model.addAd(), 3);
         QCOMPARE(model.adCount(), 3);
         QCOMPARE(model.cells.adCount(), 3);
         QVERIFY(model.ads.last().name.isEmpty());
@@ -311,7 +376,7 @@ private slots:
             for (int column = 1; column <= kColumnCount; ++column)
                 for (int ad = 1; ad <= 5; ++ad)
                     model.cell(issue, column, ad) = cellMark(issue, column, ad);
-        deleteAd(model, 3);
+        model.deleteAd(3);
         QCOMPARE(model.adCount(), 4);
         QCOMPARE(model.ads.at(2).name, QStringLiteral("Ad 4"));
         QCOMPARE(model.cells.adCount(), 4);
@@ -558,15 +623,27 @@ private slots:
         QVERIFY(model.settingsChanged);
     }
 
+    void hints_data()
+    {
+        QTest::addColumn<ConfigHint>("hint");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("none") << ConfigHint::None << QString();
+        QTest::newRow("ad name") << ConfigHint::AdName
+                                 << "name or description of ad, [ENTER] to save, [ESC] to restore";
+        QTest::newRow("checkmark") << ConfigHint::Checkmark << "[SPACE] to toggle checkmark on/off";
+        QTest::newRow("sales people") << ConfigHint::SalesPeople
+                                      << "up/down keys or click pulldown list to select, [ENTER] to save";
+        QTest::newRow("percent") << ConfigHint::Percent
+                                 << "percent of sales for sales person, [ENTER] or move to save";
+        QTest::newRow("price") << ConfigHint::Price
+                               << "price for Ad size/Publication combination, [ENTER] or move to save";
+    }
+
     void hints()
     {
-        QCOMPARE(configHint(0), QString());
-        QCOMPARE(configHint(1), QStringLiteral("name or description of ad, [ENTER] to save, [ESC] to restore"));
-        QCOMPARE(configHint(2), QStringLiteral("[SPACE] to toggle checkmark on/off"));
-        QCOMPARE(configHint(3), QStringLiteral("up/down keys or click pulldown list to select, [ENTER] to save"));
-        QCOMPARE(configHint(4), QStringLiteral("percent of sales for sales person, [ENTER] or move to save"));
-        QCOMPARE(configHint(5),
-                 QStringLiteral("price for Ad size/Publication combination, [ENTER] or move to save"));
+        QFETCH(ConfigHint, hint);
+        QFETCH(QString, text);
+        QCOMPARE(configHint(hint), text);
     }
 
     void doubleQuotesAreTakenOut()
