@@ -827,10 +827,9 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        LedgerModel model = modelWithAds(1);
-        model.ledgerYear = 2026;
-        model.salesPeople = {{QStringLiteral("Delta"), QStringLiteral("10")}};
-        model.advances[0] = {AdvanceEntry{QStringLiteral("03/01/2026"), 500, 0}};
+        LedgerModel model = SampleModel(1).person(QStringLiteral("Delta"), QStringLiteral("10"))
+                                .advances(1, {AdvanceEntry{QStringLiteral("03/01/2026"), 500, 0}})
+                                .year(2026);
         ScriptedMessages messages(MessageAnswer::Yes);
         Session s(model);
 
