@@ -54,14 +54,14 @@ void keepCopyIfNeeded(LedgerModel &model, Target &target, const QDateTime &momen
     QString error;
     if (!readWholeFile(target.path, &bytes, &error) || !saveFileAtomically(copy, bytes, &error)) {
         target.refused = true;
-        report.errors << QStringLiteral("The %1 %2 was not replaced: it had not read cleanly, and a copy of it "
-                                        "could not be kept as %3: %4")
+        report.errors << QStringLiteral("The %1 %2 was not replaced: it was not read in full when the program "
+                                        "started, and a copy of it could not be kept as %3: %4")
                              .arg(target.what, shown(target.path), shown(copy), error);
         return;
     }
     model.onDisk.*target.keepCopy = false;
-    report.notices << QStringLiteral("The %1 %2 had not read cleanly when the program started. Before it was "
-                                     "replaced, the file as it was is kept as\n%3")
+    report.notices << QStringLiteral("The %1 %2 was not read in full when the program started. Before it was "
+                                     "replaced, the file as it was has been kept as\n%3")
                           .arg(target.what, shown(target.path), shown(copy));
 }
 
