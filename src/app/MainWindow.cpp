@@ -155,6 +155,7 @@ bool MainWindow::start()
         showMessage(warning, QStringLiteral("Quillmoor Ad Sales - check your files"), MessageButtons::Ok,
                     MessageIcon::Warning);
     m_grid->setLedgerFile(m_paths.ledgerFile);
+    m_grid->setSettingsFile(m_paths.settingsFile);
     if (m_model.adCount() == 0)
         showPromptLabel();
     m_model.settingsChanged = false;
@@ -323,11 +324,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     if (answer == MessageAnswer::Yes) {
-        const QStringList errors =
-            saveChangedFiles(m_model, m_paths.settingsFile, m_paths.ledgerFile, Clock::now());
-        if (!errors.isEmpty()) {
-            showMessage(errors.join(QStringLiteral("\n\n")) +
-                            QStringLiteral("\n\nNothing was lost: the program stays open with all your data. "
+        const SaveReport saved = saveChangedFiles(m_model, m_paths.settingsFile, m_paths.ledgerFile, Clock::now());
+        if (!saved.notices.isEmpty())
+            showMessage(saved.notices.join(QStringLiteral("\n\n")), QStringLiteral("Quillmoor Ad Sales - copy kept"),
+                        MessageButtons::Ok, MessageIcon::Information);
+        if (!saved.ok()) {
+            showMessage(saved.errors.join(QStringLiteral("\n\n")) +
+                            QStringLiteral("\n\nThe program stays open with all your data. "
                                            "Free some space or fix the folder, then close again."),
                         QStringLiteral("Files not saved"), MessageButtons::Ok, MessageIcon::Error);
             event->ignore();

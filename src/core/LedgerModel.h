@@ -134,6 +134,17 @@ struct ViewState
     int pickupIndex = 0;
 };
 
+// What the data files on disk hold, as far as this run knows: set when they
+// are loaded and saved, so that a save never leaves the two files with
+// different ad counts and never replaces a file it could not trust without
+// keeping a copy of it first.
+struct FilesOnDisk
+{
+    int adCount = 0;               // the ad count both files were read or written with; -1: unknown
+    bool keepSettingsCopy = false; // the settings file on disk did not read cleanly, or was not read
+    bool keepLedgerCopy = false;   // the same for the ledger file
+};
+
 // The whole year's advertising ledger. There is one per run; every window works
 // on it by reference.
 class LedgerModel
@@ -192,6 +203,7 @@ public:
     int ledgerYear = 0;
     bool settingsChanged = false;
     bool ledgerChanged = false;
+    FilesOnDisk onDisk;
     ViewState view;
 
 private:

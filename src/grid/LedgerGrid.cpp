@@ -2,7 +2,8 @@
 #include "grid/LedgerGrid.h"
 
 #include "core/rules/CellInput.h"
-#include "core/files/DataFiles.h"
+#include "core/Clock.h"
+#include "core/year/YearFiles.h"
 #include "grid/GridNavigation.h"
 #include "grid/Hints.h"
 #include "core/Messages.h"
@@ -624,9 +625,14 @@ void LedgerGrid::saveLedgerNow()
 {
     if (showMessage(QStringLiteral("Save file now?"), m_ledgerFile, MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
-    const SaveResult saved = writeLedgerFile(m_ledgerFile, m_model);
-    if (!saved.ok)
-        showMessage(saved.error + QStringLiteral("\n\nYour changes are still here; nothing was lost."),
+    // The settings go with the ledger when they changed, so the two files keep the same ads.
+    const SaveReport saved = saveFilesNow(m_model, m_settingsFile, m_ledgerFile, Clock::now());
+    if (!saved.notices.isEmpty())
+        showMessage(saved.notices.join(QStringLiteral("\n\n")), QStringLiteral("Quillmoor Ad Sales - copy kept"),
+                    MessageButtons::Ok, MessageIcon::Information);
+    if (!saved.ok())
+        showMessage(saved.errors.join(QStringLiteral("\n\n")) +
+                        QStringLiteral("\n\nYour changes are still here; nothing was lost."),
                     QStringLiteral("Ledger not saved"), MessageButtons::Ok, MessageIcon::Error);
 }
 

@@ -39,6 +39,7 @@ public:
     QWidget *editorFor(int column) const;
 
     void setLedgerFile(const QString &path) { m_ledgerFile = path; }
+    void setSettingsFile(const QString &path) { m_settingsFile = path; }
 
     int rowCount() const { return int(m_rowAd.size()); }
     int rowAd(int row) const { return m_rowAd.at(row - 1); }
@@ -114,6 +115,7 @@ private:
     QList<int> m_rowAd;
     int m_rowMapPublication = 0;
     QString m_ledgerFile;
+    QString m_settingsFile;
 };
 
 } // namespace qm

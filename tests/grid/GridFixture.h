@@ -1,7 +1,8 @@
 #pragma once
 
 #include "core/Clock.h"
-#include "core/files/DataFiles.h"
+#include "core/files/LedgerFile.h"
+#include "core/files/SettingsFile.h"
 #include "grid/LedgerGrid.h"
 #include "core/LedgerModel.h"
 #include "app/MainWindow.h"

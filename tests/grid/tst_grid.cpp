@@ -1,7 +1,7 @@
 #include "GridFixture.h"
 #include "grid/GridNavigation.h"
 #include "grid/Hints.h"
-#include "core/files/LineFormat.h"
+#include "core/files/SafeSave.h"
 #include "core/year/Startup.h"
 
 #include "config/ConfigureDialog.h"
@@ -790,7 +790,7 @@ void GridTest::ctrlSSavesAndReportsFailure()
     QTest::keyClicks(f.grid()->cellEditor(), "4");
     f.clickCell(0, 3);
     const QByteArray before = f.fileBytes(f.ledgerPath());
-    setSaveFault(SaveFault{10, true});
+    setSaveFault(SaveFault{.failAfter = 10, .persistent = true});
     messages.answers = {MessageAnswer::Yes};
     QTest::keyClick(f.grid()->cellEditor(), Qt::Key_S, Qt::ControlModifier);
     setSaveFault(SaveFault());
