@@ -25,7 +25,10 @@ int salesPeopleOf(const LedgerModel &model)
 
 } // namespace
 
-YearToDateWindow::YearToDateWindow(const LedgerModel &model, QWidget *parent) : QDialog(parent), m_model(model)
+YearToDateWindow::YearToDateWindow(const LedgerModel &model, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      m_model(model)
 {
     setWindowTitle(QStringLiteral("Year to date reporting"));
     setFont(uiFont(10));
@@ -87,10 +90,10 @@ void YearToDateWindow::buildControls()
 
     m_totalSales = new QRadioButton(QStringLiteral("Total Sales"), this);
     m_totalSales->setObjectName(QStringLiteral("TotalSalesOption"));
-    m_totalSales->setGeometry(400, 415, 100, 18);
+    m_totalSales->setGeometry(400, 415, 120, 18);
     m_commissions = new QRadioButton(QStringLiteral("Commissions"), this);
     m_commissions->setObjectName(QStringLiteral("CommissionsOption"));
-    m_commissions->setGeometry(400, 435, 100, 18);
+    m_commissions->setGeometry(400, 435, 120, 18);
     auto *group = new QButtonGroup(this);
     group->addButton(m_totalSales);
     group->addButton(m_commissions);
