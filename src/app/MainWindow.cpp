@@ -11,10 +11,14 @@
 #include "core/LedgerModel.h"
 #include "core/Messages.h"
 #include "core/year/Startup.h"
+#include "print/PrinterChooser.h"
+#include "reports/ReportPrinting.h"
+#include "reports/YearToDateWindow.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -136,6 +140,11 @@ void MainWindow::buildControls()
     });
     connect(report, &QPushButton::clicked, this, [this] {
         m_grid->commitCell();
+        showYearToDate(m_model, this);
+        focusCellEditor();
+    });
+    connect(runSheet, &QPushButton::clicked, this, [this] {
+        printRunSheet(m_model, this);
         focusCellEditor();
     });
     connect(m_helpButton, &QPushButton::clicked, this, [this] {
@@ -156,6 +165,7 @@ bool MainWindow::start()
                     MessageIcon::Warning);
     m_grid->setLedgerFile(m_paths.ledgerFile);
     m_grid->setSettingsFile(m_paths.settingsFile);
+    setPrintFileFolder(QFileInfo(m_paths.ledgerFile).absolutePath());
     if (m_model.adCount() == 0)
         showPromptLabel();
     m_model.settingsChanged = false;

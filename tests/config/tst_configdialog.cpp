@@ -2,7 +2,7 @@
 // clicks on its controls, found by name; the checks read the ledger model.
 #include "config/ConfigureDialog.h"
 #include "core/LedgerModel.h"
-#include "core/files/DataFiles.h"
+#include "core/files/LedgerFile.h"
 #include "SampleModel.h"
 #include "ScriptedMessages.h"
 
