@@ -3,6 +3,7 @@
 
 #include "core/rules/CellInput.h"
 #include "core/files/DataFiles.h"
+#include "grid/CellTextValidator.h"
 #include "grid/GridNavigation.h"
 #include "grid/Hints.h"
 #include "core/Messages.h"
@@ -46,6 +47,25 @@ Qt::Alignment columnAlignment(int column)
 }
 
 bool usesCellEditor(int column) { return column != ColSalesPerson && column != ColSize && column != ColStatus; }
+
+bool isShiftNavigationKey(int key, bool inCellEditor)
+{
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    case Qt::Key_Delete:
+        return inCellEditor;
+    default:
+        return false;
+    }
+}
 
 
 QComboBox *makePulldown(QWidget *parent, const QString &name)
@@ -174,6 +194,8 @@ void LedgerGrid::createEditors()
     m_cellEditor->setDragEnabled(false);
     m_cellEditor->setAcceptDrops(false);
     m_cellEditor->setGeometry(0, 0, 0, 0);
+    // Pasted or dropped text, whatever way it comes, obeys the typed-character rule.
+    m_cellEditor->setValidator(new CellTextValidator([this] { return view().editColumn; }, m_cellEditor));
     m_cellEditor->hide();
     m_cellEditor->installEventFilter(this);
 
@@ -334,6 +356,8 @@ void LedgerGrid::selectEntry(QComboBox *box, const QString &text)
 void LedgerGrid::setEditorText(const QString &text)
 {
     const QSignalBlocker blocker(m_cellEditor);
+    if (auto *validator = qobject_cast<const CellTextValidator *>(m_cellEditor->validator()))
+        validator->startFrom(text);
     m_cellEditor->setText(text);
 }
 
@@ -477,6 +501,9 @@ void LedgerGrid::onPulldownChosen(QComboBox *box, int index)
     if (v.viewOnly || index < 0)
         return;
     v.newCellText = box->itemText(index);
+    // A pickup always names its publication: "P/U" before a code is chosen keeps the old status.
+    if (box == m_statusPulldown && v.newCellText == QStringLiteral("P/U"))
+        v.newCellText = v.oldCellText;
     if (box == m_sizePulldown) {
         v.sizePicked = index + 1;
     } else if (box == m_statusPulldown) {
@@ -750,11 +777,13 @@ bool LedgerGrid::handleEditorKey(QWidget *editor, QKeyEvent *key)
             return handleStatusCtrlKey(code);
         return false;
     }
-    if (mods & Qt::ShiftModifier)
+    // Only the grid's own Shift keys move the cursor; other Shift characters
+    // ("C", and digits on layouts that need Shift) go to the editor's rules.
+    if ((mods & Qt::ShiftModifier) && isShiftNavigationKey(code, editor == m_cellEditor))
         return handleShiftKey(editor, code);
     if (editor == m_statusPulldown && (mods & Qt::ControlModifier))
         return handleStatusCtrlKey(code);
-    if (mods & Qt::ControlModifier) {
+    if ((mods & Qt::ControlModifier) && !(mods & Qt::ShiftModifier)) {
         if (code == Qt::Key_Delete) {
             removeAdData();
             return true;
@@ -826,6 +855,12 @@ bool LedgerGrid::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::Wheel:
         if (watched == m_gridList->viewport() || watched == m_cellEditor) {
+            // A focused pulldown takes the wheel itself: it changes its selection,
+            // which becomes the text the next commit stores.
+            QWidget *focus = QApplication::focusWidget();
+            if (!view().viewOnly && focus && focus != m_cellEditor && focus->isVisible() &&
+                (focus == m_salesPulldown || focus == m_sizePulldown || focus == m_statusPulldown))
+                return QApplication::sendEvent(focus, event);
             handleWheel(static_cast<QWheelEvent *>(event)->angleDelta().y() > 0);
             return true;
         }
