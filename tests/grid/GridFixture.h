@@ -73,7 +73,7 @@ struct GridFixture
     }
 
     qm::LedgerGrid *grid() const { return window->grid(); }
-    qm::ViewState &view() { return model.view; }
+    qm::ViewState &view() { return window->grid()->view(); }
 
     void editMode()
     {

@@ -133,7 +133,7 @@ void GridTest::windowLayout()
     QCOMPARE(f.grid()->pickupList()->count(), 4);
     QVERIFY(!w->promptLabel());
     QTRY_COMPARE(f.focused(), static_cast<QWidget *>(list));
-    QCOMPARE(f.view().hookReady, 1);
+    QCOMPARE(f.view().hookReady, HookState::Ready);
     // Tab order: month list, the two options, the grid, then the buttons.
     QCOMPARE(w->monthList()->nextInFocusChain(), static_cast<QWidget *>(w->viewOnlyOption()));
     if (qEnvironmentVariableIsSet("QM_SCREENSHOTS"))
@@ -485,7 +485,7 @@ void GridTest::viewOnlyKeyScrollsOncePerPress()
 {
     GridFixture f;
     f.openWith(30);
-    QTRY_COMPARE(f.view().hookReady, 1);
+    QTRY_COMPARE(f.view().hookReady, HookState::Ready);
     QWidget *list = f.grid()->gridList();
     QTRY_COMPARE(f.focused(), list);
     QTest::keyClick(list, Qt::Key_Down); // press and release
@@ -839,6 +839,7 @@ void GridTest::endToEndFromAnEmptyFolder()
     QTimer::singleShot(0, [&] {
         auto *dialog = qobject_cast<ConfigureDialog *>(QApplication::activeModalWidget());
         QVERIFY(dialog);
+        QCOMPARE(f.view().hookReady, HookState::Configuring); // the view-only keys rest meanwhile
         QApplication::setActiveWindow(dialog);
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         auto button = [dialog](const QString &text) {
@@ -879,7 +880,7 @@ void GridTest::endToEndFromAnEmptyFolder()
     QCOMPARE(f.model.adCount(), 2);
     QCOMPARE(f.model.prices.colourPrice(priceEntry(1, 2)), QString("150"));
     QVERIFY(!f.window->promptLabel());
-    QCOMPARE(f.view().hookReady, 1);
+    QCOMPARE(f.view().hookReady, HookState::Ready);
     QCOMPARE(f.grid()->rowCount(), 2);
     QCOMPARE(f.grid()->gridList()->item(1, 0)->text(), QString("Bravo"));
     QCOMPARE(f.grid()->salesPulldown()->count(), 2); // Delta, Owner

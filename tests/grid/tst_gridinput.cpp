@@ -318,7 +318,7 @@ void GridInputTest::wheelAndArrowScrollDownToTheLastRow()
     f.openWith(30);
     const int visible = f.view().visibleRows;
     const int lastTop = 31 - visible;
-    QTRY_COMPARE(f.view().hookReady, 1);
+    QTRY_COMPARE(f.view().hookReady, HookState::Ready);
 
     // View only: the Down key on the bottom line scrolls until the last row shows.
     f.clickCell(visible - 1, 3);

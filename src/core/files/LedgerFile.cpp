@@ -138,7 +138,7 @@ LedgerReadResult readLedger(QIODevice &device, LedgerModel &model, QString *vers
     model.ledgerYear = wholeNumber(in.nextNumber());
 
     model.resizeLedger(adCount);
-    model.clearLedger();
+    model.cells.clear(); // a reader fills the cells; it changes nothing the user made
     result.expectedCellLines = kIssueCount * adCount;
     result.foundCellLines = countCellLines(in);
     CellLine line;
