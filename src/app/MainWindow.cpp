@@ -6,6 +6,7 @@
 #include "core/Clock.h"
 #include "config/ConfigureDialog.h"
 #include "grid/GridNavigation.h"
+#include "grid/Hints.h"
 #include "help/HelpLauncher.h"
 #include "grid/LedgerGrid.h"
 #include "core/LedgerModel.h"
@@ -157,14 +158,13 @@ bool MainWindow::start()
     m_grid->setLedgerFile(m_paths.ledgerFile);
     if (m_model.adCount() == 0)
         showPromptLabel();
-    m_model.settingsChanged = false;
-    m_model.ledgerChanged = false;
+    m_model.markUnchanged();
 
     m_grid->buildRows();
     m_grid->createEditors();
     m_viewOnly->setChecked(true);
     v.viewOnly = true;
-    m_grid->showHint(0);
+    m_grid->showHint(kNoColumn);
 
     if (!checkYear())
         return false;

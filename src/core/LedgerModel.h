@@ -133,6 +133,12 @@ public:
     void clearAdCells(int issue, int ad);
     // Empties every cell of the year.
     void clearLedger();
+    // The files were just read: nothing is unsaved.
+    void markUnchanged()
+    {
+        settingsChanged = false;
+        ledgerChanged = false;
+    }
 
     // Status entry 2 is the only mutable one: it carries the last pickup text.
     const QStringList &statusValues() const { return m_statusValues; }

@@ -318,7 +318,7 @@ void LedgerGrid::setViewOnly(bool viewOnly)
         v.viewOnly = true;
         m_editors->hideAll();
         m_gridList->setFocus();
-        showHint(0);
+        showHint(kNoColumn);
         return;
     }
     v.viewOnly = false;

@@ -127,7 +127,7 @@ void GridTest::windowLayout()
         QVERIFY2(button, qPrintable(buttons[i]));
         QCOMPARE(button->geometry(), rects[i]);
     }
-    QCOMPARE(w->hintBar()->currentMessage(), hintText(0, true));
+    QCOMPARE(w->hintBar()->currentMessage(), hintText(kNoColumn, true));
     QCOMPARE(f.grid()->pickupList()->geometry(), QRect(620, 450, 70, 70));
     QVERIFY(!f.grid()->pickupList()->isVisible());
     QCOMPARE(f.grid()->pickupList()->count(), 4);
@@ -540,7 +540,7 @@ void GridTest::hintsFollowTheCursor()
     QCOMPARE(bar->currentMessage(), pulldownHint);
     QCOMPARE(hintText(1, false), QString());
     QTest::mouseClick(f.window->viewOnlyOption(), Qt::LeftButton);
-    QCOMPARE(bar->currentMessage(), hintText(0, true));
+    QCOMPARE(bar->currentMessage(), hintText(kNoColumn, true));
 }
 
 void GridTest::modesShowAndHideTheEditors()
