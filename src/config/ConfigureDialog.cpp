@@ -37,11 +37,7 @@ ConfigureDialog::ConfigureDialog(LedgerModel &model, const QString &helpFile, QW
       m_model(model),
       m_helpFile(helpFile)
 {
-    // The main window's keyboard hook stays idle while the dialog is open; the
-    // main window sets it back when the dialog has closed.
-    m_model.view.hookReady = 2;
-
-    // The box of the sales people lists them sorted; sales person k must be its entry k.
+    // The box below lists the sales people sorted; sales person k must be its entry k.
     bringSalesPeopleIntoOrder(m_model);
 
     setObjectName(QStringLiteral("ConfigureDialog"));

@@ -116,10 +116,30 @@ QString LedgerModel::commissionPercent(const QString &salesName) const
     return QString();
 }
 
+void LedgerModel::setCell(int issue, int column, int ad, const QString &text)
+{
+    cells.at(issue, column, ad) = text;
+    ledgerChanged = true;
+}
+
+void LedgerModel::restoreCell(int issue, int column, int ad, const QString &text, bool ledgerChangedBefore)
+{
+    cells.at(issue, column, ad) = text;
+    ledgerChanged = ledgerChangedBefore;
+}
+
+void LedgerModel::clearAdCells(int issue, int ad)
+{
+    for (int column = ColSalesPerson; column <= kColumnCount; ++column)
+        cells.at(issue, column, ad).clear();
+    ledgerChanged = true;
+}
+
 void LedgerModel::clearLedger()
 {
     cells.resize(adCount());
     cells.clear();
+    ledgerChanged = true;
 }
 
 // Configuration

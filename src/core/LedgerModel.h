@@ -112,28 +112,6 @@ private:
     std::vector<QString> m_cells; // ad-major, so resizing keeps the cells in place
 };
 
-// Where the grid stands and what it is editing; not saved.
-struct ViewState
-{
-    int selectedPublication = 1;
-    int selectedMonth = 1;
-    int shownPublication = 1;
-    int shownMonth = 1;
-    int topRow = 1;
-    int currentRow = 1;
-    int currentColumn = 2;
-    int editRow = 1;
-    int editColumn = 2;
-    int visibleRows = 0;
-    bool viewOnly = true;
-    bool scrollBusy = false;
-    int hookReady = 0; // 0 during start-up, 1 when running, 2 while configuring
-    QString oldCellText;
-    QString newCellText;
-    int sizePicked = 0;
-    int pickupIndex = 0;
-};
-
 // What the data files on disk hold, as far as this run knows: set when they
 // are loaded and saved, so that a save never leaves the two files with
 // different ad counts and never replaces a file it could not trust without
@@ -157,15 +135,29 @@ public:
     // Text of the person's commission percentage; empty for "Owner" or a stranger.
     QString commissionPercent(const QString &salesName) const;
 
+    // Cells: every change a window makes goes through these, and each marks the
+    // ledger changed. (The file reader fills the cells through `cell`.)
     QString &cell(int issue, int column, int ad) { return cells.at(issue, column, ad); }
     const QString &cell(int issue, int column, int ad) const { return cells.at(issue, column, ad); }
+    void setCell(int issue, int column, int ad, const QString &text);
+    // Takes back a write the user refused: the cell and the changed flag as they were.
+    void restoreCell(int issue, int column, int ad, const QString &text, bool ledgerChangedBefore);
+    // Empties columns 2..10 of an ad in one issue.
+    void clearAdCells(int issue, int ad);
+    // Empties every cell of the year.
+    void clearLedger();
+    // The files were just read: nothing is unsaved.
+    void markUnchanged()
+    {
+        settingsChanged = false;
+        ledgerChanged = false;
+    }
 
     // Status entry 2 is the only mutable one: it carries the last pickup text.
     const QStringList &statusValues() const { return m_statusValues; }
     void setPickupStatus(const QString &text) { m_statusValues[1] = text; }
 
     void resizeLedger(int adCount) { cells.resize(adCount); }
-    void clearLedger();
 
     // Configuration. Each change marks what it changed: settingsChanged for what
     // the settings file holds, and ledgerChanged where ledger cells or advances
@@ -204,7 +196,6 @@ public:
     bool settingsChanged = false;
     bool ledgerChanged = false;
     FilesOnDisk onDisk;
-    ViewState view;
 
 private:
     QStringList m_statusValues;

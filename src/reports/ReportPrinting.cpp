@@ -27,13 +27,12 @@ void printRunSheetHeadings(ReportJob &job, float ppiX, float lineHeight)
 
 } // namespace
 
-void printRunSheet(const LedgerModel &model, QWidget *parent)
+void printRunSheet(const LedgerModel &model, int publication, int month, QWidget *parent)
 {
-    const ViewState &view = model.view;
-    const RunSheet sheet = runSheetFor(model, view.shownPublication, view.shownMonth, Clock::today());
+    const RunSheet sheet = runSheetFor(model, publication, month, Clock::today());
     ReportJob job(parent);
     const QString documentName =
-        QStringLiteral("Quillmoor Run Sheet - ") + runSheetIssueName(view.shownPublication, view.shownMonth);
+        QStringLiteral("Quillmoor Run Sheet - ") + runSheetIssueName(publication, month);
     if (job.openReportJob(documentName).isEmpty())
         return;
     const ReportFont heading = job.newFont(kFace, 10, kHeadingStyle);

@@ -33,7 +33,7 @@ QStringList texts(const PrintedPage &page)
     return list;
 }
 
-// A model whose Corvel March issue has three ads with the given Number texts.
+// A model whose Corvel March issue (printed as the shown issue) has three ads with the given Number texts.
 LedgerModel threeAds(const QStringList &numbers)
 {
     LedgerModel model = modelWithAds(3);
@@ -42,8 +42,6 @@ LedgerModel threeAds(const QStringList &numbers)
         model.cell(3, ColNumber, ad) = numbers.at(ad - 1);
         model.cell(3, ColStatus, ad) = QStringLiteral("Ok %1").arg(ad);
     }
-    model.view.shownPublication = 1;
-    model.view.shownMonth = 3;
     return model;
 }
 
@@ -89,7 +87,7 @@ void TestReports::runSheetNumbers()
     QFETCH(QStringList, printedAds);
     const LedgerModel model = threeAds(numbers);
     RecordingChooser chooser;
-    printRunSheet(model);
+    printRunSheet(model, 1, 3);
     QCOMPARE(chooser.printed.size(), 1);
     const PrintedPage page = chooser.printed.first().pages.first();
     // Title, two headings, then the name and status of each printed ad.
@@ -123,10 +121,8 @@ void TestReports::runSheetTitle()
     QFETCH(QString, title);
     LedgerModel model = sampleLedger(2);
     model.ledgerYear = 2019; // the title shows today's year, not the ledger's
-    model.view.shownPublication = publication;
-    model.view.shownMonth = month;
     RecordingChooser chooser;
-    printRunSheet(model);
+    printRunSheet(model, publication, month);
     QCOMPARE(chooser.printed.size(), 1);
     const PrintedLine first = chooser.printed.first().pages.first().lines.first();
     QCOMPARE(first.text, title);
@@ -167,10 +163,8 @@ void TestReports::runSheetPages()
         model.cell(14, ColNumber, ad) = QStringLiteral("1");
         model.cell(14, ColStatus, ad) = QStringLiteral("Proof");
     }
-    model.view.shownPublication = publication;
-    model.view.shownMonth = month;
     RecordingChooser chooser;
-    printRunSheet(model);
+    printRunSheet(model, publication, month);
     QCOMPARE(chooser.printed.size(), 1);
     QM_COMPARE_GOLDEN(QM_GOLDEN_DIR, QTest::currentDataTag(), chooser.printed.first().toText());
     if (ads > 0) {
@@ -190,7 +184,7 @@ void TestReports::runSheetCancelled()
     ScriptedMessages messages;
     RecordingChooser chooser;
     chooser.cancel = true;
-    printRunSheet(threeAds({"1", "1", "1"}));
+    printRunSheet(threeAds({"1", "1", "1"}), 1, 3);
     QCOMPARE(chooser.dialogs, QStringList(QStringLiteral("Quillmoor Run Sheet - March")));
     QVERIFY(chooser.printed.isEmpty());
     QVERIFY(messages.asked.isEmpty());
@@ -215,7 +209,7 @@ void TestReports::runSheetToPdf()
         characterHeight = device->metrics(heading).height;
         return device;
     };
-    printRunSheet(threeAds({"2", "0", ""}));
+    printRunSheet(threeAds({"2", "0", ""}), 1, 3);
     QCOMPARE(chooser.printed.size(), 1);
     const PrintedPage page = chooser.printed.first().pages.first();
     QCOMPARE(texts(page).mid(1), QStringList({"Sold Ads", "Status", "Ad 1", "Ok 1"}));

@@ -140,7 +140,7 @@ FileResult readLedger(const QByteArray &bytes, LedgerModel &model)
 
     const int adCount = model.adCount();
     model.resizeLedger(adCount);
-    model.clearLedger();
+    model.cells.clear(); // a reader fills the cells; it changes nothing the user made
     const int expected = kIssueCount * adCount;
     const int end = cellSectionEnd(in, 1 + expected);
     const int found = std::max(0, end - 1);
