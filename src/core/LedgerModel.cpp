@@ -122,4 +122,13 @@ void LedgerModel::clearLedger()
     cells.clear();
 }
 
+void LedgerModel::setAdvanceLedger(int slot, const AdvanceLedger &entries)
+{
+    AdvanceLedger &ledger = advances.at(std::size_t(slot - 1));
+    if (ledger == entries)
+        return;
+    ledger = entries;
+    ledgerChanged = true;
+}
+
 } // namespace qm
