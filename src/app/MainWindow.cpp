@@ -5,6 +5,7 @@
 
 #include "core/Clock.h"
 #include "config/ConfigureDialog.h"
+#include "advances/AdvancesDialog.h"
 #include "grid/GridNavigation.h"
 #include "grid/Hints.h"
 #include "help/HelpLauncher.h"
@@ -137,6 +138,7 @@ void MainWindow::buildControls()
     connect(configure, &QPushButton::clicked, this, &MainWindow::configureAds);
     connect(advances, &QPushButton::clicked, this, [this] {
         m_grid->commitCell();
+        openAdvancesDialog(m_model, this);
         focusCellEditor();
     });
     connect(report, &QPushButton::clicked, this, [this] {

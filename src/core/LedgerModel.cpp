@@ -263,4 +263,13 @@ void LedgerModel::storePrice(int entry, PriceKind kind, const QString &text)
     settingsChanged = true;
 }
 
+void LedgerModel::setAdvanceLedger(int slot, const AdvanceLedger &entries)
+{
+    AdvanceLedger &ledger = advances.at(std::size_t(slot - 1));
+    if (ledger == entries)
+        return;
+    ledger = entries;
+    ledgerChanged = true;
+}
+
 } // namespace qm

@@ -187,6 +187,13 @@ public:
 
     void storePrice(int entry, PriceKind kind, const QString &text);
 
+    // Advances
+    // The advance ledger of sales-person slot 1 or 2.
+    const AdvanceLedger &advanceLedger(int slot) const { return advances.at(std::size_t(slot - 1)); }
+    // Writes back the whole advance ledger of a slot; marks the ledger changed
+    // when it differs from the one held.
+    void setAdvanceLedger(int slot, const AdvanceLedger &entries);
+
     QList<AdRecord> ads;
     QList<SalesPerson> salesPeople;
     PriceTable prices;

@@ -1,0 +1,374 @@
+#include "advances/AdvancesDialog.h"
+
+#include "advances/DialogUnits.h"
+#include "advances/TabStopDelegate.h"
+#include "core/Messages.h"
+#include "core/rules/AdvanceRules.h"
+#include "core/rules/SalesPeopleRules.h"
+#include "core/rules/TextRules.h"
+#include "ui/Fonts.h"
+#include "ui/QuoteFreeValidator.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace qm {
+
+namespace {
+
+// Size of the window's inside, in dialog units.
+constexpr int kWidth = 200;
+constexpr int kHeight = 220;
+
+const QString kDateCue = QStringLiteral("Date");
+const QString kAdvancedCue = QStringLiteral("Advanced");
+const QString kAdvanceCue = QStringLiteral("Advance");
+const QString kPaidCue = QStringLiteral("Paid");
+
+// The list and the entry row show their figures in a fixed-pitch face, so
+// that the amounts line up in their fields.
+QFont listFont()
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSize(9);
+    return font;
+}
+
+QLabel *addLabel(QWidget *parent, const QString &text, const QRect &geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    // Where the platform puts a wider face in Tahoma's place, a narrower cut
+    // of it keeps the caption whole.
+    QFont font = label->font();
+    for (int stretch : {QFont::SemiCondensed, QFont::Condensed, QFont::ExtraCondensed}) {
+        if (QFontMetrics(font).horizontalAdvance(text) <= geometry.width())
+            break;
+        font.setStretch(stretch);
+    }
+    if (font != label->font())
+        label->setFont(font);
+    return label;
+}
+
+QPushButton *addButton(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    // Enter is the dialog's Submit wherever the focus is; a button never takes it over.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QLineEdit *addEntryBox(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    box->setFont(listFont());
+    // The ledger file quotes the date and has no escape for a double quote.
+    box->setValidator(new QuoteFreeValidator(box));
+    box->hide();
+    return box;
+}
+
+} // namespace
+
+void openAdvancesDialog(LedgerModel &model, QWidget *parent)
+{
+    AdvancesDialog dialog(model, parent);
+    dialog.exec();
+}
+
+AdvancesDialog::AdvancesDialog(LedgerModel &model, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      m_model(model)
+{
+    setObjectName(QStringLiteral("AdvancesDialog"));
+    setWindowTitle(QStringLiteral("Advances"));
+    setModal(true);
+    setFont(uiFont(10));
+    const DialogUnits units(font());
+    setFixedSize(units.size(kWidth, kHeight));
+    createControls(units);
+    createEntryRow(units);
+    m_entryList->setFocus();
+}
+
+void AdvancesDialog::createControls(const DialogUnits &units)
+{
+    addLabel(this, QStringLiteral("Sales people:"), units.rect(5, 12, 45, 12));
+
+    // A drop-down list: the height in the layout is the box with its list
+    // dropped down; closed it is one line high.
+    m_personBox = new QComboBox(this);
+    m_personBox->setObjectName(QStringLiteral("PersonBox"));
+    const int lineHeight = QFontMetrics(m_personBox->font()).height();
+    const int closedHeight = lineHeight + 7;
+    m_personBox->setGeometry(units.x(53), units.y(10), units.x(100), closedHeight);
+    m_personBox->setMaxVisibleItems(std::max(1, (units.y(45) - closedHeight) / (lineHeight + 2)));
+    m_personBox->addItems(listedSalesPeople(m_model));
+    m_personBox->setCurrentIndex(-1);
+    connect(m_personBox, &QComboBox::activated, this, &AdvancesDialog::choosePerson);
+
+    addLabel(this, QStringLiteral("    Date            Advanced          Paid         Balance"), units.rect(5, 30, 180, 10));
+
+    m_entryList = new QListWidget(this);
+    m_entryList->setObjectName(QStringLiteral("EntryList"));
+    m_entryList->setGeometry(units.rect(5, 40, 180, 120));
+    m_entryList->setFont(listFont());
+    m_entryList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_entryList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_entryList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_entryList->setUniformItemSizes(true);
+    m_entryList->setItemDelegate(new TabStopDelegate({units.x(0), units.x(52), units.x(94), units.x(136)}, m_entryList));
+    // Always there, usable only when there is something to scroll.
+    QScrollBar *bar = m_entryList->verticalScrollBar();
+    bar->setEnabled(false);
+    connect(bar, &QScrollBar::rangeChanged, bar, [bar](int minimum, int maximum) { bar->setEnabled(maximum > minimum); });
+
+    m_buttons[0] = addButton(this, QStringLiteral("AddEntry"), QStringLiteral("Add entry"), units.rect(5, 170, 40, 18));
+    m_buttons[1] = addButton(this, QStringLiteral("EditEntry"), QStringLiteral("Edit entry"), units.rect(47, 170, 40, 18));
+    m_buttons[2] = addButton(this, QStringLiteral("DelEntry"), QStringLiteral("Del entry"), units.rect(89, 170, 40, 18));
+    m_buttons[3] = addButton(this, QStringLiteral("ClearEntries"), QStringLiteral("&Clear"), units.rect(150, 170, 40, 18));
+    connect(m_buttons[0], &QPushButton::clicked, this, [this] { openEntryRow(EntryMode::Add); });
+    connect(m_buttons[1], &QPushButton::clicked, this, [this] { openEntryRow(EntryMode::Edit); });
+    connect(m_buttons[2], &QPushButton::clicked, this, &AdvancesDialog::deleteEntry);
+    connect(m_buttons[3], &QPushButton::clicked, this, &AdvancesDialog::clearEntries);
+
+    m_personBox->installEventFilter(this);
+    m_entryList->installEventFilter(this);
+}
+
+void AdvancesDialog::createEntryRow(const DialogUnits &units)
+{
+    // Lies over the lower part of the buttons, which are disabled while it is open.
+    m_dateBox = addEntryBox(this, QStringLiteral("DateBox"), units.rect(5, 180, 45, 11));
+    m_advancedBox = addEntryBox(this, QStringLiteral("AdvancedBox"), units.rect(50, 180, 45, 11));
+    m_paidBox = addEntryBox(this, QStringLiteral("PaidBox"), units.rect(95, 180, 45, 11));
+    m_submitButton = addButton(this, QStringLiteral("SubmitButton"), QStringLiteral("Submit"), units.rect(150, 177, 40, 15));
+    m_submitButton->hide();
+    connect(m_submitButton, &QPushButton::clicked, this, &AdvancesDialog::submit);
+
+    // An entry normally holds one of the two amounts: typing one takes away the other's cue.
+    connect(m_advancedBox, &QLineEdit::textChanged, this,
+            [this](const QString &text) { m_paidBox->setPlaceholderText(text.isEmpty() ? kPaidCue : QString()); });
+    connect(m_paidBox, &QLineEdit::textChanged, this,
+            [this](const QString &text) { m_advancedBox->setPlaceholderText(text.isEmpty() ? kAdvanceCue : QString()); });
+
+    // Tab leaves the row for the list, which ends adding or editing.
+    setTabOrder(m_dateBox, m_advancedBox);
+    setTabOrder(m_advancedBox, m_paidBox);
+    setTabOrder(m_paidBox, m_submitButton);
+    setTabOrder(m_submitButton, m_entryList);
+}
+
+// ---------------------------------------------------------------------------
+// The list
+
+void AdvancesDialog::choosePerson(int index)
+{
+    if (index < 0)
+        return;
+    m_advPerson = index + 1;
+    m_workEntries = m_model.advanceLedger(m_advPerson);
+    fillList(1, false);
+}
+
+void AdvancesDialog::fillList(int line, bool changed)
+{
+    m_entryList->clear();
+    m_entryList->addItems(advanceListLines(m_workEntries));
+    if (changed)
+        m_model.setAdvanceLedger(m_advPerson, m_workEntries);
+    selectLine(line);
+    m_entryList->setFocus();
+    // The list taking the focus ends adding or editing; also when it had the focus already.
+    listFocused();
+}
+
+int AdvancesDialog::selectedLine() const
+{
+    const QList<QListWidgetItem *> selected = m_entryList->selectedItems();
+    return selected.isEmpty() ? 0 : m_entryList->row(selected.first()) + 1;
+}
+
+void AdvancesDialog::selectLine(int line)
+{
+    if (line >= 1 && line <= m_entryList->count()) {
+        m_entryList->setCurrentRow(line - 1, QItemSelectionModel::ClearAndSelect);
+    } else {
+        m_entryList->clearSelection();
+        m_entryList->setCurrentItem(nullptr);
+    }
+}
+
+void AdvancesDialog::listFocused()
+{
+    closeEntryRow();
+    if (selectedLine() == 0 && m_entryList->count() > 0)
+        selectLine(1);
+}
+
+bool AdvancesDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (watched == m_entryList)
+            listFocused();
+        // The pulldown's own list closing gives the focus back; that is not the user arriving.
+        else if (watched == m_personBox && reason != Qt::PopupFocusReason)
+            selectLine(0);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void AdvancesDialog::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        submit();
+        return;
+    case Qt::Key_Escape:
+        // Esc gives up the entry being typed; with no entry row it closes the
+        // dialog, which loses nothing since every change is already stored.
+        if (m_entryMode != EntryMode::Closed) {
+            m_entryList->setFocus();
+            listFocused();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// ---------------------------------------------------------------------------
+// The entry row
+
+void AdvancesDialog::openEntryRow(EntryMode mode)
+{
+    if (m_advPerson == 0)
+        return;
+    const int line = selectedLine();
+    if (mode == EntryMode::Edit) {
+        if (m_workEntries.isEmpty() || line == 0)
+            return;
+        m_editEntry = entryOfLine(line, int(m_workEntries.size()));
+    }
+    m_entryMode = mode;
+
+    for (QLineEdit *box : {m_dateBox, m_advancedBox, m_paidBox})
+        box->clear();
+    m_dateBox->setPlaceholderText(kDateCue);
+    m_advancedBox->setPlaceholderText(kAdvancedCue);
+    m_paidBox->setPlaceholderText(kPaidCue);
+    if (mode == EntryMode::Edit) {
+        const AdvanceEntry &entry = m_workEntries.at(m_editEntry);
+        m_dateBox->setText(entry.date);
+        if (entry.advanced != 0)
+            m_advancedBox->setText(formatMoney(entry.advanced));
+        if (entry.paid != 0)
+            m_paidBox->setText(formatMoney(entry.paid));
+    }
+    m_submitButton->setText(mode == EntryMode::Edit ? QStringLiteral("Replace") : QStringLiteral("Submit"));
+
+    for (QWidget *control : {static_cast<QWidget *>(m_dateBox), static_cast<QWidget *>(m_advancedBox),
+                             static_cast<QWidget *>(m_paidBox), static_cast<QWidget *>(m_submitButton)}) {
+        control->show();
+        control->raise();
+    }
+    m_dateBox->setFocus();
+    setButtonsEnabled(false);
+}
+
+void AdvancesDialog::closeEntryRow()
+{
+    if (m_entryMode != EntryMode::Closed) {
+        m_entryMode = EntryMode::Closed;
+        m_editEntry = -1;
+        for (QWidget *control : {static_cast<QWidget *>(m_dateBox), static_cast<QWidget *>(m_advancedBox),
+                                 static_cast<QWidget *>(m_paidBox), static_cast<QWidget *>(m_submitButton)})
+            control->hide();
+    }
+    setButtonsEnabled(true);
+}
+
+void AdvancesDialog::setButtonsEnabled(bool enabled)
+{
+    for (QPushButton *button : m_buttons)
+        button->setEnabled(enabled);
+}
+
+void AdvancesDialog::submit()
+{
+    const bool open = m_entryMode != EntryMode::Closed;
+    const QString date = open ? m_dateBox->text() : QString();
+    const QString advanced = open ? m_advancedBox->text() : QString();
+    const QString paid = open ? m_paidBox->text() : QString();
+    const int editIndex = m_entryMode == EntryMode::Edit ? m_editEntry : -1;
+
+    const AdvanceSubmitResult result = submitAdvanceEntry(m_workEntries, date, advanced, paid, editIndex);
+    switch (result.outcome) {
+    case AdvanceSubmit::Nothing:
+        m_entryList->setFocus();
+        listFocused();
+        selectLine(0);
+        return;
+    case AdvanceSubmit::DateError:
+        showMessage(advanceDateError(), advanceErrorCaption(), MessageButtons::Ok, MessageIcon::Error);
+        return;
+    case AdvanceSubmit::NoAmount:
+        showMessage(advanceAmountMissing(), advanceErrorCaption(), MessageButtons::Ok, MessageIcon::Error);
+        return;
+    case AdvanceSubmit::AmountError:
+        showMessage(advanceAmountError(), advanceErrorCaption(), MessageButtons::Ok, MessageIcon::Error);
+        return;
+    case AdvanceSubmit::Stored:
+        fillList(lineOfEntry(result.index, int(m_workEntries.size())), true);
+        return;
+    }
+}
+
+void AdvancesDialog::deleteEntry()
+{
+    const int line = selectedLine();
+    if (m_workEntries.isEmpty() || line == 0)
+        return;
+    if (showMessage(deleteAdvanceQuestion(), deleteAdvanceCaption(line), MessageButtons::YesNo,
+                    MessageIcon::Question) != MessageAnswer::Yes)
+        return;
+    deleteAdvanceLine(m_workEntries, line);
+    fillList(std::min(line, int(m_workEntries.size())), true);
+}
+
+void AdvancesDialog::clearEntries()
+{
+    const int line = selectedLine();
+    const int count = int(m_workEntries.size());
+    if (count == 0 || line == 0)
+        return;
+    if (showMessage(clearAdvancesQuestion(), clearAdvancesCaption(line, count), MessageButtons::YesNo,
+                    MessageIcon::Question) != MessageAnswer::Yes)
+        return;
+    clearAdvanceLines(m_workEntries, line);
+    fillList(int(m_workEntries.size()), true);
+}
+
+} // namespace qm
