@@ -1,7 +1,8 @@
-// The help viewer's search: Find (Ctrl+F), Next (F3) and Prev (Shift+F3).
+// The help viewer's search (Find: Ctrl+F, Next: F3, Prev: Shift+F3) and printing (Ctrl+P).
 #include "help/AppHelp.h"
 
 #include "core/Messages.h"
+#include "help/HelpPrinting.h"
 #include "help/InputTextBox.h"
 
 #include <QPlainTextEdit>
@@ -100,7 +101,9 @@ void AppHelp::noMoreFound()
 
 void AppHelp::printTopic()
 {
-    // Printing arrives with the text printer.
+    if (m_currentTopic < 0 || !m_currentItem)
+        return;
+    printHelpTopic(m_currentItem->text(0), m_topics.at(m_currentTopic).body, this);
 }
 
 } // namespace qm
