@@ -22,9 +22,10 @@ int layOut(cTPrint &p, const QString &body, double lineWidth, int linesPerPage,
     int page = 1;
     int lineCount = kHeaderLines;
     auto emitLine = [&](const QString &text) {
-        // A new page only for a line that is still to come: a topic that just
-        // fills its last page gets no empty page after it.
-        if (lineCount > linesPerPage) {
+        // A new page before a line that would reach past the bottom margin
+        // (where the printer would drop it), and only for a line still to
+        // come: a topic that just fills its last page gets no empty page.
+        if (lineCount >= linesPerPage) {
             ++page;
             newPage(page);
             lineCount = kHeaderLines;
