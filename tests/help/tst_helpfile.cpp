@@ -2,8 +2,10 @@
 // the test, damaged in every way a file can be, and searches over topic texts.
 #include "core/rules/HelpFile.h"
 #include "core/rules/HelpSearch.h"
+#include "HelpSource.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QtEndian>
 #include <QtTest>
 
@@ -65,6 +67,10 @@ private slots:
     void displayText();
     void search_data();
     void search();
+    void helpSource();
+    void helpSourceMistakes_data();
+    void helpSourceMistakes();
+    void programHelpFile();
 };
 
 // The layout the program and the help tool write, byte for byte.
@@ -238,6 +244,57 @@ void HelpFileTest::search()
     QTEST(match.topic, "topic");
     if (match.found())
         QTEST(match.position, "at");
+}
+
+void HelpFileTest::helpSource()
+{
+    QList<HelpTopic> topics;
+    const QStringList errors = parseHelpSource("# Start\n\nFirst line  \n\tsecond\n\n## Keys\n.tabs 4\n.nowrap\n"
+                                               "Shift+Right\n... and more\n# Empty\n",
+                                               "a.txt", topics);
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
+    QCOMPARE(topics, QList<HelpTopic>({topic("Start", "First line\r\n\tsecond"),
+                                       topic("Keys", "Shift+Right\r\n... and more", 1, 4, -1), topic("Empty", "")}));
+}
+
+void HelpFileTest::helpSourceMistakes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("text first") << "hello\n# T" << "a.txt:1: text before the first topic";
+    QTest::newRow("sub-topic first") << "## T" << "a.txt:1: a sub-topic before any topic";
+    QTest::newRow("unknown option") << "# T\n.tab 4" << "a.txt:2: unknown line \".tab 4\"";
+    QTest::newRow("outside the code page") << QString::fromUtf8("# T\n\u2192") << "a.txt:2: a character the Western code page does not have";
+    QTest::newRow("too long") << "# T\n" + QString(70000, 'x') << "a.txt: the text of \"T\" is longer than 65,535 bytes";
+}
+
+void HelpFileTest::helpSourceMistakes()
+{
+    QFETCH(QString, text);
+    QList<HelpTopic> topics;
+    QTEST(parseHelpSource(text, "a.txt", topics).value(0), "error");
+}
+
+// The help file the build puts beside the program: complete, and a topic for
+// every part of the program.
+void HelpFileTest::programHelpFile()
+{
+    QFile file(QStringLiteral(QM_HELP_FILE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const HelpFileContents help = readHelpFile(file);
+    QVERIFY(!help.damaged);
+    QCOMPARE(help.topicCount, help.topics.size());
+    QStringList topLevel;
+    for (const HelpTopic &t : help.topics) {
+        if (t.level == 0)
+            topLevel << t.title;
+    }
+    QCOMPARE(topLevel, QStringList({"Getting started", "The main window", "Editing and computed values", "Configuration",
+                                    "Advances", "Reports and the run sheet", "The year-end archive",
+                                    "Files and backups"}));
+    QVERIFY(help.topics.size() > 2 * topLevel.size());
+    QCOMPARE(help.topics.first().level, 0);
+    QVERIFY(!help.topics.first().body.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(HelpFileTest)
