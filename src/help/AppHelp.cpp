@@ -274,7 +274,9 @@ void AppHelp::dragSplitter(int d)
 bool AppHelp::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_splitter) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
+        auto *mouse = dynamic_cast<QMouseEvent *>(event);
+        if (!mouse)
+            return QWidget::eventFilter(watched, event);
         switch (event->type()) {
         case QEvent::MouseButtonPress:
             if (mouse->button() == Qt::LeftButton) {
