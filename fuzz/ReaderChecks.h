@@ -1,6 +1,6 @@
 #pragma once
 
-// What the data file readers promise for any bytes at all, damaged or hostile:
+// What the data file readers and the help file reader promise for any bytes at all, damaged or hostile:
 // they return, within bounds, and whatever they loaded saves to a file that
 // reads back to the same model, so a second save is byte for byte the first.
 // The fuzz targets run these checks on every input they make up; the corpus
@@ -9,10 +9,13 @@
 #include "core/files/LedgerFile.h"
 #include "core/files/SettingsFile.h"
 #include "core/LedgerModel.h"
+#include "core/rules/HelpFile.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 
 namespace qm::fuzz {
@@ -69,6 +72,38 @@ inline QString checkLedger(const QByteArray &bytes, int adCount)
         return QStringLiteral("the ledger as saved reads back with other cells or another year");
     if (ledgerBytes(second) != saved)
         return QStringLiteral("saving the ledger again changed the file");
+    return QString();
+}
+
+inline HelpFileContents readHelpBytes(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readHelpFile(buffer);
+}
+
+// Empty when the bytes read as a help file keep every promise, otherwise what
+// broke: no more topics than the file announces or its bytes can hold, a
+// complete file reads as exactly its own beginning, and what was read of a
+// damaged one writes a complete file that reads back the same.
+inline QString checkHelp(const QByteArray &bytes)
+{
+    const HelpFileContents read = readHelpBytes(bytes);
+    const qsizetype topics = read.topics.size();
+    if (topics > std::max<qint32>(read.topicCount, 0))
+        return QStringLiteral("more topics than the file announces");
+    if (topics > bytes.size() / 2)
+        return QStringLiteral("more topics than the file's bytes can hold");
+    if (read.damaged != (bytes.size() < 4 || (read.topicCount > 0 && topics < read.topicCount) ||
+                         (read.topicCount > 0 && helpFileBytes(read.topics).size() > bytes.size())))
+        return QStringLiteral("the file is called damaged when it is not, or the other way round");
+    const QByteArray written = helpFileBytes(read.topics);
+    if (!read.damaged && read.topicCount > 0 && !bytes.startsWith(written))
+        return QStringLiteral("a complete help file does not read as its own bytes");
+    const HelpFileContents reread = readHelpBytes(written);
+    if (reread.damaged || reread.topics != read.topics)
+        return QStringLiteral("the topics as written read back damaged or different");
     return QString();
 }
 

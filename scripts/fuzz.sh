@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Fuzzes the data file readers with libFuzzer, AddressSanitizer and
+# Fuzzes the file readers with libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer (clang). The build goes to build-fuzz/.
 #
 #   ./scripts/fuzz.sh [SECONDS] [TARGET...]   fuzzes each target for SECONDS (default 60)
 #   ./scripts/fuzz.sh --replay [TARGET...]    runs each target once over its kept inputs
 #
-# Targets: settings (the .ini reader), ledger (the .qmr reader). Each starts from
+# Targets: settings (the .ini reader), ledger (the .qmr reader), help (the .ahp
+# reader). Each starts from
 # the inputs kept in fuzz/corpus/TARGET; what it learns on the way stays in
 # build-fuzz/corpus/TARGET for the next run. An input that crashes a reader,
 # trips a sanitizer, breaks one of the checks of fuzz/ReaderChecks.h, runs longer
@@ -27,7 +28,7 @@ elif [[ "${1:-}" =~ ^[0-9]+$ ]]; then
   shift
 fi
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(settings ledger)
+[ ${#targets[@]} -gt 0 ] || targets=(settings ledger help)
 
 build="$QM_ROOT/build-fuzz"
 werror=OFF

@@ -38,6 +38,7 @@ private slots:
     void cleanupTestCase() { Clock::reset(); }
     void settingsCorpus();
     void ledgerCorpus();
+    void helpCorpus();
 };
 
 void FuzzCorpusTest::settingsCorpus()
@@ -65,6 +66,23 @@ void FuzzCorpusTest::ledgerCorpus()
         }
     }
     qInfo("ledger inputs replayed: %d", int(files.size()));
+}
+
+void FuzzCorpusTest::helpCorpus()
+{
+    const QStringList files = corpusFiles("help");
+    QVERIFY(files.size() >= 5);
+    for (const QString &path : files) {
+        const QByteArray bytes = contents(path);
+        QVERIFY(!bytes.isEmpty());
+        // The whole input, and every beginning of it: a file cut anywhere.
+        for (qsizetype cut = bytes.size(); cut >= 0; --cut) {
+            const QString failure = fuzz::checkHelp(bytes.left(cut));
+            QVERIFY2(failure.isEmpty(),
+                     qPrintable(QString("%1 cut at %2: %3").arg(QDir::toNativeSeparators(path)).arg(cut).arg(failure)));
+        }
+    }
+    qInfo("help inputs replayed: %d", int(files.size()));
 }
 
 QTEST_GUILESS_MAIN(FuzzCorpusTest)

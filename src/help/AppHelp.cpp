@@ -1,0 +1,312 @@
+#include "help/AppHelp.h"
+
+#include "ui/Fonts.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QResizeEvent>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace qm {
+
+namespace {
+
+constexpr int kTopicRole = Qt::UserRole;
+const QString kBannerIndent = QStringLiteral("     ");
+const QString kMenuHint = QStringLiteral("  Right click mouse (or F1) for menu options");
+
+// The window's own keys, taken before any control sees them.
+const QList<QKeySequence> &accelerators()
+{
+    static const QList<QKeySequence> keys = {
+        QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::Key_F3), QKeySequence(Qt::SHIFT | Qt::Key_F3),
+        QKeySequence(Qt::CTRL | Qt::Key_P), QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_C),
+        QKeySequence(Qt::Key_F1),           QKeySequence(Qt::Key_Escape)};
+    return keys;
+}
+
+int tabStopChars(qint32 tabWidth) { return tabWidth > 0 && tabWidth <= 64 ? tabWidth : 8; }
+
+} // namespace
+
+AppHelp::AppHelp(const QList<HelpTopic> &topics, const QString &title, QWidget *owner)
+    : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_topics(topics)
+{
+    setObjectName(QStringLiteral("appHelp"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // The program ends with its main window, whether help is open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(title.isEmpty() ? QStringLiteral("Application Help") : title);
+    for (const HelpTopic &topic : m_topics)
+        m_texts << helpDisplayText(topic.body);
+
+    buildControls();
+    buildMenus();
+    addAccelerators();
+    resize(640, 370);
+    setMinimumSize(320, 160);
+    buildTopicTree();
+}
+
+void AppHelp::buildControls()
+{
+    m_tree = new QTreeWidget(this);
+    m_tree->setObjectName(QStringLiteral("TopicTree"));
+    m_tree->setGeometry(10, 5, 235, 325);
+    m_tree->setFont(uiFont(10));
+    m_tree->setHeaderHidden(true);
+    m_tree->setColumnCount(1);
+    m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, &AppHelp::showTopic);
+    connect(m_tree, &QWidget::customContextMenuRequested, this, &AppHelp::showTreeMenu);
+
+    m_banner = new QLabel(this);
+    m_banner->setObjectName(QStringLiteral("Banner"));
+    m_banner->setGeometry(250, 5, 355, 23);
+    m_banner->setFont(uiFont(12));
+    m_banner->setAutoFillBackground(true);
+    QPalette bannerColours = m_banner->palette();
+    bannerColours.setColor(QPalette::Window, QColor(211, 211, 211));
+    bannerColours.setColor(QPalette::WindowText, Qt::black);
+    m_banner->setPalette(bannerColours);
+
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(QStringLiteral("TopicText"));
+    m_text->setGeometry(250, 30, 370, 300);
+    m_text->setFont(uiFont(10));
+    m_text->setReadOnly(true);
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Black on pale yellow, 12 pixels of yellow either side of the text, and a
+    // found word that stays marked while the focus is elsewhere.
+    const QPalette system = m_text->palette();
+    m_text->setStyleSheet(QStringLiteral("QPlainTextEdit { background: rgb(255, 250, 205); color: black; "
+                                         "padding-left: %1px; padding-right: %1px; "
+                                         "selection-background-color: %2; selection-color: %3; }")
+                              .arg(12 - int(m_text->document()->documentMargin()))
+                              .arg(system.color(QPalette::Active, QPalette::Highlight).name(),
+                                   system.color(QPalette::Active, QPalette::HighlightedText).name()));
+    m_text->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_text, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { m_textMenu->popup(m_text->viewport()->mapToGlobal(pos)); });
+    m_textWrapMode = 1;
+    m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    m_splitter = new QWidget(this);
+    m_splitter->setObjectName(QStringLiteral("Splitter"));
+    m_splitter->setGeometry(245, 5, 5, 325);
+    m_splitter->setCursor(Qt::SplitHCursor);
+    m_splitter->installEventFilter(this);
+
+    m_status = new QStatusBar(this);
+    QStatusBar *status = m_status;
+    status->setObjectName(QStringLiteral("StatusBar"));
+    m_statusPart1 = new QLabel(kMenuHint, status);
+    m_statusPart1->setObjectName(QStringLiteral("StatusPart1"));
+    m_statusPart2 = new QLabel(status);
+    m_statusPart2->setObjectName(QStringLiteral("StatusPart2"));
+    status->addWidget(m_statusPart1);
+    status->addWidget(m_statusPart2, 1);
+
+    for (QWidget *w : {static_cast<QWidget *>(m_tree), static_cast<QWidget *>(m_text)})
+        w->installEventFilter(this);
+}
+
+void AppHelp::buildMenus()
+{
+    auto add = [this](QMenu *menu, const QString &text, void (AppHelp::*command)()) {
+        menu->addAction(text, this, command);
+    };
+    m_treeMenu = new QMenu(this);
+    m_treeMenu->setObjectName(QStringLiteral("TreeMenu"));
+    add(m_treeMenu, QStringLiteral("Find text\tCTRL+F"), &AppHelp::findText);
+    add(m_treeMenu, QStringLiteral("Next\tF3"), &AppHelp::findNext);
+    add(m_treeMenu, QStringLiteral("Prev\tSHFT+F3"), &AppHelp::findPrev);
+    m_treeMenu->addSeparator();
+    m_treeMenu->addAction(QStringLiteral("Expand topic"), this, [this] {
+        if (m_currentItem)
+            m_currentItem->setExpanded(true);
+    });
+    m_treeMenu->addAction(QStringLiteral("Collapse topic"), this, [this] {
+        if (m_currentItem)
+            m_currentItem->setExpanded(false);
+    });
+    m_treeMenu->addAction(QStringLiteral("Expand all\tCTRL+X"), this, [this] { expandAll(true); });
+    m_treeMenu->addAction(QStringLiteral("Collapse all\tCTRL+C"), this, [this] { expandAll(false); });
+    m_treeMenu->addSeparator();
+    add(m_treeMenu, QStringLiteral("Print item\tCTRL+P"), &AppHelp::printTopic);
+
+    m_textMenu = new QMenu(this);
+    m_textMenu->setObjectName(QStringLiteral("TextMenu"));
+    add(m_textMenu, QStringLiteral("Find text\tCTRL+F"), &AppHelp::findText);
+    add(m_textMenu, QStringLiteral("Next\tF3"), &AppHelp::findNext);
+    add(m_textMenu, QStringLiteral("Prev\tSHFT+F3"), &AppHelp::findPrev);
+    m_textMenu->addSeparator();
+    add(m_textMenu, QStringLiteral("Print item\tCTRL+P"), &AppHelp::printTopic);
+}
+
+void AppHelp::addAccelerators()
+{
+    const QList<std::function<void()>> commands = {
+        [this] { findText(); },        [this] { findNext(); },
+        [this] { findPrev(); },        [this] { printTopic(); },
+        [this] { expandAll(true); },   [this] { expandAll(false); },
+        [this] { m_treeMenu->popup(frameGeometry().topLeft() + QPoint(40, 50)); },
+        [this] { close(); }};
+    for (qsizetype i = 0; i < accelerators().size(); ++i) {
+        auto *shortcut = new QShortcut(accelerators().at(i), this);
+        connect(shortcut, &QShortcut::activated, this, commands.at(i));
+    }
+}
+
+void AppHelp::buildTopicTree()
+{
+    m_currentItem = nullptr;
+    m_tree->clear();
+    m_items.clear();
+    const QList<int> parents = helpTopicParents(m_topics);
+    for (int i = 0; i < m_topics.size(); ++i) {
+        QTreeWidgetItem *item = parents.at(i) < 0 ? new QTreeWidgetItem(m_tree)
+                                                  : new QTreeWidgetItem(m_items.at(parents.at(i)));
+        item->setText(0, m_topics.at(i).title);
+        item->setData(0, kTopicRole, i);
+        m_items << item;
+    }
+    m_tree->expandAll();
+    if (QTreeWidgetItem *first = itemOf(firstShownHelpTopic(m_topics)))
+        m_tree->setCurrentItem(first);
+}
+
+void AppHelp::expandAll(bool expand)
+{
+    if (expand)
+        m_tree->expandAll();
+    else
+        m_tree->collapseAll();
+}
+
+void AppHelp::showTopic(QTreeWidgetItem *item, QTreeWidgetItem *)
+{
+    if (m_currentItem) {
+        QFont plain = m_currentItem->font(0);
+        plain.setBold(false);
+        m_currentItem->setFont(0, plain);
+    }
+    m_currentItem = item;
+    m_currentTopic = item ? item->data(0, kTopicRole).toInt() : -1;
+    if (!item)
+        return;
+    const HelpTopic &topic = m_topics.at(m_currentTopic);
+    m_text->setPlainText(m_texts.at(m_currentTopic));
+    m_banner->setText(kBannerIndent + topic.title);
+    if ((topic.wrapMode == -1 ? -1 : 1) != m_textWrapMode)
+        switchWrapMode();
+    m_text->setTabStopDistance(tabStopChars(topic.tabWidth) * QFontMetrics(m_text->font()).averageCharWidth());
+    QTreeWidgetItem *parent = item->parent();
+    m_statusPart2->setText(parent ? parent->text(0) + QStringLiteral(" : ") + topic.title : topic.title);
+}
+
+void AppHelp::switchWrapMode()
+{
+    m_textWrapMode = -m_textWrapMode;
+    const bool wrapped = m_textWrapMode == 1;
+    m_text->setLineWrapMode(wrapped ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    m_text->setHorizontalScrollBarPolicy(wrapped ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+}
+
+void AppHelp::showTreeMenu(const QPoint &pos)
+{
+    QTreeWidgetItem *item = m_tree->itemAt(pos);
+    if (!item)
+        return;
+    m_tree->setCurrentItem(item);
+    m_treeMenu->popup(m_tree->viewport()->mapToGlobal(pos));
+}
+
+QTreeWidgetItem *AppHelp::itemOf(int topic) const
+{
+    return topic >= 0 && topic < m_items.size() ? m_items.at(topic) : nullptr;
+}
+
+void AppHelp::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const int statusHeight = m_status->sizeHint().height();
+    m_status->setGeometry(0, height() - statusHeight, width(), statusHeight);
+    m_statusPart1->setFixedWidth(width() * 65 / 100);
+    // The first size is the one the controls were laid out for.
+    if (!event->oldSize().isValid())
+        return;
+    const int w = width();
+    const int h = height();
+    const QPoint split = m_splitter->pos();
+    m_banner->resize(std::max(0, w - split.x() - 35), 18 + split.y());
+    m_text->resize(std::max(0, w - split.x() - 20), std::max(0, h - 65));
+    m_tree->resize(m_tree->width(), std::max(0, h - 40));
+    m_splitter->resize(5, std::max(0, h - 40));
+}
+
+void AppHelp::dragSplitter(int d)
+{
+    // Both sides keep some room.
+    d = std::clamp(d, 30 - m_startTree.width(), m_startText.width() - 60);
+    if (d == 0 && m_splitter->x() == m_startSplitX)
+        return;
+    const int y = m_startTree.y();
+    m_tree->resize(m_startTree.width() + d, m_tree->height());
+    m_banner->setGeometry(m_startText.x() + d, y, m_startText.width() - d - 15, 23);
+    m_text->setGeometry(m_startText.x() + d, y + 23, m_startText.width() - d, m_startTree.height() - 23);
+    m_splitter->move(m_startSplitX + d, y);
+}
+
+bool AppHelp::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_splitter) {
+        auto *mouse = dynamic_cast<QMouseEvent *>(event);
+        if (!mouse)
+            return QWidget::eventFilter(watched, event);
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            if (mouse->button() == Qt::LeftButton) {
+                m_dragging = true;
+                m_dragStartX = int(mouse->globalPosition().x());
+                m_startTree = m_tree->geometry();
+                m_startText = m_text->geometry();
+                m_startSplitX = m_splitter->x();
+            }
+            return true;
+        case QEvent::MouseMove:
+            if (m_dragging)
+                dragSplitter(int(mouse->globalPosition().x()) - m_dragStartX);
+            return true;
+        case QEvent::MouseButtonRelease:
+            m_dragging = false;
+            return true;
+        default:
+            break;
+        }
+    } else if (event->type() == QEvent::ShortcutOverride) {
+        // Ctrl+C and the like are the window's commands here, not the controls'.
+        auto *key = static_cast<QKeyEvent *>(event);
+        const QKeySequence pressed(key->keyCombination());
+        if (accelerators().contains(pressed)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace qm

@@ -1,0 +1,95 @@
+#include "help/HelpPrinting.h"
+
+#include "core/rules/HelpPrintLayout.h"
+#include "print/cTPrint.h"
+
+namespace qm {
+
+namespace {
+
+const QString kFace = QStringLiteral("Courier New");
+constexpr double kMarginLeft = 0.75;
+constexpr double kMarginRight = 0.75;
+constexpr double kMarginTop = 0.25;
+constexpr double kMarginBottom = 0.5;
+constexpr int kHeaderLines = 4;
+
+// Lays the topic out line by line; `printLine` gets each line and `newPage`
+// is called when a line no longer fits on the page. Returns the page count.
+int layOut(cTPrint &p, const QString &body, double lineWidth, int linesPerPage,
+           const std::function<void(const QString &)> &printLine, const std::function<void(int)> &newPage)
+{
+    int page = 1;
+    int lineCount = kHeaderLines;
+    auto emitLine = [&](const QString &text) {
+        // A new page before a line that would reach past the bottom margin
+        // (where the printer would drop it), and only for a line still to
+        // come: a topic that just fills its last page gets no empty page.
+        if (lineCount >= linesPerPage) {
+            ++page;
+            newPage(page);
+            lineCount = kHeaderLines;
+        }
+        printLine(text);
+        ++lineCount;
+    };
+    const auto fit = [&](const QString &text) { return p.fitText(text, lineWidth); };
+    for (const QString &raw : helpPrintLines(body)) {
+        const QString line = expandHelpTabs(raw);
+        if (p.textWidth(line) <= lineWidth) {
+            emitLine(line);
+            continue;
+        }
+        for (const QString &piece : wrapHelpLine(line, fit))
+            emitLine(piece);
+    }
+    return page;
+}
+
+} // namespace
+
+void printHelpTopic(const QString &title, const QString &body, QWidget *parent)
+{
+    if (body.isEmpty())
+        return;
+    cTPrint p;
+    if (p.choosePrinter(parent, QStringLiteral("appHelp")).isEmpty())
+        return;
+    p.setMargins(kMarginLeft, kMarginRight, kMarginTop, kMarginBottom);
+    double pageWidth = 0;
+    double pageHeight = 0;
+    p.pageSize(pageWidth, pageHeight);
+    const double lineWidth = pageWidth - kMarginLeft - kMarginRight;
+    p.setFont(kFace, 10, QString());
+    const int linesPerPage = p.linesPerPage(0);
+
+    if (p.canDuplex() == 1) {
+        const int pages = layOut(p, body, lineWidth, linesPerPage, [](const QString &) {}, [](int) {});
+        p.setDuplex(pages > 1 ? 2 : 1);
+    }
+
+    auto header = [&](int page) {
+        p.setFont(kFace, 12, QStringLiteral("u"));
+        p.printText(title, kMarginLeft, kMarginTop);
+        p.setFont(kFace, 10, QString());
+        const QString label = QStringLiteral("Page %1").arg(page);
+        p.printText(label, pageWidth - kMarginRight - p.textWidth(label), kMarginTop);
+        double charWidth = 0;
+        double lineHeight = 0;
+        p.charSize(charWidth, lineHeight);
+        p.setPos(kMarginLeft, kHeaderLines * lineHeight);
+    };
+    p.startDoc(QStringLiteral("appHelp"));
+    p.startPage();
+    header(1);
+    layOut(p, body, lineWidth, linesPerPage, [&](const QString &line) { p.printText(line, 0, 0); },
+           [&](int page) {
+               p.endPage();
+               p.startPage();
+               header(page);
+           });
+    p.endPage();
+    p.endDoc();
+}
+
+} // namespace qm
