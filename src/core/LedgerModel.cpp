@@ -122,4 +122,11 @@ void LedgerModel::clearLedger()
     cells.clear();
 }
 
+void LedgerModel::startYear(int year)
+{
+    clearLedger();
+    ledgerYear = year;
+    ledgerChanged = true;
+}
+
 } // namespace qm

@@ -153,6 +153,9 @@ public:
 
     void resizeLedger(int adCount) { cells.resize(adCount); }
     void clearLedger();
+    // A new year: every cell emptied, the configuration and the advances kept, the
+    // year set and the ledger marked changed so the empty year reaches the file.
+    void startYear(int year);
 
     QList<AdRecord> ads;
     QList<SalesPerson> salesPeople;
