@@ -44,6 +44,7 @@ class FileCheckTest : public QObject
 private slots:
     void reports_data();
     void reports();
+    void sampleYear();
 };
 
 void FileCheckTest::reports_data()
@@ -112,6 +113,25 @@ void FileCheckTest::reports()
     for (const QString &part : expected)
         QVERIFY2(text.contains(part), qPrintable(part + "\nnot in\n" + text));
     QCOMPARE(folderState(dir.path()), before);
+}
+
+// The sample year in examples/ is clean, holds what it promises, and is exactly
+// what the program itself would write.
+void FileCheckTest::sampleYear()
+{
+    const QString settings = QM_EXAMPLES "/QuillmoorAds.ini", ledger = QM_EXAMPLES "/QuillmoorAds.qmr";
+    LedgerModel model;
+    const FileReport report = checkFiles(model, settings, ledger);
+    QVERIFY2(report.clean(), qPrintable(report.text()));
+    QCOMPARE(model.adCount(), 12);
+    QCOMPARE(model.salesPeople.size(), 2);
+    for (int p = 1; p <= kPublicationCount; ++p) {
+        for (int size = 1; size <= kSizeCount; ++size)
+            QVERIFY(!model.prices.colourPrice(priceEntry(p, size)).isEmpty());
+    }
+    QVERIFY(!model.advances[0].isEmpty() && !model.advances[1].isEmpty());
+    QCOMPARE(settingsBytes(model), fileBytes(settings));
+    QCOMPARE(ledgerBytes(model), fileBytes(ledger));
 }
 
 QTEST_GUILESS_MAIN(FileCheckTest)
