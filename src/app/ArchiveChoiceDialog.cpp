@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace qm {
 
 ArchiveChoiceDialog::ArchiveChoiceDialog(int ledgerYear, QWidget *parent)
@@ -30,6 +32,13 @@ ArchiveChoiceDialog::ArchiveChoiceDialog(int ledgerYear, QWidget *parent)
         new QRadioButton(QStringLiteral("Archive ") + year + QStringLiteral(" data and reset for next year"), this);
     m_archive->setObjectName(QStringLiteral("ArchiveOption"));
     m_archive->setGeometry(30, 50, 250, 20);
+    // Where the font is wider than the one the layout was made for, the options
+    // move left and grow so their texts are never cut.
+    const int wanted = std::max({250, m_continue->sizeHint().width(), m_archive->sizeHint().width()});
+    const int width = std::min(wanted, 300 - 8);
+    const int x = std::min(30, 300 - 4 - width);
+    m_continue->setGeometry(x, 25, width, 20);
+    m_archive->setGeometry(x, 50, width, 20);
     auto *options = new QButtonGroup(this);
     options->addButton(m_continue);
     options->addButton(m_archive);
