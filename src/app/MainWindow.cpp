@@ -13,10 +13,14 @@
 #include "core/year/Archive.h"
 #include "core/year/Startup.h"
 #include "app/ArchiveChoiceDialog.h"
+#include "print/PrinterChooser.h"
+#include "reports/ReportPrinting.h"
+#include "reports/YearToDateWindow.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -138,6 +142,11 @@ void MainWindow::buildControls()
     });
     connect(report, &QPushButton::clicked, this, [this] {
         m_grid->commitCell();
+        showYearToDate(m_model, this);
+        focusCellEditor();
+    });
+    connect(runSheet, &QPushButton::clicked, this, [this] {
+        printRunSheet(m_model, this);
         focusCellEditor();
     });
     connect(m_helpButton, &QPushButton::clicked, this, [this] {
@@ -157,6 +166,7 @@ bool MainWindow::start()
         showMessage(warning, QStringLiteral("Quillmoor Ad Sales - check your files"), MessageButtons::Ok,
                     MessageIcon::Warning);
     m_grid->setLedgerFile(m_paths.ledgerFile);
+    setPrintFileFolder(QFileInfo(m_paths.ledgerFile).absolutePath());
     if (m_model.adCount() == 0)
         showPromptLabel();
     m_model.settingsChanged = false;
