@@ -3,6 +3,7 @@
 #include "core/LedgerModel.h"
 #include "core/files/LineFormat.h"
 #include "core/rules/TextRules.h"
+#include "core/rules/YearToDate.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -114,6 +115,30 @@ CsvTable advancesTable(const LedgerModel &model)
             table << QStringList{person, entry.date, QString::number(entry.advanced, 'f', 2),
                                  QString::number(entry.paid, 'f', 2), QString::number(balance, 'f', 2)};
         }
+    }
+    return table;
+}
+
+CsvTable yearToDateTable(const LedgerModel &model)
+{
+    ReportTable sales, commissions;
+    fillSalesView(model, sales);
+    fillCommissionView(model, commissions);
+    const int commissionColumns = kReportColumns - 1; // its sixth column is hidden
+    CsvTable table;
+    QStringList header{sales.title(1).trimmed()};
+    for (int column = 2; column <= kReportColumns; ++column)
+        header << sales.title(column).trimmed();
+    for (int column = 2; column <= commissionColumns; ++column)
+        header << commissions.title(column).trimmed();
+    table << header;
+    for (int row = 1; row <= kReportRows; ++row) {
+        QStringList line{sales.cell(row, 1).trimmed()};
+        for (int column = 2; column <= kReportColumns; ++column)
+            line << amountField(sales.cell(row, column));
+        for (int column = 2; column <= commissionColumns; ++column)
+            line << amountField(commissions.cell(row, column));
+        table << line;
     }
     return table;
 }

@@ -27,6 +27,11 @@ CsvTable ledgerTable(const LedgerModel &model);
 // A header row, then each advance entry with the running balance of its person.
 CsvTable advancesTable(const LedgerModel &model);
 
+// Both views of the year-to-date report side by side, as the report shows them
+// when it opens: the publication, the "Total Sales" view's five columns, then the
+// "Commissions" view's four; texts trimmed, amounts as plain numbers.
+CsvTable yearToDateTable(const LedgerModel &model);
+
 // Where the advances of an export to `csvFile` go: "_advances" before the extension.
 QString advancesCsvPath(const QString &csvFile);
 
