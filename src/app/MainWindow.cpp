@@ -12,7 +12,9 @@
 #include "grid/LedgerGrid.h"
 #include "core/LedgerModel.h"
 #include "core/Messages.h"
+#include "core/year/Archive.h"
 #include "core/year/Startup.h"
+#include "app/ArchiveChoiceDialog.h"
 #include "print/PrinterChooser.h"
 #include "reports/ReportPrinting.h"
 #include "reports/YearToDateWindow.h"
@@ -194,8 +196,31 @@ bool MainWindow::checkYear()
     const int currentYear = Clock::today().year();
     if (m_model.ledgerYear == 0)
         m_model.ledgerYear = currentYear;
-    // The year-end archive offer belongs here; until it exists the year's data is kept.
-    return true;
+    if (currentYear <= m_model.ledgerYear || isArchiveCopy(m_paths.settingsFile))
+        return true;
+    const ArchiveChoice choice = chooseArchive(m_model.ledgerYear, this);
+    if (choice == ArchiveChoice::Archive)
+        archiveYear(currentYear);
+    return choice != ArchiveChoice::Quit;
+}
+
+void MainWindow::archiveYear(int currentYear)
+{
+    const QString caption = QStringLiteral("Year-end archive");
+    const QString programFolder =
+        m_paths.programFolder.isEmpty() ? QApplication::applicationDirPath() : m_paths.programFolder;
+    const ArchiveResult result =
+        qm::archiveYear(m_model, {m_paths.settingsFile, m_paths.ledgerFile, programFolder}, currentYear,
+                        [&caption](const QString &question) {
+                            return showMessage(question, caption, MessageButtons::YesNo, MessageIcon::Question) ==
+                                   MessageAnswer::Yes;
+                        });
+    if (result.outcome == ArchiveOutcome::Archived)
+        m_grid->resetView();
+    if (!result.message.isEmpty()) {
+        showMessage(result.message, caption, MessageButtons::Ok,
+                    result.outcome == ArchiveOutcome::Archived ? MessageIcon::Information : MessageIcon::Error);
+    }
 }
 
 void MainWindow::showPromptLabel()

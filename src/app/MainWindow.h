@@ -21,6 +21,7 @@ struct StartupPaths
     QString settingsFile;
     QString ledgerFile;
     QString helpFile;
+    QString programFolder = {}; // where the year-end archive goes; empty: the running program's folder
 };
 
 // The program's only top-level window: publication tabs, month list, mode
@@ -60,6 +61,7 @@ private:
     void showPromptLabel();
     // Runs at start-up when the calendar year is past the ledger's; false ends the program.
     bool checkYear();
+    void archiveYear(int currentYear);
     QPushButton *addButton(const QString &text, int x, int width);
     void focusCellEditor();
 

@@ -1,5 +1,6 @@
 #include "core/year/LedgerLock.h"
 #include "core/LedgerModel.h"
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "core/Messages.h"
@@ -12,12 +13,18 @@
 
 int main(int argc, char *argv[])
 {
+    // Help, version, check and export run without a window (and without a display).
+    if (qm::runsWithoutWindow(argc, argv))
+        return qm::runWithoutWindow(argc, argv);
     QApplication app(argc, argv);
     QApplication::setFont(qm::uiFont(10));
     qm::installMessageBoxes();
 
     const QString programPath = QApplication::applicationFilePath();
-    const qm::FileChoice files = qm::chooseFiles(QApplication::arguments(), programPath);
+    const qm::CommandLineRequest request = qm::parseCommandLine(QApplication::arguments());
+    if (request.action != qm::CommandLineRequest::Action::Open)
+        return qm::runRequest(request, programPath);
+    const qm::FileChoice files = qm::chooseFiles({programPath, request.ledgerFile}, programPath);
     if (!files.error.isEmpty()) {
         qm::showMessage(files.error, QStringLiteral("Quillmoor Ad Sales"), qm::MessageButtons::Ok,
                         qm::MessageIcon::Error);

@@ -272,4 +272,11 @@ void LedgerModel::setAdvanceLedger(int slot, const AdvanceLedger &entries)
     ledgerChanged = true;
 }
 
+void LedgerModel::startYear(int year)
+{
+    clearLedger();
+    ledgerYear = year;
+    ledgerChanged = true;
+}
+
 } // namespace qm

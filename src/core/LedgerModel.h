@@ -194,6 +194,10 @@ public:
     // when it differs from the one held.
     void setAdvanceLedger(int slot, const AdvanceLedger &entries);
 
+    // A new year: every cell emptied, the configuration and the advances kept, the
+    // year set and the ledger marked changed so the empty year reaches the file.
+    void startYear(int year);
+
     QList<AdRecord> ads;
     QList<SalesPerson> salesPeople;
     PriceTable prices;

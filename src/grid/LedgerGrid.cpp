@@ -328,6 +328,18 @@ void LedgerGrid::setViewOnly(bool viewOnly)
     goToCell();
 }
 
+void LedgerGrid::resetView()
+{
+    ViewState &v = view();
+    v.selectedPublication = 1;
+    v.selectedMonth = 1;
+    v.topRow = 1;
+    v.currentRow = 1;
+    v.currentColumn = 2;
+    v.editColumn = 2;
+    buildRows();
+}
+
 void LedgerGrid::focusGrid()
 {
     m_view.hookReady = HookState::Ready;

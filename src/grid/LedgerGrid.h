@@ -73,6 +73,8 @@ public:
     void saveLedgerNow();
 
     void setViewOnly(bool viewOnly);
+    // Back to the start of the year (Corvel, January, first row, column 2), rows rebuilt.
+    void resetView();
     void focusGrid(); // what the main window's focus message does
 
     // Around the configuration dialog: the grid's cursor is kept apart from the dialog's.

@@ -1,10 +1,13 @@
 #include "reports/YearToDateWindow.h"
 
 #include "core/LedgerModel.h"
+#include "core/Messages.h"
+#include "core/files/CsvExport.h"
 #include "reports/ReportPrinting.h"
 #include "ui/Fonts.h"
 
 #include <QButtonGroup>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -83,9 +86,13 @@ void YearToDateWindow::buildControls()
     print->setObjectName(QStringLiteral("PrintButton"));
     print->setGeometry(100, 410, 90, 40);
     print->setAutoDefault(false);
+    auto *exportButton = new QPushButton(QStringLiteral("&Export..."), this);
+    exportButton->setObjectName(QStringLiteral("ExportButton"));
+    exportButton->setGeometry(200, 410, 90, 40);
+    exportButton->setAutoDefault(false);
     auto *close = new QPushButton(QStringLiteral("&Close"), this);
     close->setObjectName(QStringLiteral("CloseButton"));
-    close->setGeometry(200, 410, 90, 40);
+    close->setGeometry(300, 410, 90, 40);
     close->setAutoDefault(false);
 
     m_totalSales = new QRadioButton(QStringLiteral("Total Sales"), this);
@@ -100,6 +107,7 @@ void YearToDateWindow::buildControls()
     m_totalSales->setChecked(true);
 
     connect(print, &QPushButton::clicked, this, &YearToDateWindow::printYearToDate);
+    connect(exportButton, &QPushButton::clicked, this, &YearToDateWindow::exportYearToDate);
     connect(close, &QPushButton::clicked, this, [this] { done(0); });
     connect(m_totalSales, &QRadioButton::clicked, this, &YearToDateWindow::viewChosen);
     connect(m_commissions, &QRadioButton::clicked, this, &YearToDateWindow::viewChosen);
@@ -148,6 +156,20 @@ void YearToDateWindow::showTable()
 void YearToDateWindow::printYearToDate()
 {
     qm::printYearToDate(m_table, salesPeopleOf(m_model), !m_view->isColumnHidden(kReportColumns - 1), this);
+}
+
+void YearToDateWindow::exportYearToDate()
+{
+    QFileDialog dialog(this, QStringLiteral("Export the report"), QString(), QStringLiteral("CSV files (*.csv)"));
+    dialog.setObjectName(QStringLiteral("ExportDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.selectFile(QStringLiteral("Year to date.csv"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const FileResult saved = saveCsvFile(dialog.selectedFiles().first(), csvBytes(yearToDateTable(m_model)), {});
+    if (!saved.ok)
+        showMessage(saved.message, QStringLiteral("Export"), MessageButtons::Ok, MessageIcon::Error);
 }
 
 void showYearToDate(const LedgerModel &model, QWidget *parent)

@@ -25,6 +25,8 @@ public:
     void fillSalesView();
     void fillCommissionView();
     void printYearToDate();
+    // Both views as one CSV file, named in the platform's file dialog.
+    void exportYearToDate();
 
     const ReportTable &table() const { return m_table; }
     QTableWidget *reportTable() const { return m_view; }

@@ -41,8 +41,17 @@ QString findHelpFile(const QString &programPath)
     const QString name = QStringLiteral("quillmoorAds.ahp");
     if (QFileInfo::exists(name))
         return name;
-    const QString besideProgram = QFileInfo(programPath).absoluteDir().filePath(name);
-    return QFileInfo::exists(besideProgram) ? besideProgram : name;
+    const QDir programFolder = QFileInfo(programPath).absoluteDir();
+    const QString besideProgram = programFolder.filePath(name);
+    if (QFileInfo::exists(besideProgram))
+        return besideProgram;
+#ifdef QM_HELP_FROM_BIN
+    // An installed program: bin/QuillmoorAds finds share/quillmoorads/quillmoorAds.ahp.
+    const QString installed = QDir::cleanPath(programFolder.filePath(QStringLiteral(QM_HELP_FROM_BIN "/") + name));
+    if (QFileInfo::exists(installed))
+        return installed;
+#endif
+    return name;
 }
 
 QString backupName(const QString &path, const QDateTime &moment)

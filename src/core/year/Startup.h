@@ -26,7 +26,8 @@ FileChoice chooseFiles(const QStringList &arguments, const QString &programPath)
 // "QuillmoorAds_Archive" (any letter case): an archived year opened for viewing.
 bool isArchiveCopy(const QString &settingsFile);
 
-// "quillmoorAds.ahp" in the working folder, or else beside the program.
+// "quillmoorAds.ahp" in the working folder, or else beside the program, or else
+// in the data folder of the prefix the program is installed in.
 QString findHelpFile(const QString &programPath);
 
 // The file's path with "_MMDDYY_hhmm" of the moment inserted before its extension.

@@ -155,12 +155,15 @@ SaveReport saveFiles(LedgerModel &model, const QString &settingsFile, const QStr
 
 } // namespace
 
-QStringList loadFiles(LedgerModel &model, const QString &settingsFile, const QString &ledgerFile)
+LoadOutcome readFiles(LedgerModel &model, const QString &settingsFile, const QString &ledgerFile)
 {
-    QStringList warnings;
+    LoadOutcome outcome;
+    QStringList &warnings = outcome.warnings;
     model.onDisk = FilesOnDisk();
     const bool hasLedger = QFileInfo::exists(ledgerFile);
-    if (!QFileInfo::exists(settingsFile)) {
+    outcome.ledgerFound = hasLedger;
+    outcome.settingsFound = QFileInfo::exists(settingsFile);
+    if (!outcome.settingsFound) {
         if (hasLedger) {
             model.onDisk.adCount = -1;
             model.onDisk.keepLedgerCopy = true;
@@ -169,16 +172,17 @@ QStringList loadFiles(LedgerModel &model, const QString &settingsFile, const QSt
                                 .arg(shown(ledgerFile), shown(settingsFile)) +
                             kKeptUntilSaved;
         }
-        return warnings;
+        return outcome;
     }
     const FileResult settings = readSettingsFile(settingsFile, model);
+    outcome.settings = settings;
     if (!settings.ok) {
         model.onDisk = FilesOnDisk{-1, true, hasLedger};
         warnings << settings.message +
                         QStringLiteral("\n\nNeither file was read: the program starts without ads. The files on "
                                        "disk stay as they are. If you save, a copy of each is kept beside it "
                                        "before it is replaced.");
-        return warnings;
+        return outcome;
     }
     model.onDisk.adCount = model.adCount();
     if (settings.damaged) {
@@ -187,8 +191,10 @@ QStringList loadFiles(LedgerModel &model, const QString &settingsFile, const QSt
         warnings << settings.message + kKeptUntilSaved;
     }
     if (!hasLedger)
-        return warnings;
+        return outcome;
     const FileResult ledger = readLedgerFile(ledgerFile, model);
+    outcome.ledgerRead = true;
+    outcome.ledger = ledger;
     if (!ledger.ok || ledger.damaged) {
         model.onDisk.keepLedgerCopy = true;
         warnings << ledger.message +
@@ -196,19 +202,27 @@ QStringList loadFiles(LedgerModel &model, const QString &settingsFile, const QSt
                             .arg(model.adCount())
                             .arg(shown(settingsFile)) +
                         kKeptUntilSaved;
-        return warnings;
+        return outcome;
     }
-    // An older file read cleanly is brought up to date at once; a damaged one
-    // never is, since the rewrite would make its damage permanent.
-    if (isOlderLedgerVersion(ledger.version) && !settings.damaged) {
+    // An older file read cleanly is brought up to date; a damaged one never
+    // is, since the rewrite would make its damage permanent.
+    outcome.upgradeDue = isOlderLedgerVersion(ledger.version) && !settings.damaged;
+    return outcome;
+}
+
+QStringList loadFiles(LedgerModel &model, const QString &settingsFile, const QString &ledgerFile)
+{
+    LoadOutcome outcome = readFiles(model, settingsFile, ledgerFile);
+    if (outcome.upgradeDue) {
         const FileResult rewritten = writeLedgerFile(ledgerFile, model);
         if (!rewritten.ok)
-            warnings << QStringLiteral("The ledger file %1 is of an older version (%2) and could not be written "
-                                       "in the current format: %3\n\nThe older file was kept as it was; it was "
-                                       "read in full, and the next save writes it in the current format.")
-                            .arg(shown(ledgerFile), ledger.version, rewritten.message);
+            outcome.warnings
+                << QStringLiteral("The ledger file %1 is of an older version (%2) and could not be written "
+                                  "in the current format: %3\n\nThe older file was kept as it was; it was "
+                                  "read in full, and the next save writes it in the current format.")
+                       .arg(shown(ledgerFile), outcome.ledger.version, rewritten.message);
     }
-    return warnings;
+    return outcome.warnings;
 }
 
 SaveReport saveChangedFiles(LedgerModel &model, const QString &settingsFile, const QString &ledgerFile,

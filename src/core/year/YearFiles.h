@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/files/FileResult.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -15,6 +17,22 @@ struct SaveReport
     QStringList notices; // copies kept of files that had not read cleanly, and where they are
     bool ok() const { return errors.isEmpty(); }
 };
+
+// What reading the pair of data files found.
+struct LoadOutcome
+{
+    bool settingsFound = false;
+    bool ledgerFound = false;
+    bool ledgerRead = false; // the ledger file is read only after a readable settings file
+    FileResult settings;
+    FileResult ledger;
+    QStringList warnings; // what the user must see: files missing, damaged or not read
+    bool upgradeDue = false; // a cleanly read ledger file of an older version
+};
+
+// Reads the settings file and then the ledger file exactly as start-up does,
+// and notes in the model what the files on disk hold; writes nothing.
+LoadOutcome readFiles(LedgerModel &model, const QString &settingsFile, const QString &ledgerFile);
 
 // Reads the settings file and then the ledger file, and notes in the model
 // what the files on disk hold. Brings a cleanly read ledger file of an older

@@ -1,0 +1,207 @@
+#include "app/CommandLine.h"
+
+#include "core/LedgerModel.h"
+#include "core/Version.h"
+#include "core/files/CsvExport.h"
+#include "core/year/FileCheck.h"
+#include "core/year/Startup.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace qm {
+
+namespace {
+
+const QString kProgramName = QStringLiteral("QuillmoorAds");
+
+// The options Qt's application object takes for itself.
+bool isQtWindowOption(QString name)
+{
+    static const QStringList names = {
+        "platform", "platformpluginpath", "platformtheme", "plugin",   "qwindowgeometry", "qwindowicon",
+        "qwindowtitle", "reverse",        "session",       "display",  "geometry",        "style",
+        "stylesheet", "widgetcount",      "nograb",        "dograb",   "sync",            "name",
+        "title",      "visual",           "ncols",         "cmap",     "qmljsdebugger",   "fn",
+        "font",       "bg",               "background",    "fg",       "foreground",      "btn",
+        "button",     "im",               "inputstyle"};
+    while (name.startsWith(u'-'))
+        name.remove(0, 1);
+    name = name.section(u'=', 0, 0);
+    return names.contains(name);
+}
+
+void print(FILE *stream, const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    QTextStream out(stream);
+    out << text;
+    if (!text.endsWith(u'\n'))
+        out << '\n';
+}
+
+CommandLineRequest done(int exitCode, const QString &output, const QString &error = QString())
+{
+    CommandLineRequest request;
+    request.action = CommandLineRequest::Action::Done;
+    request.exitCode = exitCode;
+    request.output = output;
+    request.error = error;
+    return request;
+}
+
+CommandLineRequest usageError(const QString &message)
+{
+    return done(2, QString(),
+                QStringLiteral("%1: %2\nTry '%1 --help' for more information.").arg(kProgramName, message));
+}
+
+int check(const FileChoice &files)
+{
+    LedgerModel model;
+    const FileReport report = checkFiles(model, files.settingsFile, files.ledgerFile);
+    print(stdout, report.text());
+    return report.clean() ? 0 : 1;
+}
+
+bool readCleanly(const LoadOutcome &outcome)
+{
+    if (!outcome.settingsFound || !outcome.settings.ok || outcome.settings.damaged)
+        return false;
+    return !outcome.ledgerRead || (outcome.ledger.ok && !outcome.ledger.damaged);
+}
+
+int exportCsv(const FileChoice &files, const QString &csvFile)
+{
+    LedgerModel model;
+    const LoadOutcome outcome = readFiles(model, files.settingsFile, files.ledgerFile);
+    if (!readCleanly(outcome)) {
+        const FileReport report = reportLoad(model, outcome, files.settingsFile, files.ledgerFile);
+        print(stderr, report.text() + QStringLiteral("Nothing was exported: the files need attention first "
+                                                     "(see the problems above)."));
+        return 1;
+    }
+    const QStringList dataFiles = {files.settingsFile, files.ledgerFile};
+    const CsvTable ledger = ledgerTable(model);
+    const CsvTable advances = advancesTable(model);
+    const QString advancesFile = advancesCsvPath(csvFile);
+    for (const auto &[path, table] : {std::pair{csvFile, ledger}, std::pair{advancesFile, advances}}) {
+        const FileResult saved = saveCsvFile(path, csvBytes(table), dataFiles);
+        if (!saved.ok) {
+            print(stderr, saved.message);
+            return 1;
+        }
+    }
+    print(stdout, QStringLiteral("%1 ledger lines written to %2\n%3 advance entries written to %4")
+                      .arg(ledger.size() - 1)
+                      .arg(QDir::toNativeSeparators(csvFile))
+                      .arg(advances.size() - 1)
+                      .arg(QDir::toNativeSeparators(advancesFile)));
+    return 0;
+}
+
+} // namespace
+
+CommandLineRequest parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Quillmoor Ad Sales keeps one year's ledger of advertising sales.\n"
+                       "Without options it opens the ledger in its window."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption checkOption(QStringLiteral("check"),
+                                         QStringLiteral("Reads the ledger and its settings file as start-up does, "
+                                                        "prints what it found and writes nothing. Exit status 0 "
+                                                        "when the files are sound, 1 otherwise."));
+    const QCommandLineOption exportOption(
+        QStringLiteral("export-csv"),
+        QStringLiteral("Writes the ledger to <file> as CSV (one row per issue and ad that holds anything) and the "
+                       "advances beside it with \"_advances\" before the extension."),
+        QStringLiteral("file"));
+    parser.addOption(checkOption);
+    parser.addOption(exportOption);
+    parser.addPositionalArgument(QStringLiteral("ledger"),
+                                 QStringLiteral("The ledger file (.qmr); its settings file (.ini) lies beside "
+                                                "it. Without it: QuillmoorAds.qmr and .ini in the working folder."),
+                                 QStringLiteral("[LEDGER.qmr]"));
+
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(help))
+        return done(0, parser.helpText());
+    if (parser.isSet(version))
+        return done(0, QStringLiteral("Quillmoor Ad Sales %1").arg(kVersion));
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1)
+        return usageError(QStringLiteral("only one ledger file can be named, not %1.").arg(positional.size()));
+    if (parser.isSet(checkOption) && parser.isSet(exportOption))
+        return usageError(QStringLiteral("--check and --export-csv cannot be used together."));
+
+    CommandLineRequest request;
+    request.ledgerFile = positional.value(0);
+    if (parser.isSet(checkOption)) {
+        request.action = CommandLineRequest::Action::Check;
+    } else if (parser.isSet(exportOption)) {
+        request.action = CommandLineRequest::Action::ExportCsv;
+        request.csvFile = parser.value(exportOption);
+        if (request.csvFile.isEmpty())
+            return usageError(QStringLiteral("--export-csv needs the name of the CSV file to write."));
+    }
+    return request;
+}
+
+bool runsWithoutWindow(int argc, char **argv)
+{
+    static const QStringList qtFlags = {"reverse", "nograb", "dograb", "sync"};
+    int positional = 0;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument == QStringLiteral("--")) {
+            positional += argc - i - 1;
+            break;
+        }
+        if (argument.size() < 2 || !argument.startsWith(u'-')) {
+            ++positional;
+        } else if (!isQtWindowOption(argument)) {
+            return true;
+        } else if (!argument.contains(u'=') && !qtFlags.contains(argument.section(u'-', -1))) {
+            ++i; // the Qt option's value
+        }
+    }
+    // More than one ledger file is a mistake to report, not a window to open.
+    return positional > 1;
+}
+
+int runRequest(const CommandLineRequest &request, const QString &programPath)
+{
+    if (request.action == CommandLineRequest::Action::Done || request.action == CommandLineRequest::Action::Open) {
+        print(stdout, request.output);
+        print(stderr, request.error);
+        return request.exitCode;
+    }
+    const FileChoice files = chooseFiles({programPath, request.ledgerFile}, programPath);
+    if (!files.error.isEmpty()) {
+        print(stderr, files.error);
+        return 2;
+    }
+    if (request.action == CommandLineRequest::Action::Check)
+        return check(files);
+    return exportCsv(files, request.csvFile);
+}
+
+int runWithoutWindow(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(kProgramName);
+    QCoreApplication::setApplicationVersion(kVersion);
+    return runRequest(parseCommandLine(QCoreApplication::arguments()), QCoreApplication::applicationFilePath());
+}
+
+} // namespace qm

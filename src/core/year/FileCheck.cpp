@@ -1,0 +1,152 @@
+#include "core/year/FileCheck.h"
+
+#include "core/LedgerModel.h"
+#include "core/files/LedgerFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace qm {
+
+namespace {
+
+QString shown(const QString &path) { return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()); }
+
+QString amount(double value) { return QString::number(value, 'f', 2); }
+
+QString issueName(int issue)
+{
+    if (issue <= kMonthCount)
+        return publicationName(1) + QLatin1Char(' ') + monthName(issue);
+    return publicationName(issue - kMonthCount + 1);
+}
+
+void reportAdvances(const LedgerModel &model, FileReport &report)
+{
+    report.lines << QStringLiteral("Advances:");
+    bool any = false;
+    for (int slot = 1; slot <= kMaxSalesPeople; ++slot) {
+        const AdvanceLedger &ledger = model.advances.at(slot - 1);
+        const bool configured = slot <= model.salesPeople.size();
+        if (!configured && ledger.isEmpty())
+            continue;
+        any = true;
+        double advanced = 0, paid = 0;
+        for (const AdvanceEntry &entry : ledger) {
+            advanced += entry.advanced;
+            paid += entry.paid;
+        }
+        const QString person = configured ? model.salesPeople.at(slot - 1).name
+                                           : QStringLiteral("sales person %1 (not configured)").arg(slot);
+        report.lines << QStringLiteral("  %1: %2 %3, advanced %4, paid %5, balance %6")
+                            .arg(person)
+                            .arg(ledger.size())
+                            .arg(ledger.size() == 1 ? QStringLiteral("entry") : QStringLiteral("entries"))
+                            .arg(amount(advanced), amount(paid), amount(advanced - paid));
+        if (!configured) {
+            report.problems << QStringLiteral("The ledger holds %1 advance entries for sales person %2, "
+                                              "who is not configured.")
+                                   .arg(ledger.size())
+                                   .arg(slot);
+        }
+    }
+    if (!any)
+        report.lines << QStringLiteral("  none");
+}
+
+// Lines sold by a name that is no longer one of the sales choices count in no
+// person's column of the report.
+void reportUnknownSalesPeople(const LedgerModel &model, FileReport &report)
+{
+    const QStringList choices = model.salesChoices();
+    for (int issue = 1; issue <= kIssueCount; ++issue) {
+        for (int ad = 1; ad <= model.cells.adCount() && ad <= model.adCount(); ++ad) {
+            const QString &person = model.cell(issue, ColSalesPerson, ad);
+            if (!person.isEmpty() && !choices.contains(person)) {
+                report.problems << QStringLiteral("%1, ad \"%2\": the sales person \"%3\" is not configured.")
+                                       .arg(issueName(issue), model.ads.at(ad - 1).name, person);
+            }
+        }
+    }
+}
+
+} // namespace
+
+QString FileReport::text() const
+{
+    QStringList all = lines;
+    if (problems.isEmpty()) {
+        all << QStringLiteral("Problems: none");
+    } else {
+        all << QStringLiteral("Problems: %1").arg(problems.size());
+        for (const QString &problem : problems)
+            all << QStringLiteral("  - ") + QString(problem).replace(QLatin1Char('\n'), QStringLiteral("\n    "));
+    }
+    return all.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+FileReport reportLoad(const LedgerModel &model, const LoadOutcome &outcome, const QString &settingsFile,
+                      const QString &ledgerFile)
+{
+    FileReport report;
+    report.lines << QStringLiteral("Settings file: %1%2")
+                        .arg(shown(settingsFile), outcome.settingsFound ? QString() : QStringLiteral(" (not found)"));
+    QString ledgerNote;
+    if (!outcome.ledgerFound)
+        ledgerNote = QStringLiteral(" (not found)");
+    else if (outcome.ledgerRead && outcome.ledger.ok)
+        ledgerNote = QStringLiteral(" (version %1)").arg(outcome.ledger.version);
+    else if (!outcome.ledgerRead)
+        ledgerNote = QStringLiteral(" (not read)");
+    report.lines << QStringLiteral("Ledger file:   %1%2").arg(shown(ledgerFile), ledgerNote);
+
+    if (!outcome.settingsFound) {
+        report.problems << QStringLiteral("There is no settings file, so the program starts with no ads%1.")
+                               .arg(outcome.ledgerFound ? QStringLiteral(" and does not read the ledger file")
+                                                        : QString());
+        return report;
+    }
+    if (!outcome.settings.ok || outcome.settings.damaged)
+        report.problems << outcome.settings.message;
+    if (!outcome.settings.ok)
+        return report;
+    if (outcome.ledgerRead && !outcome.ledger.ok) {
+        report.problems << outcome.ledger.message;
+        return report;
+    }
+
+    report.lines << QStringLiteral("Year: %1").arg(model.ledgerYear == 0 ? QStringLiteral("not set")
+                                                                         : QString::number(model.ledgerYear));
+    QStringList perPublication;
+    for (int p = 1; p <= kPublicationCount; ++p) {
+        int count = 0;
+        for (const AdRecord &ad : model.ads)
+            count += ad.runsIn(p) ? 1 : 0;
+        perPublication << QStringLiteral("%1 %2").arg(publicationName(p)).arg(count);
+    }
+    report.lines << QStringLiteral("Ads: %1 (%2)").arg(model.adCount()).arg(perPublication.join(QStringLiteral(", ")));
+    report.lines << QStringLiteral("Sales people: %1").arg(model.salesPeople.size());
+    for (const SalesPerson &person : model.salesPeople)
+        report.lines << QStringLiteral("  %1, commission %2%").arg(person.name, person.percent);
+    reportAdvances(model, report);
+
+    if (outcome.ledgerRead) {
+        if (outcome.ledger.damaged)
+            report.problems << outcome.ledger.message;
+        if (isOlderLedgerVersion(outcome.ledger.version)) {
+            report.lines << QStringLiteral("Note: the ledger file is in an older format (version %1); the program "
+                                           "rewrites it in the current format when it opens it.")
+                                .arg(outcome.ledger.version);
+        }
+        reportUnknownSalesPeople(model, report);
+    }
+    return report;
+}
+
+FileReport checkFiles(LedgerModel &model, const QString &settingsFile, const QString &ledgerFile)
+{
+    const LoadOutcome outcome = readFiles(model, settingsFile, ledgerFile);
+    return reportLoad(model, outcome, settingsFile, ledgerFile);
+}
+
+} // namespace qm

@@ -1,0 +1,120 @@
+// The real program from the command line, without a display: help, version, bad
+// options, --check and --export-csv, with their exit statuses.
+
+#include "LedgerPair.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QString out, err;
+};
+
+// Runs the program in `folder` where no window can open: a window would fail it.
+Run runProgram(const QString &folder, const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(folder);
+    process.start(QM_PROGRAM, arguments);
+    Run run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.status = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void statuses_data();
+    void statuses();
+    void exportWritesBothFiles();
+};
+
+void CommandLineTest::statuses_data()
+{
+    QTest::addColumn<QString>("pair");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("help") << "" << QStringList{"--help"} << 0 << "--export-csv <file>";
+    QTest::newRow("version") << "" << QStringList{"--version"} << 0 << "Quillmoor Ad Sales 1.76";
+    QTest::newRow("unknown option") << "" << QStringList{"--chek"} << 2 << "Unknown option 'chek'";
+    QTest::newRow("two ledgers") << "" << QStringList{"a.qmr", "b.qmr"} << 2 << "only one ledger file";
+    QTest::newRow("export without file") << "" << QStringList{"--export-csv"} << 2 << "Missing value";
+    QTest::newRow("check and export") << "" << QStringList{"--check", "--export-csv", "x.csv"} << 2
+                                      << "cannot be used together";
+    QTest::newRow("check, not a ledger") << "" << QStringList{"--check", "notes.txt"} << 2 << "not a ledger file";
+    QTest::newRow("check clean, default pair") << "clean" << QStringList{"--check"} << 0 << "Problems: none";
+    QTest::newRow("check clean, named") << "clean" << QStringList{"--check", "year/QuillmoorAds.qmr"} << 0
+                                        << "Alice Moor: 2 entries";
+    QTest::newRow("check mismatched") << "mismatch" << QStringList{"--check"} << 1 << "The file is short";
+    QTest::newRow("check missing") << "" << QStringList{"--check"} << 1 << "no settings file";
+    QTest::newRow("export over the ledger")
+        << "clean" << QStringList{"--export-csv", "QuillmoorAds.qmr"} << 1 << "never writes over it";
+    QTest::newRow("export of a mismatched pair")
+        << "mismatch" << QStringList{"--export-csv", "out.csv"} << 1 << "Nothing was exported";
+}
+
+void CommandLineTest::statuses()
+{
+    QFETCH(QString, pair);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, says);
+    QTemporaryDir dir;
+    if (!pair.isEmpty()) {
+        writePair(dir.path(), filledYear(2026));
+        writePair(dir.filePath("year"), filledYear(2026));
+        if (pair == "mismatch") {
+            qm::LedgerModel fewer = filledYear(2026);
+            fewer.ads.removeLast();
+            fewer.resizeLedger(2);
+            QVERIFY(qm::writeLedgerFile(dir.filePath("QuillmoorAds.qmr"), fewer).ok);
+        }
+    }
+    const QDir folder(dir.path());
+    const QStringList before = folder.entryList(QDir::Files);
+    const QByteArray ledger = fileBytes(dir.filePath("QuillmoorAds.qmr"));
+
+    const Run run = runProgram(dir.path(), arguments);
+    QCOMPARE(run.status, status);
+    QVERIFY2((run.out + run.err).contains(says), qPrintable(run.out + run.err));
+    QCOMPARE(folder.entryList(QDir::Files), before);
+    QCOMPARE(fileBytes(dir.filePath("QuillmoorAds.qmr")), ledger);
+}
+
+void CommandLineTest::exportWritesBothFiles()
+{
+    QTemporaryDir dir;
+    writePair(dir.filePath("year"), filledYear(2026));
+    const Run run = runProgram(dir.path(), {"--export-csv", "out.csv", "year/QuillmoorAds.qmr"});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.contains("4 ledger lines written"));
+    QVERIFY(run.out.contains("3 advance entries written"));
+    const QByteArray csv = fileBytes(dir.filePath("out.csv"));
+    QVERIFY(csv.startsWith("\xEF\xBB\xBFPublication,Month,Ad,Sales person,Number,Size,Colour,Sale,Paid,Status,"
+                           "Commission,Commission paid\r\n"));
+    QVERIFY(csv.contains("\r\nCorvel,February,\"Tide & Co, Ltd\",Bram Tully,2,Full,no,320.00,100.00,Proof,40.00,\r\n"));
+    QVERIFY(csv.contains(QString::fromUtf8("\r\nWyndle,,Café Brönte,Alice Moor,").toUtf8()));
+    QVERIFY(fileBytes(dir.filePath("out_advances.csv")).contains("\r\nBram Tully,03/01/2026,75.25,0.00,75.25\r\n"));
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "tst_commandline.moc"

@@ -1,0 +1,237 @@
+// The CSV export read back by a CSV parser: the same figures as the model, texts
+// with commas, quotes, line breaks and non-ASCII letters intact, and never a data
+// file overwritten.
+
+#include "core/LedgerModel.h"
+#include "core/files/SafeSave.h"
+#include "core/files/CsvExport.h"
+#include "core/files/LineFormat.h"
+#include "core/rules/TextRules.h"
+#include "LedgerPair.h"
+#include "RandomLedger.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace qm;
+
+namespace {
+
+// RFC 4180, read independently of the writer: quoted fields may hold commas,
+// doubled quotes and line breaks; records end with CR LF.
+QList<QStringList> parseCsv(const QByteArray &bytes, QString *problem)
+{
+    QList<QStringList> rows;
+    if (!bytes.startsWith("\xEF\xBB\xBF")) {
+        *problem = "no byte-order mark";
+        return rows;
+    }
+    const QString text = QString::fromUtf8(bytes.mid(3));
+    QStringList row;
+    QString field;
+    bool quoted = false, wasQuoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted) {
+            if (c == u'"' && i + 1 < text.size() && text.at(i + 1) == u'"') {
+                field += u'"';
+                ++i;
+            } else if (c == u'"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == u'"' && field.isEmpty() && !wasQuoted) {
+            quoted = wasQuoted = true;
+        } else if (c == u',') {
+            row << field;
+            field.clear();
+            wasQuoted = false;
+        } else if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') {
+            row << field;
+            rows << row;
+            row.clear();
+            field.clear();
+            wasQuoted = false;
+            ++i;
+        } else if (c == u'"' || c == u'\r' || c == u'\n') {
+            *problem = QString("stray %1 at %2").arg(c).arg(i);
+            return rows;
+        } else {
+            field += c;
+        }
+    }
+    if (quoted || !row.isEmpty() || !field.isEmpty())
+        *problem = "the last record does not end with CR LF";
+    return rows;
+}
+
+double figure(const QString &field)
+{
+    bool ok = false;
+    const double value = field.toDouble(&ok);
+    return ok ? value : -1e300;
+}
+
+} // namespace
+
+class CsvExportTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fields_data();
+    void fields();
+    void randomLedgerReadsBack_data();
+    void randomLedgerReadsBack();
+    void hardTexts();
+    void advancesWithBalance();
+    void refusesDataFiles_data();
+    void refusesDataFiles();
+    void failedSaveKeepsOldFile();
+};
+
+void CsvExportTest::fields_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("plain") << "Harbour Books" << "Harbour Books";
+    QTest::newRow("comma") << "Tide, Ltd" << "\"Tide, Ltd\"";
+    QTest::newRow("quote") << "The \"Gull\"" << "\"The \"\"Gull\"\"\"";
+    QTest::newRow("line break") << "two\r\nlines" << "\"two\r\nlines\"";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("non-ASCII") << QString::fromUtf8("Café Brönte") << QString::fromUtf8("Café Brönte");
+}
+
+void CsvExportTest::fields()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, field);
+    QCOMPARE(csvField(text), field);
+}
+
+void CsvExportTest::randomLedgerReadsBack_data()
+{
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed : {7u, 2026u, 424242u})
+        QTest::newRow(qPrintable(QString::number(seed))) << seed;
+}
+
+// Every row holding anything comes back with the model's texts and figures.
+void CsvExportTest::randomLedgerReadsBack()
+{
+    QFETCH(quint32, seed);
+    testing::RandomLedger random(seed);
+    LedgerModel model;
+    random.fillSettings(model, 12);
+    random.fillLedger(model);
+
+    QString problem;
+    const QList<QStringList> rows = parseCsv(csvBytes(ledgerTable(model)), &problem);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(rows.first().size(), 12);
+    QCOMPARE(rows.first().at(7), QString("Sale"));
+    int next = 1;
+    double saleTotal = 0, csvSaleTotal = 0;
+    for (int issue = 1; issue <= kIssueCount; ++issue) {
+        for (int ad = 1; ad <= model.adCount(); ++ad) {
+            bool any = false;
+            for (int column = 2; column <= kColumnCount; ++column)
+                any = any || !model.cell(issue, column, ad).isEmpty();
+            if (!any)
+                continue;
+            QVERIFY(next < rows.size());
+            const QStringList &row = rows.at(next++);
+            QCOMPARE(row.size(), 12);
+            QCOMPARE(row.at(0), publicationName(issue <= 12 ? 1 : issue - 11));
+            QCOMPARE(row.at(1), issue <= 12 ? monthName(issue) : QString());
+            QCOMPARE(row.at(2), model.ads.at(ad - 1).name);
+            QCOMPARE(row.at(3), model.cell(issue, ColSalesPerson, ad));
+            QCOMPARE(row.at(5), model.cell(issue, ColSize, ad));
+            QCOMPARE(row.at(9), model.cell(issue, ColStatus, ad));
+            const int amountColumns[] = {ColSale, ColPaid, ColComm, ColCommPaid};
+            const int fields[] = {7, 8, 10, 11};
+            for (int k = 0; k < 4; ++k) {
+                const QString &cell = model.cell(issue, amountColumns[k], ad);
+                if (cell.trimmed().isEmpty())
+                    QCOMPARE(row.at(fields[k]), QString());
+                else
+                    QVERIFY2(qAbs(figure(row.at(fields[k])) - leadingNumber(cell)) <= 0.005 + 1e-9,
+                             qPrintable(row.at(fields[k]) + " for " + cell));
+            }
+            saleTotal += leadingNumber(model.cell(issue, ColSale, ad));
+            csvSaleTotal += row.at(7).toDouble();
+        }
+    }
+    QCOMPARE(next, rows.size());
+    QVERIFY(qAbs(saleTotal - csvSaleTotal) < 0.01 * rows.size());
+}
+
+void CsvExportTest::hardTexts()
+{
+    LedgerModel model = filledYear(2026);
+    model.ads[1].name = QString::fromUtf8("Tide \"& Co\", Ltd – Łódź");
+    model.cell(2, ColStatus, 2) = "P/U Fen";
+    QString problem;
+    const QList<QStringList> rows = parseCsv(csvBytes(ledgerTable(model)), &problem);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(rows.size(), 5);
+    QCOMPARE(rows.at(2), QStringList({"Corvel", "February", QString::fromUtf8("Tide \"& Co\", Ltd – Łódź"),
+                                      "Bram Tully", "2", "Full", "no", "320.00", "100.00", "P/U Fen", "40.00", ""}));
+    QCOMPARE(rows.at(3).mid(0, 4), QStringList({"Tarn", "", "Harbour Books", "Owner"}));
+}
+
+void CsvExportTest::advancesWithBalance()
+{
+    const LedgerModel model = filledYear(2026);
+    QString problem;
+    const QList<QStringList> rows = parseCsv(csvBytes(advancesTable(model)), &problem);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(rows.size(), 4);
+    QCOMPARE(rows.at(0), QStringList({"Person", "Date", "Advanced", "Paid", "Balance"}));
+    QCOMPARE(rows.at(1), QStringList({"Alice Moor", "01/15/2026", "200.00", "0.00", "200.00"}));
+    QCOMPARE(rows.at(2), QStringList({"Alice Moor", "02/15/2026", "0.00", "50.50", "149.50"}));
+    QCOMPARE(rows.at(3), QStringList({"Bram Tully", "03/01/2026", "75.25", "0.00", "75.25"}));
+    QCOMPARE(advancesCsvPath("/tmp/x.csv"), QString("/tmp/x_advances.csv"));
+}
+
+void CsvExportTest::refusesDataFiles_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("the ledger") << "QuillmoorAds.qmr";
+    QTest::newRow("the settings") << "QuillmoorAds.ini";
+    QTest::newRow("the ledger by another path") << "sub/../QuillmoorAds.qmr";
+    QTest::newRow("another ledger") << "Other.QMR";
+}
+
+void CsvExportTest::refusesDataFiles()
+{
+    QFETCH(QString, target);
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath("sub"));
+    writePair(dir.path(), filledYear(2026));
+    const QStringList data = {dir.filePath("QuillmoorAds.ini"), dir.filePath("QuillmoorAds.qmr")};
+    const QByteArray settings = fileBytes(data.at(0)), ledger = fileBytes(data.at(1));
+    const FileResult saved = saveCsvFile(dir.filePath(target), "a,b\r\n", data);
+    QVERIFY(!saved.ok);
+    QVERIFY(saved.message.contains("never writes over it"));
+    QCOMPARE(fileBytes(data.at(0)), settings);
+    QCOMPARE(fileBytes(data.at(1)), ledger);
+    QVERIFY(!QFileInfo::exists(dir.filePath("Other.QMR")));
+}
+
+void CsvExportTest::failedSaveKeepsOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("year.csv");
+    QVERIFY(saveCsvFile(path, "old\r\n", {}).ok);
+    setSaveFault(SaveFault{.failAfter = 2, .persistent = false});
+    const FileResult saved = saveCsvFile(path, csvBytes(ledgerTable(filledYear(2026))), {});
+    setSaveFault(SaveFault());
+    QVERIFY(!saved.ok);
+    QVERIFY(saved.message.contains(QDir::toNativeSeparators(path)));
+    QCOMPARE(fileBytes(path), QByteArray("old\r\n"));
+}
+
+QTEST_GUILESS_MAIN(CsvExportTest)
+#include "tst_csvexport.moc"
