@@ -13,15 +13,15 @@ namespace qm {
 
 namespace {
 
-QFont qtFont(const FontSpec &spec)
+QFont qtFont(const FontSpec &wanted)
 {
-    QFont font(spec.face);
+    QFont font(wanted.face);
     font.setStyleHint(QFont::Serif);
-    font.setPixelSize(qMax(1, spec.pixelHeight));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeout);
+    font.setPixelSize(qMax(1, wanted.pixelHeight));
+    font.setBold(wanted.bold);
+    font.setItalic(wanted.italic);
+    font.setUnderline(wanted.underline);
+    font.setStrikeOut(wanted.strikeout);
     return font;
 }
 
