@@ -5,6 +5,7 @@
 #include "advances/AdvancesDialog.h"
 #include "core/LedgerModel.h"
 #include "core/files/LedgerFile.h"
+#include "DialogSession.h"
 #include "SampleModel.h"
 
 #include <QAbstractItemView>
@@ -52,22 +53,11 @@ inline QByteArray ledgerFileWith(const QByteArray &counts, const QByteArray &adv
 
 // One open dialog on a model, shown and active so that focus and keys behave
 // as on a desktop.
-class Session
+class Session : public DialogSession<AdvancesDialog>
 {
 public:
-    explicit Session(LedgerModel &model) : dialog(std::make_unique<AdvancesDialog>(model))
-    {
-        dialog->show();
-        QApplication::setActiveWindow(dialog.get());
-        active = QTest::qWaitForWindowActive(dialog.get());
-    }
-    ~Session()
-    {
-        if (dialog->isVisible())
-            dialog->close();
-    }
+    explicit Session(LedgerModel &model) : DialogSession(std::make_unique<AdvancesDialog>(model)) {}
 
-    template <typename T> T *find(const QString &name) const { return dialog->findChild<T *>(name); }
     QComboBox *personBox() const { return find<QComboBox>(QStringLiteral("PersonBox")); }
     QListWidget *list() const { return find<QListWidget>(QStringLiteral("EntryList")); }
     QLineEdit *dateBox() const { return find<QLineEdit>(QStringLiteral("DateBox")); }
@@ -161,9 +151,6 @@ public:
         const QList<QListWidgetItem *> items = list()->selectedItems();
         return items.isEmpty() ? 0 : list()->row(items.first()) + 1;
     }
-
-    std::unique_ptr<AdvancesDialog> dialog;
-    bool active = false;
 };
 
 inline QByteArray savedLedger(LedgerModel &model)

@@ -4,6 +4,7 @@
 #include "core/LedgerModel.h"
 #include "core/files/LedgerFile.h"
 #include "SampleModel.h"
+#include "DialogSession.h"
 #include "ScriptedMessages.h"
 
 #include <QApplication>
@@ -54,22 +55,11 @@ QByteArray savedLedger(const QTemporaryDir &dir, LedgerModel &model)
 
 // One open dialog on a model, shown and active so that focus and keys behave
 // as on a desktop.
-class Session
+class Session : public DialogSession<ConfigureDialog>
 {
 public:
-    explicit Session(LedgerModel &model) : dialog(std::make_unique<ConfigureDialog>(model, kHelpFile))
-    {
-        dialog->show();
-        QApplication::setActiveWindow(dialog.get());
-        active = QTest::qWaitForWindowActive(dialog.get());
-    }
-    ~Session()
-    {
-        if (dialog->isVisible())
-            dialog->close();
-    }
+    explicit Session(LedgerModel &model) : DialogSession(std::make_unique<ConfigureDialog>(model, kHelpFile)) {}
 
-    template <typename T> T *find(const QString &name) const { return dialog->findChild<T *>(name); }
     QTableWidget *list() const { return find<QTableWidget>(QStringLiteral("AdList")); }
     QLineEdit *editor() const { return find<QLineEdit>(QStringLiteral("AdEditor")); }
     QScrollBar *bar() const { return find<QScrollBar>(QStringLiteral("AdScrollBar")); }
@@ -135,9 +125,6 @@ public:
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(viewport, &event);
     }
-
-    std::unique_ptr<ConfigureDialog> dialog;
-    bool active = false;
 };
 
 } // namespace
