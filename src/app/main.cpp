@@ -8,6 +8,7 @@
 #include "ui/Fonts.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -16,7 +17,10 @@ int main(int argc, char *argv[])
     qm::installMessageBoxes();
 
     const QString programPath = QApplication::applicationFilePath();
-    const qm::FileChoice files = qm::chooseFiles(QApplication::arguments(), programPath);
+    // --quit-when-shown ends the program once its window is up (start-up timing).
+    QStringList arguments = QApplication::arguments();
+    const bool quitWhenShown = arguments.removeAll(QStringLiteral("--quit-when-shown")) > 0;
+    const qm::FileChoice files = qm::chooseFiles(arguments, programPath);
     if (!files.error.isEmpty()) {
         qm::showMessage(files.error, QStringLiteral("Quillmoor Ad Sales"), qm::MessageButtons::Ok,
                         qm::MessageIcon::Error);
@@ -32,5 +36,7 @@ int main(int argc, char *argv[])
     if (!window.start())
         return 0;
     window.show();
+    if (quitWhenShown)
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
 }
