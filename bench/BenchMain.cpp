@@ -3,6 +3,7 @@
 //
 //   qm_bench [--quick]                    runs every measurement and prints the table
 //   qm_bench --peak-memory [INI QMR]      (child) loads the files, prints its peak memory
+//   qm_bench --write-files FOLDER ADS     writes a generated ledger there (for a profiler)
 #include "GridTiming.h"
 #include "LedgerGenerator.h"
 #include "Measure.h"
@@ -163,6 +164,12 @@ int main(int argc, char *argv[])
     if (arguments.value(0) == QStringLiteral("--peak-memory")) {
         QCoreApplication app(argc, argv);
         return peakMemoryChild(arguments.mid(1));
+    }
+    if (arguments.value(0) == QStringLiteral("--write-files")) {
+        QCoreApplication app(argc, argv);
+        const GeneratedFiles files = writeGeneratedFiles(arguments.value(1), arguments.value(2).toInt());
+        out() << files.settingsFile << ' ' << files.ledgerFile << Qt::endl;
+        return 0;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

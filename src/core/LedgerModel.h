@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/LedgerCells.h"
 #include "core/Version.h"
 
 #include <array>
@@ -88,28 +89,6 @@ struct AdvanceEntry
 };
 using AdvanceLedger = QList<AdvanceEntry>;
 
-// One text per issue 1..15, column 1..10 and ad 1..adCount.
-class LedgerCells
-{
-public:
-    int adCount() const { return m_adCount; }
-    QString &at(int issue, int column, int ad);
-    const QString &at(int issue, int column, int ad) const;
-    // Changes the ad count, keeping every cell of the ads both counts share.
-    void resize(int adCount);
-    // Removes an ad: the cells of every later ad move one ad down.
-    void removeAd(int ad);
-    void clear();
-
-    bool operator==(const LedgerCells &) const = default;
-
-private:
-    qsizetype index(int issue, int column, int ad) const;
-
-    int m_adCount = 0;
-    std::vector<QString> m_cells; // ad-major, so resizing keeps the cells in place
-};
-
 // Where the grid stands and what it is editing; not saved.
 struct ViewState
 {
@@ -144,7 +123,7 @@ public:
     // Text of the person's commission percentage; empty for "Owner" or a stranger.
     QString commissionPercent(const QString &salesName) const;
 
-    QString &cell(int issue, int column, int ad) { return cells.at(issue, column, ad); }
+    CellRef cell(int issue, int column, int ad) { return cells.at(issue, column, ad); }
     const QString &cell(int issue, int column, int ad) const { return cells.at(issue, column, ad); }
 
     // Status entry 2 is the only mutable one: it carries the last pickup text.

@@ -110,6 +110,7 @@ private slots:
 
     void vocabularyAndIndexRules();
     void resizeKeepsCellsAndRemoveAdShifts();
+    void equalCellTextsShareOneCopy();
     void clearLedgerKeepsConfiguration();
 
     void settingsFileExactBytes();
@@ -289,6 +290,31 @@ void CoreTest::resizeKeepsCellsAndRemoveAdShifts()
     QCOMPARE(m.cell(12, 9, 2), QString("12/9/2"));
     m.resizeLedger(2);
     QCOMPARE(m.cell(15, 10, 2), QString("15/10/2"));
+}
+
+void CoreTest::equalCellTextsShareOneCopy()
+{
+    LedgerModel m;
+    m.resizeLedger(3);
+    for (int issue = 1; issue <= kIssueCount; ++issue)
+        for (int ad = 1; ad <= 3; ++ad)
+            m.cell(issue, ColSize, ad) = sizeName(1 + ad % 2);
+    QCOMPARE(m.cells.distinctTexts(), 2);
+    m.cell(2, ColSize, 2) = m.cell(2, ColSize, 2); // its own text
+    m.cell(3, ColStatus, 1) = m.cell(3, ColSize, 1);
+    QCOMPARE(m.cell(2, ColSize, 2), sizeName(1));
+    QCOMPARE(m.cell(3, ColStatus, 1), sizeName(2));
+    m.cell(5, ColNumber, 3) = "7";
+    QCOMPARE(m.cells.distinctTexts(), 3);
+    m.cell(5, ColNumber, 3).clear(); // the last "7" goes, and its copy with it
+    QCOMPARE(m.cells.distinctTexts(), 2);
+    m.resizeLedger(1); // ad 1 kept "Half" only
+    QCOMPARE(m.cell(15, ColSize, 1), sizeName(2));
+    QCOMPARE(m.cells.distinctTexts(), 1);
+    const LedgerModel copy = m;
+    m.cell(1, ColSize, 1) = "Full";
+    QCOMPARE(copy.cell(1, ColSize, 1), sizeName(2));
+    QVERIFY(copy.cells != m.cells);
 }
 
 void CoreTest::clearLedgerKeepsConfiguration()
