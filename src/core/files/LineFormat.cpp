@@ -3,8 +3,11 @@
 #include "core/files/CodePage.h"
 #include "core/rules/TextRules.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
+
+#include <algorithm>
 
 namespace qm {
 
@@ -56,18 +59,18 @@ Field FieldReader::next()
         field.endsLine = true;
         return field;
     }
-    QByteArray raw;
     if (m_bytes.at(m_pos) == '"') {
         field.quoted = true;
         const qsizetype close = m_bytes.indexOf('"', m_pos + 1);
         const qsizetype end = close < 0 ? m_bytes.size() : close;
-        raw = m_bytes.mid(m_pos + 1, end - m_pos - 1);
+        decodeCodePageInto(QByteArrayView(m_bytes).sliced(m_pos + 1, end - m_pos - 1), field.text);
         m_pos = end < m_bytes.size() ? end + 1 : end;
         // Whatever stands between the closing quote and the next comma or line
         // end is not part of any value.
         while (m_pos < m_bytes.size() && m_bytes.at(m_pos) != ',' && m_bytes.at(m_pos) != '\r')
             ++m_pos;
     } else {
+        QByteArray raw;
         while (m_pos < m_bytes.size()) {
             const char c = m_bytes.at(m_pos);
             if (c == ',' || c == '\r')
@@ -76,9 +79,9 @@ Field FieldReader::next()
                 raw.append(c);
             ++m_pos;
         }
+        decodeCodePageInto(raw, field.text);
     }
     consumeTerminator(field);
-    field.text = decodeCodePage(raw);
     return field;
 }
 
@@ -94,10 +97,12 @@ void LineWriter::separate()
 LineWriter &LineWriter::text(const QString &value)
 {
     separate();
-    QString safe = value;
-    safe.replace(QLatin1Char('"'), QLatin1Char('\''));
     m_bytes.append('"');
-    m_bytes.append(encodeCodePage(safe));
+    const qsizetype start = m_bytes.size();
+    appendCodePage(value, m_bytes);
+    // Encoding keeps every double quote a double quote, one byte for one.
+    if (value.contains(QLatin1Char('"')))
+        std::replace(m_bytes.begin() + start, m_bytes.end(), '"', '\'');
     m_bytes.append('"');
     return *this;
 }
@@ -122,7 +127,16 @@ bool readAllFrom(QIODevice &device, QByteArray *bytes, QString *error)
         *error = device.errorString();
         return false;
     }
+    // Bytes already in memory are shared, not copied.
+    if (auto *buffer = qobject_cast<QBuffer *>(&device); buffer && buffer->pos() == 0) {
+        *bytes = buffer->data();
+        buffer->seek(buffer->size());
+        return true;
+    }
     bytes->clear();
+    const qint64 expected = device.isSequential() ? 0 : device.size() - device.pos();
+    if (expected > 0)
+        bytes->reserve(expected);
     char chunk[16384];
     for (;;) {
         const qint64 n = device.read(chunk, sizeof chunk);
