@@ -4,6 +4,7 @@
 //   qm_bench [--quick]                    runs every measurement and prints the table
 //   qm_bench --peak-memory [INI QMR]      (child) loads the files, prints its peak memory
 //   qm_bench --write-files FOLDER ADS     writes a generated ledger there (for a profiler)
+//   qm_bench --save-files INI QMR         (for a profiler) loads the files and saves them beside
 #include "GridTiming.h"
 #include "LedgerGenerator.h"
 #include "Measure.h"
@@ -169,6 +170,17 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         const GeneratedFiles files = writeGeneratedFiles(arguments.value(1), arguments.value(2).toInt());
         out() << files.settingsFile << ' ' << files.ledgerFile << Qt::endl;
+        return 0;
+    }
+    if (arguments.value(0) == QStringLiteral("--save-files")) {
+        QCoreApplication app(argc, argv);
+        LedgerModel model;
+        readSettingsFile(arguments.value(1), model);
+        readLedgerFile(arguments.value(2), model);
+        for (int i = 0; i < 5; ++i) {
+            writeSettingsFile(arguments.value(1) + QStringLiteral(".saved"), model);
+            writeLedgerFile(arguments.value(2) + QStringLiteral(".saved"), model);
+        }
         return 0;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -3,7 +3,7 @@
 #include <QHash>
 #include <QString>
 
-#include <deque>
+#include <memory>
 #include <vector>
 
 namespace qm {
@@ -17,19 +17,27 @@ class TextPool
 {
 public:
     TextPool();
+    TextPool(const TextPool &other);
+    TextPool &operator=(const TextPool &other);
 
     // The number of `text`, one more user counted.
     quint32 acquire(const QString &text);
     // One user fewer; the text is dropped when none is left.
     void release(quint32 id);
     // Stays where it is until the text is dropped.
-    const QString &text(quint32 id) const { return m_texts[id]; }
+    const QString &text(quint32 id) const { return m_chunks[id >> kChunkBits][id & (kChunkSize - 1)]; }
     // Drops every text.
     void clear();
     qsizetype size() const { return m_ids.size(); }
 
 private:
-    std::deque<QString> m_texts; // a deque: growing it moves no text
+    static constexpr quint32 kChunkBits = 8;
+    static constexpr quint32 kChunkSize = 1u << kChunkBits;
+    QString &slot(quint32 id) { return m_chunks[id >> kChunkBits][id & (kChunkSize - 1)]; }
+
+    // In chunks of fixed size: growing the pool moves no text.
+    std::vector<std::unique_ptr<QString[]>> m_chunks;
+    quint32 m_count = 0;
     std::vector<quint32> m_users;
     std::vector<quint32> m_free;
     QHash<QString, quint32> m_ids;

@@ -46,17 +46,15 @@ QString decodeCodePage(QByteArrayView bytes)
     return text;
 }
 
-void appendCodePage(QStringView text, QByteArray &bytes)
+char *encodeCodePageTo(QStringView text, char *out, bool quoteToApostrophe)
 {
-    const qsizetype start = bytes.size();
-    bytes.resize(start + text.size());
-    char *out = bytes.data() + start;
     const char16_t *in = text.utf16();
     const char16_t *const end = in + text.size();
+    const char quote = quoteToApostrophe ? '\'' : '"';
     while (in != end) {
         const char16_t c = *in++;
         if (c < 0x80) {
-            *out++ = char(c);
+            *out++ = c == '"' ? quote : char(c);
             continue;
         }
         // A character outside the basic plane is one "?", not two.
@@ -64,7 +62,15 @@ void appendCodePage(QStringView text, QByteArray &bytes)
             ++in;
         *out++ = encodeOne(c);
     }
-    bytes.truncate(out - bytes.constData());
+    return out;
+}
+
+void appendCodePage(QStringView text, QByteArray &bytes)
+{
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    char *const end = encodeCodePageTo(text, bytes.data() + start);
+    bytes.truncate(end - bytes.constData());
 }
 
 QByteArray encodeCodePage(QStringView text)

@@ -17,5 +17,9 @@ QByteArray encodeCodePage(QStringView text);
 // `text` is replaced, `bytes` grows at its end.
 void decodeCodePageInto(QByteArrayView bytes, QString &text);
 void appendCodePage(QStringView text, QByteArray &bytes);
+// Writes the encoded text from `out` on, one byte per character (a pair of
+// surrogates makes one), and returns where it stopped. Double quotes become
+// apostrophes when `quoteToApostrophe` is set.
+char *encodeCodePageTo(QStringView text, char *out, bool quoteToApostrophe = false);
 
 } // namespace qm

@@ -87,36 +87,56 @@ Field FieldReader::next()
 
 double FieldReader::nextNumber() { return leadingNumber(next().text); }
 
-void LineWriter::separate()
+char *LineWriter::room(qsizetype count)
 {
-    if (m_lineStarted)
-        m_bytes.append(',');
-    m_lineStarted = true;
+    if (m_bytes.size() - m_used < count)
+        m_bytes.resize(std::max(2 * m_bytes.size(), m_used + count + 4096));
+    return m_bytes.data() + m_used;
+}
+
+void LineWriter::reserve(qsizetype size)
+{
+    if (size > m_bytes.size())
+        m_bytes.resize(size);
+}
+
+const QByteArray &LineWriter::bytes() const
+{
+    m_bytes.truncate(m_used);
+    return m_bytes;
 }
 
 LineWriter &LineWriter::text(const QString &value)
 {
-    separate();
-    m_bytes.append('"');
-    const qsizetype start = m_bytes.size();
-    appendCodePage(value, m_bytes);
-    // Encoding keeps every double quote a double quote, one byte for one.
-    if (value.contains(QLatin1Char('"')))
-        std::replace(m_bytes.begin() + start, m_bytes.end(), '"', '\'');
-    m_bytes.append('"');
+    char *out = room(value.size() + 3);
+    if (m_lineStarted)
+        *out++ = ',';
+    m_lineStarted = true;
+    *out++ = '"';
+    out = encodeCodePageTo(value, out, true);
+    *out++ = '"';
+    m_used = out - m_bytes.constData();
     return *this;
 }
 
 LineWriter &LineWriter::number(double value)
 {
-    separate();
-    m_bytes.append(formatFileNumber(value).toLatin1());
+    const QByteArray digits = formatFileNumber(value).toLatin1();
+    char *out = room(digits.size() + 1);
+    if (m_lineStarted)
+        *out++ = ',';
+    m_lineStarted = true;
+    out = std::copy(digits.cbegin(), digits.cend(), out);
+    m_used = out - m_bytes.constData();
     return *this;
 }
 
 LineWriter &LineWriter::endLine()
 {
-    m_bytes.append("\r\n");
+    char *out = room(2);
+    *out++ = '\r';
+    *out++ = '\n';
+    m_used += 2;
     m_lineStarted = false;
     return *this;
 }

@@ -55,12 +55,16 @@ public:
     LineWriter &text(const QString &value);
     LineWriter &number(double value);
     LineWriter &endLine();
-    const QByteArray &bytes() const { return m_bytes; }
+    // Room for `size` bytes in all, taken at once.
+    void reserve(qsizetype size);
+    const QByteArray &bytes() const;
 
 private:
-    void separate();
+    // Room for `count` more bytes; the buffer grows in steps that double it.
+    char *room(qsizetype count);
 
-    QByteArray m_bytes;
+    mutable QByteArray m_bytes; // its size runs ahead of m_used until bytes() trims it
+    qsizetype m_used = 0;
     bool m_lineStarted = false;
 };
 
