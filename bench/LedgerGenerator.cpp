@@ -1,7 +1,8 @@
 #include "LedgerGenerator.h"
 
 #include "core/Clock.h"
-#include "core/files/DataFiles.h"
+#include "core/files/LedgerFile.h"
+#include "core/files/SettingsFile.h"
 #include "core/rules/TextRules.h"
 
 #include <QFileInfo>
@@ -90,10 +91,10 @@ GeneratedFiles writeGeneratedFiles(const QString &folder, int adCount)
     GeneratedFiles files;
     files.settingsFile = folder + QStringLiteral("/ads%1.ini").arg(adCount);
     files.ledgerFile = folder + QStringLiteral("/ads%1.qmr").arg(adCount);
-    const SaveResult settings = writeSettingsFile(files.settingsFile, model);
-    const SaveResult ledger = writeLedgerFile(files.ledgerFile, model);
+    const FileResult settings = writeSettingsFile(files.settingsFile, model);
+    const FileResult ledger = writeLedgerFile(files.ledgerFile, model);
     if (!settings.ok || !ledger.ok)
-        qFatal("%s", qPrintable(settings.error + ledger.error));
+        qFatal("%s", qPrintable(settings.message + ledger.message));
     files.bytes = QFileInfo(files.settingsFile).size() + QFileInfo(files.ledgerFile).size();
     return files;
 }

@@ -6,15 +6,20 @@
 #include "core/Clock.h"
 #include "config/ConfigureDialog.h"
 #include "grid/GridNavigation.h"
+#include "grid/Hints.h"
 #include "help/HelpLauncher.h"
 #include "grid/LedgerGrid.h"
 #include "core/LedgerModel.h"
 #include "core/Messages.h"
 #include "core/year/Startup.h"
+#include "print/PrinterChooser.h"
+#include "reports/ReportPrinting.h"
+#include "reports/YearToDateWindow.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -136,6 +141,11 @@ void MainWindow::buildControls()
     });
     connect(report, &QPushButton::clicked, this, [this] {
         m_grid->commitCell();
+        showYearToDate(m_model, this);
+        focusCellEditor();
+    });
+    connect(runSheet, &QPushButton::clicked, this, [this] {
+        printRunSheet(m_model, m_grid->view().shownPublication, m_grid->view().shownMonth, this);
         focusCellEditor();
     });
     connect(m_helpButton, &QPushButton::clicked, this, [this] {
@@ -148,23 +158,24 @@ void MainWindow::buildControls()
 
 bool MainWindow::start()
 {
-    ViewState &v = m_model.view;
+    ViewState &v = m_grid->view();
     v = ViewState();
     const QStringList warnings = loadFiles(m_model, m_paths.settingsFile, m_paths.ledgerFile);
     for (const QString &warning : warnings)
         showMessage(warning, QStringLiteral("Quillmoor Ad Sales - check your files"), MessageButtons::Ok,
                     MessageIcon::Warning);
     m_grid->setLedgerFile(m_paths.ledgerFile);
+    m_grid->setSettingsFile(m_paths.settingsFile);
+    setPrintFileFolder(QFileInfo(m_paths.ledgerFile).absolutePath());
     if (m_model.adCount() == 0)
         showPromptLabel();
-    m_model.settingsChanged = false;
-    m_model.ledgerChanged = false;
+    m_model.markUnchanged();
 
     m_grid->buildRows();
     m_grid->createEditors();
     m_viewOnly->setChecked(true);
     v.viewOnly = true;
-    m_grid->showHint(0);
+    m_grid->showHint(kNoColumn);
 
     if (!checkYear())
         return false;
@@ -202,7 +213,7 @@ void MainWindow::showPromptLabel()
 
 void MainWindow::updateCaption()
 {
-    const ViewState &v = m_model.view;
+    const ViewState &v = m_grid->view();
     QString caption = publicationLabel(v.selectedPublication).trimmed();
     if (v.selectedPublication == 1)
         caption += QStringLiteral(" - ") + monthName(v.selectedMonth);
@@ -212,7 +223,7 @@ void MainWindow::updateCaption()
 
 void MainWindow::selectPublication(int publication)
 {
-    ViewState &v = m_model.view;
+    ViewState &v = m_grid->view();
     m_grid->goToCell();
     v.currentRow = 1;
     v.currentColumn = 2;
@@ -228,7 +239,7 @@ void MainWindow::selectPublication(int publication)
 
 void MainWindow::monthListClosed()
 {
-    ViewState &v = m_model.view;
+    ViewState &v = m_grid->view();
     // Closing the list abandons a cell edit in progress, as Esc does.
     m_grid->cancelEdit();
     m_grid->goToCell();
@@ -249,7 +260,7 @@ void MainWindow::configureAds()
 {
     m_grid->commitCell();
     const LedgerGrid::SavedCursor saved = m_grid->saveCursor();
-    m_model.view.hookReady = 2;
+    m_grid->view().hookReady = HookState::Configuring;
     openConfigureDialog(m_model, m_paths.helpFile, this);
     m_grid->restoreAfterConfiguration(saved);
     if (m_model.adCount() > 0 && m_prompt) {
@@ -261,8 +272,8 @@ void MainWindow::configureAds()
 
 void MainWindow::focusCellEditor()
 {
-    if (!m_model.view.viewOnly && m_grid->rowCount() > 0)
-        m_grid->editorFor(m_model.view.currentColumn)->setFocus();
+    if (!m_grid->view().viewOnly && m_grid->rowCount() > 0)
+        m_grid->editorFor(m_grid->view().currentColumn)->setFocus();
     else
         m_grid->gridList()->setFocus();
 }
@@ -277,9 +288,9 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // View-only scrolling with the arrow keys, wherever the focus is in this window.
     if (event->type() == QEvent::KeyPress && isActiveWindow()) {
-        const ViewState &v = m_model.view;
+        const ViewState &v = m_grid->view();
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if (v.viewOnly && v.hookReady == 1 && !v.scrollBusy && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+        if (v.viewOnly && v.hookReady == HookState::Ready && !v.scrollBusy && (key == Qt::Key_Up || key == Qt::Key_Down)) {
             auto *widget = qobject_cast<QWidget *>(watched);
             if (widget && widget->window() == this && widget == QApplication::focusWidget()) {
                 const int code = lineScrollFor(v, m_grid->rowCount(), key == Qt::Key_Up);
@@ -323,11 +334,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     if (answer == MessageAnswer::Yes) {
-        const QStringList errors =
-            saveChangedFiles(m_model, m_paths.settingsFile, m_paths.ledgerFile, Clock::now());
-        if (!errors.isEmpty()) {
-            showMessage(errors.join(QStringLiteral("\n\n")) +
-                            QStringLiteral("\n\nNothing was lost: the program stays open with all your data. "
+        const SaveReport saved = saveChangedFiles(m_model, m_paths.settingsFile, m_paths.ledgerFile, Clock::now());
+        if (!saved.notices.isEmpty())
+            showMessage(saved.notices.join(QStringLiteral("\n\n")), QStringLiteral("Quillmoor Ad Sales - copy kept"),
+                        MessageButtons::Ok, MessageIcon::Information);
+        if (!saved.ok()) {
+            showMessage(saved.errors.join(QStringLiteral("\n\n")) +
+                            QStringLiteral("\n\nThe program stays open with all your data. "
                                            "Free some space or fix the folder, then close again."),
                         QStringLiteral("Files not saved"), MessageButtons::Ok, MessageIcon::Error);
             event->ignore();

@@ -8,6 +8,7 @@
 #include "ui/Fonts.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTimer>
 
 int main(int argc, char *argv[])
@@ -28,8 +29,15 @@ int main(int argc, char *argv[])
     }
 
     qm::LedgerLock lock(files.ledgerFile);
-    if (!lock.acquireOrAsk())
-        return 0;
+    if (lock.acquire() == qm::LockOutcome::HeldByAnotherCopy) {
+        const QString text =
+            QStringLiteral("The ledger file %1 is already open in another copy of Quillmoor Ad Sales.\n\n"
+                           "If both copies save, the changes of one are lost. Do you want to open it anyway?")
+                .arg(QDir::toNativeSeparators(files.ledgerFile));
+        if (qm::showMessage(text, QStringLiteral("Quillmoor Ad Sales"), qm::MessageButtons::YesNo,
+                            qm::MessageIcon::Warning) != qm::MessageAnswer::Yes)
+            return 0;
+    }
 
     qm::LedgerModel model;
     qm::MainWindow window(model, {files.settingsFile, files.ledgerFile, qm::findHelpFile(programPath)});

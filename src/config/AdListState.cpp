@@ -108,6 +108,60 @@ bool AdListState::enterStep(int nAds)
     return false;
 }
 
+AdKeyEffect AdListState::keyPressed(int key, bool shift, int nAds)
+{
+    const bool nameField = curField == 1;
+    AdKeyEffect effect;
+    effect.handled = true;
+    switch (key) {
+    case Qt::Key_Up:
+        effect.scroll = lineUp() ? -1 : 0;
+        effect.moved = effect.refresh = true;
+        break;
+    case Qt::Key_Down:
+        effect.scroll = lineDown(nAds) ? 1 : 0;
+        effect.moved = effect.refresh = true;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        // Plain Left and Right move the caret in a name.
+        if (nameField && !shift)
+            return {};
+        if (key == Qt::Key_Left)
+            fieldLeft();
+        else
+            fieldRight();
+        effect.moved = true;
+        break;
+    case Qt::Key_PageUp:
+        pageUp();
+        effect.moved = effect.refresh = true;
+        break;
+    case Qt::Key_PageDown:
+        pageDown(nAds);
+        effect.moved = effect.refresh = true;
+        break;
+    case Qt::Key_Home:
+        home();
+        effect.moved = effect.refresh = true;
+        effect.handled = !nameField; // in a name Home also puts the caret at its start
+        break;
+    case Qt::Key_End:
+        end(nAds);
+        effect.moved = effect.refresh = true;
+        break;
+    case Qt::Key_Space:
+        if (nameField)
+            return {};
+        effect.toggle = true;
+        break;
+    default:
+        effect.handled = !nameField; // a checkmark takes no characters
+        break;
+    }
+    return effect;
+}
+
 void AdListState::afterAdd(int nAds)
 {
     curAd = nAds;

@@ -22,6 +22,17 @@ int wholeRowsThatFit(int height, int rowHeight);
 
 inline constexpr int kAdFieldCount = 5; // the name and one checkmark per publication
 
+// What a key pressed in the ad list's editor comes to, in this order: the list
+// scrolls one line, a checkmark toggles, the editor goes to the cursor's cell.
+struct AdKeyEffect
+{
+    bool handled = false; // false: the key goes on to the text box (the caret in a name)
+    int scroll = 0;       // -1 or 1: the list scrolls one line up or down first
+    bool toggle = false;  // Space on a checkmark
+    bool moved = false;   // the cursor is to be shown on its cell
+    bool refresh = false; // ... refreshing the rows if the list moved for it
+};
+
 // Where the ad list stands while the configuration dialog is open. Ads, rows and
 // fields count from 1: row r shows ad topAd + r - 1; field 1 is the ad's name,
 // fields 2..5 the checkmarks of publications 1..4.
@@ -81,6 +92,10 @@ struct AdListState
     // Enter anywhere else: one ad down, or up from the last ad; true when the
     // list is to scroll one line down instead.
     bool enterStep(int nAds);
+
+    // Moves the cursor for a key (a Qt::Key) pressed in the editor, with Shift
+    // held or not, and says what else the key does.
+    AdKeyEffect keyPressed(int key, bool shift, int nAds);
 
     // After an ad was appended (nAds counts it): the cursor goes onto its name.
     void afterAdd(int nAds);

@@ -68,6 +68,8 @@ struct SalesPerson
     QString percent; // as typed
 };
 
+enum class PriceKind { Colour, BlackWhite };
+
 struct PriceTable
 {
     std::array<QString, kPriceEntryCount> colour;
@@ -89,26 +91,15 @@ struct AdvanceEntry
 };
 using AdvanceLedger = QList<AdvanceEntry>;
 
-// Where the grid stands and what it is editing; not saved.
-struct ViewState
+// What the data files on disk hold, as far as this run knows: set when they
+// are loaded and saved, so that a save never leaves the two files with
+// different ad counts and never replaces a file it could not trust without
+// keeping a copy of it first.
+struct FilesOnDisk
 {
-    int selectedPublication = 1;
-    int selectedMonth = 1;
-    int shownPublication = 1;
-    int shownMonth = 1;
-    int topRow = 1;
-    int currentRow = 1;
-    int currentColumn = 2;
-    int editRow = 1;
-    int editColumn = 2;
-    int visibleRows = 0;
-    bool viewOnly = true;
-    bool scrollBusy = false;
-    int hookReady = 0; // 0 during start-up, 1 when running, 2 while configuring
-    QString oldCellText;
-    QString newCellText;
-    int sizePicked = 0;
-    int pickupIndex = 0;
+    int adCount = 0;               // the ad count both files were read or written with; -1: unknown
+    bool keepSettingsCopy = false; // the settings file on disk did not read cleanly, or was not read
+    bool keepLedgerCopy = false;   // the same for the ledger file
 };
 
 // The whole year's advertising ledger. There is one per run; every window works
@@ -123,15 +114,57 @@ public:
     // Text of the person's commission percentage; empty for "Owner" or a stranger.
     QString commissionPercent(const QString &salesName) const;
 
+    // Cells: every change a window makes goes through the setters below, and each
+    // marks the ledger changed. (The file reader fills the cells through `cells`.)
     CellRef cell(int issue, int column, int ad) { return cells.at(issue, column, ad); }
     const QString &cell(int issue, int column, int ad) const { return cells.at(issue, column, ad); }
+    void setCell(int issue, int column, int ad, const QString &text);
+    // Takes back a write the user refused: the cell and the changed flag as they were.
+    void restoreCell(int issue, int column, int ad, const QString &text, bool ledgerChangedBefore);
+    // Empties columns 2..10 of an ad in one issue.
+    void clearAdCells(int issue, int ad);
+    // Empties every cell of the year.
+    void clearLedger();
+    // The files were just read: nothing is unsaved.
+    void markUnchanged()
+    {
+        settingsChanged = false;
+        ledgerChanged = false;
+    }
 
     // Status entry 2 is the only mutable one: it carries the last pickup text.
     const QStringList &statusValues() const { return m_statusValues; }
     void setPickupStatus(const QString &text) { m_statusValues[1] = text; }
 
     void resizeLedger(int adCount) { cells.resize(adCount); }
-    void clearLedger();
+
+    // Configuration. Each change marks what it changed: settingsChanged for what
+    // the settings file holds, and ledgerChanged where ledger cells or advances
+    // move. Ads, publications, sales people and price entries count from 1.
+
+    // Appends an ad with every field empty and returns the new ad count. The
+    // ledger file is read back with the settings file's ad count, so both files
+    // are to be written after this.
+    int addAd();
+    void renameAd(int ad, const QString &name);
+    void setPublicationCheck(int ad, int publication, bool checked);
+    // Removes an ad and its ledger cells; every later ad takes the number one lower.
+    void deleteAd(int ad);
+
+    // Advance ledger k belongs to sales person k, so the ledgers move with their
+    // people. Inserts a person with an empty percentage at `position`; the free advance
+    // ledger (the one after the last person's) becomes the new person's. False
+    // when the list is full.
+    bool insertSalesPerson(int position, const QString &name);
+    // Removes a person whose advance ledger is empty (false otherwise, nothing
+    // changed); the later people and their ledgers move up.
+    bool deleteSalesPerson(int position);
+    // Puts the people into a new order: person k becomes the one that was at
+    // order[k - 1] (1-based), with its advance ledger; the people not named are dropped.
+    void reorderSalesPeople(const QList<int> &order);
+    void setSalesPercent(int person, const QString &percent);
+
+    void storePrice(int entry, PriceKind kind, const QString &text);
 
     QList<AdRecord> ads;
     QList<SalesPerson> salesPeople;
@@ -141,7 +174,7 @@ public:
     int ledgerYear = 0;
     bool settingsChanged = false;
     bool ledgerChanged = false;
-    ViewState view;
+    FilesOnDisk onDisk;
 
 private:
     QStringList m_statusValues;

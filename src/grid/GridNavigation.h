@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/LedgerModel.h"
+#include "grid/ViewState.h"
 
 #include <QList>
 

@@ -1,5 +1,7 @@
 #include "grid/Hints.h"
 
+#include "core/LedgerModel.h"
+
 namespace qm {
 
 QString hintText(int column, bool viewOnly)
@@ -7,25 +9,25 @@ QString hintText(int column, bool viewOnly)
     static const QString viewOnlyText =
         QStringLiteral("View only - navigate around without fear of changing any data");
     static const QString editSuffix = QStringLiteral("... [ENTER] or move cell to save, [ESC] to cancel");
-    if (viewOnly || column == 0)
+    if (viewOnly || column == kNoColumn)
         return viewOnlyText;
     switch (column) {
-    case 2:
-    case 4:
+    case ColSalesPerson:
+    case ColSize:
         return QStringLiteral("select from pulldown list, up/down arrow, or mouse wheel") + editSuffix;
-    case 3:
+    case ColNumber:
         return QStringLiteral("total number of ads sold for this ad") + editSuffix;
-    case 5:
+    case ColColor:
         return QStringLiteral("[c] or [SPACE] to toggle color on/off") + editSuffix;
-    case 6:
+    case ColSale:
         return QStringLiteral("computed from previous cell values but can be overridden") + editSuffix;
-    case 7:
+    case ColPaid:
         return QStringLiteral("sale price actually paid") + editSuffix;
-    case 8:
+    case ColStatus:
         return QStringLiteral("up/dn or mouse wheel to select status, ctrl+Up/Dn to select pickup") + editSuffix;
-    case 9:
+    case ColComm:
         return QStringLiteral("commission due computed from previous cell values") + editSuffix;
-    case 10:
+    case ColCommPaid:
         return QStringLiteral("commission actually paid") + editSuffix;
     default:
         return QString();

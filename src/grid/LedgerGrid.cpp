@@ -1,26 +1,20 @@
-#include "ui/Fonts.h"
 #include "grid/LedgerGrid.h"
 
-#include "core/rules/CellInput.h"
-#include "core/files/DataFiles.h"
+#include "core/rules/CellCommit.h"
 #include "grid/GridNavigation.h"
 #include "grid/Hints.h"
-#include "core/Messages.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTableWidget>
-#include <QWheelEvent>
 
 #include <algorithm>
+#include <array>
 
 namespace qm {
 
@@ -46,17 +40,6 @@ Qt::Alignment columnAlignment(int column)
 }
 
 bool usesCellEditor(int column) { return column != ColSalesPerson && column != ColSize && column != ColStatus; }
-
-
-QComboBox *makePulldown(QWidget *parent, const QString &name)
-{
-    auto *box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setFont(uiFont(8));
-    box->setFocusPolicy(Qt::StrongFocus);
-    box->hide();
-    return box;
-}
 
 } // namespace
 
@@ -131,78 +114,31 @@ LedgerGrid::LedgerGrid(LedgerModel &model, QWidget *window, QStatusBar *hintBar)
         m_scrollBar->setSliderPosition(view().topRow);
     });
 
-    m_pickupList = new QListWidget(window);
-    m_pickupList->setObjectName(QStringLiteral("PickupList"));
-    m_pickupList->setGeometry(620, 450, 70, 70);
-    m_pickupList->addItems(pickupCodes());
-    m_pickupList->setFrameShape(QFrame::Box);
-    m_pickupList->hide();
-    connect(m_pickupList, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0 && !view().viewOnly)
-            choosePickup(row + 1);
+    m_editors = std::make_unique<GridEditors>(m_model, m_view, m_gridList->viewport(), window);
+    QListWidget *pickup = m_editors->pickupList();
+    connect(pickup, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && !m_view.viewOnly)
+            showPickupText(m_editors->choosePickup(row + 1));
     });
-    connect(m_pickupList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
-        if (!view().viewOnly)
-            choosePickup(m_pickupList->row(item) + 1);
+    connect(pickup, &QListWidget::itemDoubleClicked, this, [this, pickup](QListWidgetItem *item) {
+        if (!m_view.viewOnly)
+            showPickupText(m_editors->choosePickup(pickup->row(item) + 1));
     });
 
     createEditors();
 }
 
-QWidget *LedgerGrid::editorFor(int column) const
-{
-    switch (column) {
-    case ColSalesPerson:
-        return m_salesPulldown;
-    case ColSize:
-        return m_sizePulldown;
-    case ColStatus:
-        return m_statusPulldown;
-    default:
-        return m_cellEditor;
-    }
-}
-
 void LedgerGrid::createEditors()
 {
-    QWidget *parent = m_gridList->viewport();
-    delete m_cellEditor;
-    m_cellEditor = new QLineEdit(parent);
-    m_cellEditor->setObjectName(QStringLiteral("CellEditor"));
-    m_cellEditor->setFont(uiFont(10));
-    m_cellEditor->setContextMenuPolicy(Qt::NoContextMenu);
-    m_cellEditor->setDragEnabled(false);
-    m_cellEditor->setAcceptDrops(false);
-    m_cellEditor->setGeometry(0, 0, 0, 0);
-    m_cellEditor->hide();
-    m_cellEditor->installEventFilter(this);
-
-    if (!m_salesPulldown) {
-        m_salesPulldown = makePulldown(parent, QStringLiteral("SalesPulldown"));
-        m_sizePulldown = makePulldown(parent, QStringLiteral("SizePulldown"));
-        m_statusPulldown = makePulldown(parent, QStringLiteral("StatusPulldown"));
-        for (int size = 1; size <= kSizeCount; ++size)
-            m_sizePulldown->addItem(sizeName(size));
-        m_statusPulldown->addItems(m_model.statusValues());
-        for (QComboBox *box : {m_salesPulldown, m_sizePulldown, m_statusPulldown}) {
-            box->installEventFilter(this);
+    const bool first = !m_editors->salesPulldown();
+    m_editors->create(this);
+    if (first) {
+        for (QComboBox *box : {salesPulldown(), sizePulldown(), statusPulldown()})
             connect(box, &QComboBox::activated, this, [this, box](int index) { onPulldownChosen(box, index); });
-        }
     }
-    fillSalesChoices();
 }
 
-void LedgerGrid::fillSalesChoices()
-{
-    const QSignalBlocker blocker(m_salesPulldown);
-    m_salesPulldown->clear();
-    m_salesPulldown->addItems(m_model.salesChoices());
-    m_salesPulldown->setCurrentIndex(-1);
-}
-
-int LedgerGrid::shownIssue() const { return issueIndex(view().shownPublication, view().shownMonth); }
-
-int LedgerGrid::selectedIssue() const { return issueIndex(view().selectedPublication, view().selectedMonth); }
+int LedgerGrid::selectedIssue() const { return issueIndex(m_view.selectedPublication, m_view.selectedMonth); }
 
 RowTexts LedgerGrid::rowTexts(int row) const
 {
@@ -232,7 +168,7 @@ void LedgerGrid::readVisibleRows()
 
 void LedgerGrid::buildRows()
 {
-    fillSalesChoices();
+    m_editors->fillSalesChoices();
     readVisibleRows();
     // Always rebuilt: rows left over from deleted ads would point past the ledger.
     m_rowAd = buildRowMap(m_model, view().selectedPublication);
@@ -318,71 +254,16 @@ void LedgerGrid::scrollGrid(int code, int thumb)
         v.oldCellText = v.newCellText = screenText(v.currentRow, v.currentColumn);
         if (!v.viewOnly && rowCount() > 0) {
             if (v.currentColumn == ColStatus)
-                setUpPickupStatus(v.oldCellText);
+                m_editors->setUpPickupStatus(v.oldCellText);
             editorFor(v.currentColumn)->setFocus();
         }
     }
     v.scrollBusy = false;
 }
 
-void LedgerGrid::selectEntry(QComboBox *box, const QString &text)
-{
-    const QSignalBlocker blocker(box);
-    box->setCurrentIndex(box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
-}
-
-void LedgerGrid::setEditorText(const QString &text)
-{
-    const QSignalBlocker blocker(m_cellEditor);
-    m_cellEditor->setText(text);
-}
-
 void LedgerGrid::loadEditor()
 {
-    const ViewState &v = view();
-    const QString text = screenText(v.currentRow, v.currentColumn);
-    switch (v.currentColumn) {
-    case ColSalesPerson:
-        selectEntry(m_salesPulldown, text);
-        break;
-    case ColSize:
-        selectEntry(m_sizePulldown, text);
-        break;
-    case ColStatus: {
-        const int entry = int(m_model.statusValues().indexOf(text));
-        if (entry >= 0 || text.isEmpty()) {
-            selectEntry(m_statusPulldown, text);
-        } else {
-            const QSignalBlocker blocker(m_statusPulldown);
-            m_statusPulldown->setCurrentIndex(1);
-            view().pickupIndex = int(pickupCodes().indexOf(text.mid(4))) + 1;
-            const QSignalBlocker listBlocker(m_pickupList);
-            m_pickupList->setCurrentRow(view().pickupIndex - 1);
-        }
-        break;
-    }
-    default:
-        setEditorText(text);
-        break;
-    }
-}
-
-void LedgerGrid::focusEditor(bool caret)
-{
-    m_gridList->setFocus();
-    m_cellEditor->setFocus();
-    // A read-only box shows no caret; its keys still reach the colour toggle.
-    m_cellEditor->setReadOnly(!caret);
-    m_cellEditor->setCursorPosition(m_cellEditor->text().size());
-}
-
-void LedgerGrid::hideEditors()
-{
-    m_pickupList->hide();
-    m_cellEditor->hide();
-    m_salesPulldown->hide();
-    m_sizePulldown->hide();
-    m_statusPulldown->hide();
+    m_editors->load(m_view.currentColumn, screenText(m_view.currentRow, m_view.currentColumn));
 }
 
 void LedgerGrid::goToCell()
@@ -391,7 +272,7 @@ void LedgerGrid::goToCell()
     if (v.viewOnly || rowCount() == 0)
         return;
     if (v.editRow != v.currentRow || v.editColumn != v.currentColumn) {
-        m_pickupList->hide();
+        pickupList()->hide();
         editorFor(v.editColumn)->hide();
         commitCell();
     }
@@ -409,8 +290,8 @@ void LedgerGrid::goToCell()
     v.editColumn = v.currentColumn;
     placeEditor();
     if (v.currentColumn == ColStatus) {
-        setUpPickupStatus(v.oldCellText);
-        m_statusPulldown->setFocus();
+        m_editors->setUpPickupStatus(v.oldCellText);
+        statusPulldown()->setFocus();
     }
     if (usesCellEditor(v.currentColumn))
         focusEditor(v.currentColumn != ColColor);
@@ -418,77 +299,9 @@ void LedgerGrid::goToCell()
 
 void LedgerGrid::placeEditor()
 {
-    const ViewState &v = view();
-    const QRect rect =
-        m_gridList->visualRect(m_gridList->model()->index(v.currentRow - v.topRow, v.currentColumn - 1));
-    for (int column : {ColNumber, ColSalesPerson, ColSize, ColStatus}) {
-        if (editorFor(column) != editorFor(v.currentColumn))
-            editorFor(column)->hide();
-    }
-    QWidget *editor = editorFor(v.currentColumn);
-    editor->setGeometry(rect);
-    editor->show();
-    editor->raise();
-    editor->setFocus();
-}
-
-void LedgerGrid::setUpPickupStatus(const QString &text)
-{
-    if (text.startsWith(QStringLiteral("P/U"))) {
-        m_model.setPickupStatus(text);
-        const QSignalBlocker blocker(m_statusPulldown);
-        m_statusPulldown->setItemText(1, text);
-        m_statusPulldown->setCurrentIndex(1);
-        view().pickupIndex = int(pickupCodes().indexOf(text.mid(4))) + 1;
-        const QSignalBlocker listBlocker(m_pickupList);
-        m_pickupList->setCurrentRow(view().pickupIndex - 1);
-        m_pickupList->show();
-    } else {
-        selectEntry(m_statusPulldown, text);
-        m_pickupList->hide();
-    }
-}
-
-void LedgerGrid::choosePickup(int index)
-{
-    ViewState &v = view();
-    v.pickupIndex = index;
-    const QString text = QStringLiteral("P/U ") + pickupCodes().at(index - 1);
-    m_model.setPickupStatus(text);
-    {
-        const QSignalBlocker blocker(m_statusPulldown);
-        m_statusPulldown->setItemText(1, text);
-        m_statusPulldown->setCurrentIndex(1);
-    }
-    {
-        const QSignalBlocker blocker(m_pickupList);
-        m_pickupList->setCurrentRow(index - 1);
-    }
-    v.newCellText = text;
-    if (QTableWidgetItem *item = m_gridList->item(v.editRow - v.topRow, ColStatus - 1))
-        item->setText(text);
-    if (m_statusPulldown->isVisible())
-        m_statusPulldown->setFocus();
-}
-
-void LedgerGrid::onPulldownChosen(QComboBox *box, int index)
-{
-    ViewState &v = view();
-    if (v.viewOnly || index < 0)
-        return;
-    v.newCellText = box->itemText(index);
-    if (box == m_sizePulldown) {
-        v.sizePicked = index + 1;
-    } else if (box == m_statusPulldown) {
-        if (index == 1) {
-            const QSignalBlocker blocker(m_pickupList);
-            m_pickupList->setCurrentRow(v.pickupIndex - 1);
-            m_pickupList->show();
-        } else {
-            m_pickupList->hide();
-        }
-        m_statusPulldown->setFocus();
-    }
+    const QRect rect = m_gridList->visualRect(
+        m_gridList->model()->index(m_view.currentRow - m_view.topRow, m_view.currentColumn - 1));
+    m_editors->place(m_view.currentColumn, rect);
 }
 
 void LedgerGrid::showHint(int column)
@@ -497,148 +310,15 @@ void LedgerGrid::showHint(int column)
         m_hintBar->showMessage(hintText(column, view().viewOnly));
 }
 
-void LedgerGrid::commitCell()
-{
-    ViewState &v = view();
-    if (v.viewOnly) {
-        v.sizePicked = 0;
-        return;
-    }
-    if (usesCellEditor(v.editColumn))
-        v.newCellText = m_cellEditor->text();
-    const bool selectionShown =
-        v.selectedPublication == v.shownPublication && v.selectedMonth == v.shownMonth;
-    if (!selectionShown || v.newCellText == v.oldCellText || v.editRow < 1 || v.editRow > rowCount()) {
-        v.sizePicked = 0;
-        return;
-    }
-    const bool wasChanged = m_model.ledgerChanged;
-    m_model.ledgerChanged = true;
-    storeCell(v.editRow, v.editColumn, v.newCellText);
-
-    SaleInput input;
-    input.row = rowTexts(v.editRow);
-    input.committedColumn = v.editColumn;
-    input.oldCellText = v.oldCellText;
-    input.sizePicked = v.sizePicked != 0;
-    input.publication = v.shownPublication;
-    input.commissionPercent = m_model.commissionPercent(input.row[ColSalesPerson - 1]);
-    const SaleResult result = computeSale(input, m_model.prices);
-
-    const bool refused =
-        result.askOverride &&
-        showMessage(QStringLiteral("This is a computed value, do you want to override it?"),
-                    QStringLiteral("Caution"), MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes;
-    if (refused) {
-        storeCell(v.editRow, v.editColumn, v.oldCellText);
-        m_model.ledgerChanged = wasChanged;
-        v.newCellText = v.oldCellText;
-        if (usesCellEditor(v.editColumn))
-            setEditorText(v.oldCellText);
-    } else {
-        for (int column = 2; column <= kColumnCount; ++column) {
-            if (result.row[column - 1] != input.row[column - 1])
-                storeCell(v.editRow, column, result.row[column - 1]);
-        }
-        // The cell now holds what was typed; committing it again writes nothing.
-        v.oldCellText = v.newCellText;
-    }
-    refreshRow(v.editRow);
-    v.sizePicked = 0;
-}
-
-void LedgerGrid::storeCell(int row, int column, const QString &text)
-{
-    m_model.cell(selectedIssue(), column, rowAd(row)) = text;
-    m_model.ledgerChanged = true;
-    refreshRow(row);
-}
-
-void LedgerGrid::enterPressed()
-{
-    ViewState &v = view();
-    if (v.viewOnly || rowCount() == 0)
-        return;
-    if (v.currentColumn == ColSalesPerson && m_salesPulldown->currentIndex() >= 0)
-        v.newCellText = m_salesPulldown->currentText();
-    if (v.currentColumn == ColStatus && m_statusPulldown->currentIndex() >= 0) {
-        const QString entry = m_statusPulldown->currentText();
-        if (entry != QStringLiteral("P/U"))
-            v.newCellText = entry;
-    }
-    v.currentColumn = nextColumn(v.currentColumn);
-    goToCell();
-}
-
-void LedgerGrid::cancelEdit()
-{
-    ViewState &v = view();
-    if (v.viewOnly || rowCount() == 0)
-        return;
-    switch (v.editColumn) {
-    case ColSalesPerson:
-        selectEntry(m_salesPulldown, v.oldCellText);
-        v.newCellText = v.oldCellText;
-        break;
-    case ColSize:
-        selectEntry(m_sizePulldown, v.oldCellText);
-        v.newCellText = v.oldCellText;
-        break;
-    case ColStatus:
-        v.newCellText = v.oldCellText;
-        setUpPickupStatus(v.oldCellText);
-        refreshRow(v.editRow);
-        break;
-    default:
-        setEditorText(v.oldCellText);
-        break;
-    }
-}
-
-void LedgerGrid::removeAdData()
-{
-    ViewState &v = view();
-    if (v.currentColumn == ColSalesPerson || v.currentColumn == ColSize)
-        editorFor(v.currentColumn)->hide();
-    const QString adName = screenText(v.currentRow, ColAds);
-    const MessageAnswer answer =
-        showMessage(QStringLiteral("Remove all data for this ad?"), QStringLiteral("Remove Data for ") + adName,
-                    MessageButtons::YesNo, MessageIcon::Question);
-    if (answer != MessageAnswer::Yes) {
-        editorFor(v.currentColumn)->show();
-        editorFor(v.currentColumn)->setFocus();
-        return;
-    }
-    // The pending edit goes with the rest of the row.
-    v.newCellText = v.oldCellText;
-    setEditorText(v.oldCellText);
-    for (int column = 2; column <= kColumnCount; ++column)
-        storeCell(v.currentRow, column, QString());
-    v.oldCellText = v.newCellText = screenText(v.editRow, v.editColumn);
-    setEditorText(v.oldCellText);
-    v.currentColumn = 2;
-    goToCell();
-}
-
-void LedgerGrid::saveLedgerNow()
-{
-    if (showMessage(QStringLiteral("Save file now?"), m_ledgerFile, MessageButtons::YesNo) != MessageAnswer::Yes)
-        return;
-    const SaveResult saved = writeLedgerFile(m_ledgerFile, m_model);
-    if (!saved.ok)
-        showMessage(saved.error + QStringLiteral("\n\nYour changes are still here; nothing was lost."),
-                    QStringLiteral("Ledger not saved"), MessageButtons::Ok, MessageIcon::Error);
-}
-
 void LedgerGrid::setViewOnly(bool viewOnly)
 {
     ViewState &v = view();
     if (viewOnly) {
         commitCell();
         v.viewOnly = true;
-        hideEditors();
+        m_editors->hideAll();
         m_gridList->setFocus();
-        showHint(0);
+        showHint(kNoColumn);
         return;
     }
     v.viewOnly = false;
@@ -650,7 +330,7 @@ void LedgerGrid::setViewOnly(bool viewOnly)
 
 void LedgerGrid::focusGrid()
 {
-    view().hookReady = 1;
+    m_view.hookReady = HookState::Ready;
     m_gridList->setFocus();
 }
 
@@ -667,7 +347,7 @@ void LedgerGrid::restoreAfterConfiguration(const SavedCursor &saved)
     v.currentColumn = saved.currentColumn;
     v.topRow = saved.topRow;
     v.visibleRows = saved.visibleRows;
-    v.hookReady = 1;
+    v.hookReady = HookState::Ready;
     v.scrollBusy = false;
     buildRows();
     if (int(m_model.salesPeople.size()) != saved.salesCount)
@@ -680,177 +360,6 @@ void LedgerGrid::restoreAfterConfiguration(const SavedCursor &saved)
     v.editColumn = v.currentColumn;
     v.oldCellText = v.newCellText = screenText(v.currentRow, v.currentColumn);
     goToCell();
-}
-
-bool LedgerGrid::handleShiftKey(QWidget *editor, int key)
-{
-    ViewState &v = view();
-    if (key == Qt::Key_Delete && editor == m_cellEditor) {
-        m_cellEditor->clear();
-        return true;
-    }
-    const int topBefore = v.topRow;
-    const CursorMove move = moveCursorForShiftKey(v, rowCount(), key, editor == m_cellEditor);
-    if (move == CursorMove::None)
-        return true;
-    if (v.topRow != topBefore) {
-        // A one-line scroll: the row being left keeps its pending text and
-        // still shows, so the commit in goToCell writes it to that row.
-        const QSignalBlocker blocker(m_scrollBar);
-        m_scrollBar->setValue(v.topRow);
-        refreshShownRows();
-    }
-    goToCell();
-    return true;
-}
-
-bool LedgerGrid::handleStatusCtrlKey(int key)
-{
-    ViewState &v = view();
-    if (v.pickupIndex == 0)
-        return true;
-    const int count = int(pickupCodes().size());
-    if (key == Qt::Key_Up)
-        v.pickupIndex = v.pickupIndex == 1 ? count : v.pickupIndex - 1;
-    else if (key == Qt::Key_Down)
-        v.pickupIndex = v.pickupIndex == count ? 1 : v.pickupIndex + 1;
-    choosePickup(v.pickupIndex);
-    m_pickupList->show();
-    return true;
-}
-
-bool LedgerGrid::handleCellCharacter(QKeyEvent *key)
-{
-    if (key->matches(QKeySequence::Paste))
-        return true;
-    const QString text = key->text();
-    if (text.isEmpty())
-        return false; // caret keys and the like belong to the text box
-    switch (judgeTypedCharacter(view().editColumn, m_cellEditor->text(), text.at(0))) {
-    case TypedVerdict::Accept:
-        return false;
-    case TypedVerdict::ToggleColour:
-        setEditorText(toggledColour(m_cellEditor->text()));
-        return true;
-    case TypedVerdict::Refuse:
-        break;
-    }
-    return true;
-}
-
-bool LedgerGrid::handleEditorKey(QWidget *editor, QKeyEvent *key)
-{
-    ViewState &v = view();
-    if (v.viewOnly)
-        return false;
-    const Qt::KeyboardModifiers mods = key->modifiers();
-    const int code = key->key();
-    if (code == Qt::Key_Shift || code == Qt::Key_Control || code == Qt::Key_Alt || code == Qt::Key_Meta) {
-        if (editor == m_statusPulldown && code == Qt::Key_Control)
-            return handleStatusCtrlKey(code);
-        return false;
-    }
-    if (mods & Qt::ShiftModifier)
-        return handleShiftKey(editor, code);
-    if (editor == m_statusPulldown && (mods & Qt::ControlModifier))
-        return handleStatusCtrlKey(code);
-    if (mods & Qt::ControlModifier) {
-        if (code == Qt::Key_Delete) {
-            removeAdData();
-            return true;
-        }
-        if (code == Qt::Key_S) {
-            saveLedgerNow();
-            return true;
-        }
-    }
-    if (code == Qt::Key_Return || code == Qt::Key_Enter) {
-        auto *box = qobject_cast<QComboBox *>(editor);
-        if (box && box->view()->isVisible())
-            return false;
-        enterPressed();
-        return true;
-    }
-    if (code == Qt::Key_Escape) {
-        cancelEdit();
-        return true;
-    }
-    if (editor == m_cellEditor) {
-        // Control characters other than backspace are refused (no paste, no undo).
-        if ((mods & Qt::ControlModifier) && !key->text().isEmpty() && key->text().at(0) < u' ' &&
-            key->text().at(0) != u'\b')
-            return true;
-        return handleCellCharacter(key);
-    }
-    return false;
-}
-
-void LedgerGrid::handleWheel(bool up)
-{
-    const int code = lineScrollFor(view(), rowCount(), up);
-    if (code >= 0)
-        scrollGrid(code);
-    loadEditor();
-}
-
-void LedgerGrid::handleClick(const QPoint &viewportPos)
-{
-    ViewState &v = view();
-    commitCell();
-    const QModelIndex index = m_gridList->indexAt(viewportPos);
-    v.scrollBusy = false;
-    if (!index.isValid())
-        return; // below the last row: the cursor stays where it is
-    v.currentRow = v.topRow + index.row();
-    v.currentColumn = index.column() + 1;
-    if (v.viewOnly)
-        return;
-    if (v.currentColumn == ColAds)
-        v.currentColumn = ColSalesPerson;
-    goToCell();
-}
-
-bool LedgerGrid::eventFilter(QObject *watched, QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        if (watched == m_cellEditor || watched == m_salesPulldown || watched == m_sizePulldown ||
-            watched == m_statusPulldown)
-            return handleEditorKey(static_cast<QWidget *>(watched), static_cast<QKeyEvent *>(event));
-        if (watched == m_gridList) {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            // The list never moves its own selection; arrow keys scroll (see MainWindow).
-            return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
-                   key == Qt::Key_PageDown || key == Qt::Key_Home || key == Qt::Key_End;
-        }
-        break;
-    case QEvent::Wheel:
-        if (watched == m_gridList->viewport() || watched == m_cellEditor) {
-            handleWheel(static_cast<QWheelEvent *>(event)->angleDelta().y() > 0);
-            return true;
-        }
-        break;
-    case QEvent::MouseButtonPress:
-        if (watched == m_gridList->viewport()) {
-            auto *mouse = static_cast<QMouseEvent *>(event);
-            if (mouse->button() == Qt::LeftButton || mouse->button() == Qt::RightButton)
-                handleClick(mouse->position().toPoint());
-            return false;
-        }
-        break;
-    case QEvent::MouseButtonDblClick:
-        return watched == m_gridList->viewport();
-    case QEvent::FocusIn:
-        if (watched == m_gridList && !view().viewOnly && rowCount() > 0) {
-            QWidget *editor = editorFor(view().currentColumn);
-            if (editor->isVisible())
-                editor->setFocus();
-        }
-        break;
-    default:
-        break;
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 } // namespace qm

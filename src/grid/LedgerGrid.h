@@ -2,14 +2,19 @@
 
 #include "core/LedgerModel.h"
 #include "core/rules/SaleComputation.h"
+#include "grid/GridEditors.h"
+#include "grid/ViewState.h"
 
 #include <QList>
 #include <QObject>
+
+#include <memory>
 
 class QComboBox;
 class QKeyEvent;
 class QLineEdit;
 class QListWidget;
+class QPoint;
 class QScrollBar;
 class QStatusBar;
 class QTableWidget;
@@ -20,7 +25,8 @@ namespace qm {
 // The ledger grid of the main window: GridList with its own scroll bar, the
 // editor controls laid over the current cell, the pickup list and the hints.
 // It shows one issue of the one LedgerModel and is the only way an edited
-// cell reaches the ledger.
+// cell reaches the ledger. Display, rows and scrolling are in LedgerGrid.cpp;
+// the edit of a cell and the input that drives it in LedgerGridEditing.cpp.
 class LedgerGrid : public QObject
 {
     Q_OBJECT
@@ -28,17 +34,21 @@ class LedgerGrid : public QObject
 public:
     LedgerGrid(LedgerModel &model, QWidget *window, QStatusBar *hintBar);
 
+    ViewState &view() { return m_view; }
+    const ViewState &view() const { return m_view; }
+
     QTableWidget *gridList() const { return m_gridList; }
     QScrollBar *scrollBar() const { return m_scrollBar; }
-    QLineEdit *cellEditor() const { return m_cellEditor; }
-    QComboBox *salesPulldown() const { return m_salesPulldown; }
-    QComboBox *sizePulldown() const { return m_sizePulldown; }
-    QComboBox *statusPulldown() const { return m_statusPulldown; }
-    QListWidget *pickupList() const { return m_pickupList; }
+    QLineEdit *cellEditor() const { return m_editors->cellEditor(); }
+    QComboBox *salesPulldown() const { return m_editors->salesPulldown(); }
+    QComboBox *sizePulldown() const { return m_editors->sizePulldown(); }
+    QComboBox *statusPulldown() const { return m_editors->statusPulldown(); }
+    QListWidget *pickupList() const { return m_editors->pickupList(); }
     // The editor control of a column (CellEditor for the typed columns).
-    QWidget *editorFor(int column) const;
+    QWidget *editorFor(int column) const { return m_editors->editorFor(column); }
 
     void setLedgerFile(const QString &path) { m_ledgerFile = path; }
+    void setSettingsFile(const QString &path) { m_settingsFile = path; }
 
     int rowCount() const { return int(m_rowAd.size()); }
     int rowAd(int row) const { return m_rowAd.at(row - 1); }
@@ -52,12 +62,11 @@ public:
     void scrollGrid(int code, int thumb = 0);
     void goToCell();
     void loadEditor();
-    void focusEditor(bool caret);
+    void focusEditor(bool caret) { m_editors->focusEditor(caret); }
     void createEditors();
     void showHint(int column);
 
     void commitCell();
-    void storeCell(int row, int column, const QString &text);
     void enterPressed();
     void cancelEdit();
     void removeAdData();
@@ -78,19 +87,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    ViewState &view() const { return m_model.view; }
-    int shownIssue() const;
     int selectedIssue() const;
     void readVisibleRows();
     void showRow(int item, int row);
     void refreshRow(int row);
-    void hideEditors();
     void placeEditor();
-    void setUpPickupStatus(const QString &text);
-    void choosePickup(int index);
-    void fillSalesChoices();
-    void selectEntry(QComboBox *box, const QString &text);
-    void setEditorText(const QString &text);
+    void showPickupText(const QString &text);
     QString screenText(int row, int column) const;
 
     bool handleEditorKey(QWidget *editor, QKeyEvent *key);
@@ -102,18 +104,16 @@ private:
     void onPulldownChosen(QComboBox *box, int index);
 
     LedgerModel &m_model;
+    ViewState m_view;
     QWidget *m_window;
     QStatusBar *m_hintBar;
     QTableWidget *m_gridList = nullptr;
     QScrollBar *m_scrollBar = nullptr;
-    QLineEdit *m_cellEditor = nullptr;
-    QComboBox *m_salesPulldown = nullptr;
-    QComboBox *m_sizePulldown = nullptr;
-    QComboBox *m_statusPulldown = nullptr;
-    QListWidget *m_pickupList = nullptr;
+    std::unique_ptr<GridEditors> m_editors;
     QList<int> m_rowAd;
     int m_rowMapPublication = 0;
     QString m_ledgerFile;
+    QString m_settingsFile;
 };
 
 } // namespace qm

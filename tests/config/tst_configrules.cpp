@@ -7,7 +7,7 @@
 #include "core/rules/PriceRules.h"
 #include "ui/QuoteFreeValidator.h"
 #include "core/rules/SalesPeopleRules.h"
-#include "SampleAds.h"
+#include "SampleModel.h"
 
 #include <QTest>
 
@@ -16,6 +16,14 @@ using namespace qm;
 namespace {
 
 const QString kCheck = QString(QChar(CHECKMARK));
+
+// An advance ledger told apart by its one entry's date; none for an empty mark.
+AdvanceLedger ledgerMarked(const QString &mark)
+{
+    return mark.isEmpty() ? AdvanceLedger() : AdvanceLedger{AdvanceEntry{mark, 1, 0}};
+}
+
+QString markOf(const AdvanceLedger &ledger) { return ledger.isEmpty() ? QString() : ledger.first().date; }
 } // namespace
 
 class ConfigRulesTest : public QObject
@@ -204,6 +212,65 @@ private slots:
         QVERIFY(paged.enterStep(30)); // bottom row: scroll, as Down does
     }
 
+    void keysInTheEditor_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<bool>("handled");
+        QTest::addColumn<int>("adAfter");
+        QTest::addColumn<int>("fieldAfter");
+        QTest::addColumn<bool>("moved");
+        QTest::addColumn<bool>("toggle");
+        // The cursor stands on ad 5 of 30, in twelve rows from ad 1.
+        QTest::newRow("Left moves the caret") << 1 << int(Qt::Key_Left) << false << false << 5 << 1 << false << false;
+        QTest::newRow("Shift+Right leaves the name") << 1 << int(Qt::Key_Right) << true << true << 5 << 2 << true << false;
+        QTest::newRow("Left on a checkmark") << 3 << int(Qt::Key_Left) << false << true << 5 << 2 << true << false;
+        QTest::newRow("Home in a name, caret too") << 1 << int(Qt::Key_Home) << false << false << 1 << 1 << true << false;
+        QTest::newRow("Home on a checkmark") << 2 << int(Qt::Key_Home) << false << true << 1 << 2 << true << false;
+        QTest::newRow("End") << 1 << int(Qt::Key_End) << false << true << 30 << 1 << true << false;
+        QTest::newRow("Space in a name") << 1 << int(Qt::Key_Space) << false << false << 5 << 1 << false << false;
+        QTest::newRow("Space on a checkmark") << 4 << int(Qt::Key_Space) << false << true << 5 << 4 << false << true;
+        QTest::newRow("a letter in a name") << 1 << int(Qt::Key_A) << false << false << 5 << 1 << false << false;
+        QTest::newRow("a letter on a checkmark") << 5 << int(Qt::Key_A) << false << true << 5 << 5 << false << false;
+        QTest::newRow("Page Down") << 1 << int(Qt::Key_PageDown) << false << true << 17 << 1 << true << false;
+    }
+
+    void keysInTheEditor()
+    {
+        QFETCH(int, field);
+        QFETCH(int, key);
+        QFETCH(bool, shift);
+        QFETCH(bool, handled);
+        QFETCH(int, adAfter);
+        QFETCH(int, fieldAfter);
+        QFETCH(bool, moved);
+        QFETCH(bool, toggle);
+        AdListState list;
+        list.open(30, 12);
+        list.curAd = 5;
+        list.curField = field;
+        const AdKeyEffect effect = list.keyPressed(key, shift, 30);
+        QCOMPARE(effect.handled, handled);
+        QCOMPARE(list.curAd, adAfter);
+        QCOMPARE(list.curField, fieldAfter);
+        QCOMPARE(effect.moved, moved);
+        QCOMPARE(effect.toggle, toggle);
+        QCOMPARE(effect.scroll, 0);
+    }
+
+    void upAndDownAtTheEdgesScroll()
+    {
+        AdListState list;
+        list.open(30, 12);
+        QCOMPARE(list.keyPressed(Qt::Key_Up, false, 30).scroll, -1);
+        list.curAd = 12;
+        const AdKeyEffect down = list.keyPressed(Qt::Key_Down, false, 30);
+        QCOMPARE(down.scroll, 1);
+        QVERIFY(down.handled && down.moved && down.refresh);
+        QCOMPARE(list.curAd, 12); // the scroll moves it
+    }
+
     void addingPutsTheCursorOnTheNewName()
     {
         AdListState list;
@@ -258,14 +325,20 @@ private slots:
 
     void adFields()
     {
-        AdRecord ad;
-        setAdFieldText(ad, 1, QStringLiteral("Bakery"));
-        setAdFieldText(ad, 3, kCheck);
+        LedgerModel model = modelWithAds(2);
+        setAdField(model, 2, 1, QStringLiteral("Bakery"));
+        setAdField(model, 2, 3, kCheck);
+        const AdRecord &ad = model.ads.at(1);
         QCOMPARE(ad.name, QStringLiteral("Bakery"));
         QCOMPARE(ad.check(2), kCheck);
         QCOMPARE(adFieldText(ad, 1), QStringLiteral("Bakery"));
         QCOMPARE(adFieldText(ad, 3), kCheck);
         QCOMPARE(adFieldText(ad, 2), QString());
+        QCOMPARE(model.ads.at(0).name, QStringLiteral("Ad 1"));
+        QVERIFY(model.settingsChanged);
+        QVERIFY(!model.ledgerChanged);
+        setAdField(model, 2, 3, QString());
+        QCOMPARE(ad.check(2), QString());
         QCOMPARE(toggledCheckmark(QString()), kCheck);
         QCOMPARE(toggledCheckmark(kCheck), QString());
         QCOMPARE(toggledCheckmark(QStringLiteral("?")), kCheck);
@@ -288,7 +361,7 @@ private slots:
     void appendingAnAdKeepsTheLedgerSized()
     {
         LedgerModel model = modelWithAds(2);
-        QCOMPARE(appendAd(model), 3);
+        QCOMPARE(model.addAd(), 3);
         QCOMPARE(model.adCount(), 3);
         QCOMPARE(model.cells.adCount(), 3);
         QVERIFY(model.ads.last().name.isEmpty());
@@ -303,7 +376,7 @@ private slots:
             for (int column = 1; column <= kColumnCount; ++column)
                 for (int ad = 1; ad <= 5; ++ad)
                     model.cell(issue, column, ad) = cellMark(issue, column, ad);
-        deleteAd(model, 3);
+        model.deleteAd(3);
         QCOMPARE(model.adCount(), 4);
         QCOMPARE(model.ads.at(2).name, QStringLiteral("Ad 4"));
         QCOMPARE(model.cells.adCount(), 4);
@@ -373,6 +446,9 @@ private slots:
         QCOMPARE(addSalesPerson(model, QStringLiteral("Zed")).result, AddSalesResult::LimitReached);
         QCOMPARE(addSalesPerson(model, QStringLiteral("delta")).result, AddSalesResult::Ignored);
         QCOMPARE(model.salesPeople.size(), 2);
+        LedgerModel none;
+        QCOMPARE(addSalesPerson(none, QStringLiteral("oWnEr")).result, AddSalesResult::ReservedName);
+        QVERIFY(none.salesPeople.isEmpty());
     }
 
     void removingASalesPerson()
@@ -385,6 +461,74 @@ private slots:
         QCOMPARE(model.salesPeople.at(0).name, QStringLiteral("Delta"));
         QCOMPARE(model.salesPeople.at(0).percent, QStringLiteral("10"));
         QVERIFY(model.settingsChanged);
+    }
+
+    void advancesMoveWithTheirPerson_data()
+    {
+        QTest::addColumn<QStringList>("people");
+        QTest::addColumn<QStringList>("ledgers");  // marks of advance ledgers 1 and 2
+        QTest::addColumn<QString>("added");      // a name to add, or empty
+        QTest::addColumn<int>("deleted");        // a person to delete, or 0
+        QTest::addColumn<bool>("done");
+        QTest::addColumn<QStringList>("peopleAfter");
+        QTest::addColumn<QStringList>("slotsAfter");
+        QTest::addColumn<bool>("ledgerChanged");
+
+        const QStringList none = {QString(), QString()};
+        QTest::newRow("added ahead") << QStringList{"Delta"} << QStringList{"D", ""} << "Alpha" << 0 << true
+                                     << QStringList{"Alpha", "Delta"} << QStringList{"", "D"} << true;
+        QTest::newRow("added behind") << QStringList{"Alpha"} << QStringList{"A", ""} << "Delta" << 0 << true
+                                      << QStringList{"Alpha", "Delta"} << QStringList{"A", ""} << false;
+        QTest::newRow("added to none") << QStringList{} << none << "Alpha" << 0 << true
+                                       << QStringList{"Alpha"} << none << false;
+        // A ledger nobody owns goes to the person who takes the free place, as
+        // when a person is added behind; nothing is lost.
+        QTest::newRow("added ahead, free ledger kept") << QStringList{"Delta"} << QStringList{"D", "X"} << "Alpha" << 0
+                                                       << true << QStringList{"Alpha", "Delta"} << QStringList{"X", "D"}
+                                                       << true;
+        QTest::newRow("first deleted") << QStringList{"Alpha", "Delta"} << QStringList{"", "D"} << "" << 1 << true
+                                       << QStringList{"Delta"} << QStringList{"D", ""} << true;
+        QTest::newRow("second deleted") << QStringList{"Alpha", "Delta"} << QStringList{"A", ""} << "" << 2 << true
+                                        << QStringList{"Alpha"} << QStringList{"A", ""} << false;
+        QTest::newRow("only one deleted, free ledger kept") << QStringList{"Alpha"} << QStringList{"", "X"} << "" << 1
+                                                            << true << QStringList{} << QStringList{"", "X"} << false;
+        QTest::newRow("person with advances kept") << QStringList{"Alpha", "Delta"} << QStringList{"A", "D"} << "" << 1
+                                                   << false << QStringList{"Alpha", "Delta"} << QStringList{"A", "D"}
+                                                   << false;
+    }
+
+    void advancesMoveWithTheirPerson()
+    {
+        QFETCH(QStringList, people);
+        QFETCH(QStringList, ledgers);
+        QFETCH(QString, added);
+        QFETCH(int, deleted);
+        QFETCH(bool, done);
+        QFETCH(QStringList, peopleAfter);
+        QFETCH(QStringList, slotsAfter);
+        QFETCH(bool, ledgerChanged);
+
+        LedgerModel model = modelWithAds(1);
+        for (const QString &name : people)
+            model.salesPeople << SalesPerson{name, name.left(1)};
+        for (int k = 0; k < 2; ++k)
+            model.advances[std::size_t(k)] = ledgerMarked(ledgers.at(k));
+
+        if (!added.isEmpty())
+            QCOMPARE(addSalesPerson(model, added).result == AddSalesResult::Added, done);
+        else
+            QCOMPARE(removeSalesPerson(model, deleted), done);
+
+        QStringList namesAfter;
+        for (const SalesPerson &person : model.salesPeople) {
+            namesAfter << person.name;
+            QCOMPARE(person.percent, person.name == added ? QString() : person.name.left(1));
+        }
+        QCOMPARE(namesAfter, peopleAfter);
+        QCOMPARE(QStringList({markOf(model.advances[0]), markOf(model.advances[1])}), slotsAfter);
+        QCOMPARE(model.settingsChanged, done);
+        QCOMPARE(model.ledgerChanged, ledgerChanged);
+        QCOMPARE(salesPersonHasAdvances(model, 1), !slotsAfter.at(0).isEmpty());
     }
 
     void salesPersonNamedInAnyIssue()
@@ -479,15 +623,27 @@ private slots:
         QVERIFY(model.settingsChanged);
     }
 
+    void hints_data()
+    {
+        QTest::addColumn<ConfigHint>("hint");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("none") << ConfigHint::None << QString();
+        QTest::newRow("ad name") << ConfigHint::AdName
+                                 << "name or description of ad, [ENTER] to save, [ESC] to restore";
+        QTest::newRow("checkmark") << ConfigHint::Checkmark << "[SPACE] to toggle checkmark on/off";
+        QTest::newRow("sales people") << ConfigHint::SalesPeople
+                                      << "up/down keys or click pulldown list to select, [ENTER] to save";
+        QTest::newRow("percent") << ConfigHint::Percent
+                                 << "percent of sales for sales person, [ENTER] or move to save";
+        QTest::newRow("price") << ConfigHint::Price
+                               << "price for Ad size/Publication combination, [ENTER] or move to save";
+    }
+
     void hints()
     {
-        QCOMPARE(configHint(0), QString());
-        QCOMPARE(configHint(1), QStringLiteral("name or description of ad, [ENTER] to save, [ESC] to restore"));
-        QCOMPARE(configHint(2), QStringLiteral("[SPACE] to toggle checkmark on/off"));
-        QCOMPARE(configHint(3), QStringLiteral("up/down keys or click pulldown list to select, [ENTER] to save"));
-        QCOMPARE(configHint(4), QStringLiteral("percent of sales for sales person, [ENTER] or move to save"));
-        QCOMPARE(configHint(5),
-                 QStringLiteral("price for Ad size/Publication combination, [ENTER] or move to save"));
+        QFETCH(ConfigHint, hint);
+        QFETCH(QString, text);
+        QCOMPARE(configHint(hint), text);
     }
 
     void doubleQuotesAreTakenOut()

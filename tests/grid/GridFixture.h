@@ -1,13 +1,15 @@
 #pragma once
 
 #include "core/Clock.h"
-#include "core/files/DataFiles.h"
+#include "core/files/LedgerFile.h"
+#include "core/files/SettingsFile.h"
 #include "grid/LedgerGrid.h"
 #include "core/LedgerModel.h"
 #include "app/MainWindow.h"
 #include "app/MonthList.h"
 #include "ScriptedMessages.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -72,7 +74,7 @@ struct GridFixture
     }
 
     qm::LedgerGrid *grid() const { return window->grid(); }
-    qm::ViewState &view() { return model.view; }
+    qm::ViewState &view() { return window->grid()->view(); }
 
     void editMode()
     {
@@ -80,13 +82,29 @@ struct GridFixture
         QVERIFY(!view().viewOnly);
     }
 
-    // Opens the month list, picks the month and closes the list, as a click does.
+    // Opens the month list with a click and clicks the month in it; Qt closes the list.
     void chooseMonth(int month)
     {
         qm::MonthList *list = window->monthList();
-        list->showPopup();
-        list->setCurrentIndex(month - 1);
-        list->hidePopup();
+        QTest::mouseClick(list, Qt::LeftButton);
+        QAbstractItemView *popup = list->view();
+        QTRY_VERIFY(popup->isVisible());
+        const QRect item = popup->visualRect(popup->model()->index(month - 1, 0));
+        QTest::mouseMove(popup->viewport(), item.center());
+        QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, item.center());
+        QTRY_VERIFY(!popup->isVisible());
+    }
+
+    // Opens the month list and works it with keys in its view (Down, Up, Return, Escape).
+    void monthKeys(const QList<Qt::Key> &keys)
+    {
+        qm::MonthList *list = window->monthList();
+        QTest::mouseClick(list, Qt::LeftButton);
+        QAbstractItemView *popup = list->view();
+        QTRY_VERIFY(popup->isVisible());
+        for (Qt::Key key : keys)
+            QTest::keyClick(popup, key);
+        QTRY_VERIFY(!popup->isVisible());
     }
 
     QWidget *focused() const { return QApplication::focusWidget(); }

@@ -1,7 +1,7 @@
 #include "GridFixture.h"
 #include "grid/GridNavigation.h"
 #include "grid/Hints.h"
-#include "core/files/LineFormat.h"
+#include "core/files/SafeSave.h"
 #include "core/year/Startup.h"
 
 #include "config/ConfigureDialog.h"
@@ -127,13 +127,13 @@ void GridTest::windowLayout()
         QVERIFY2(button, qPrintable(buttons[i]));
         QCOMPARE(button->geometry(), rects[i]);
     }
-    QCOMPARE(w->hintBar()->currentMessage(), hintText(0, true));
+    QCOMPARE(w->hintBar()->currentMessage(), hintText(kNoColumn, true));
     QCOMPARE(f.grid()->pickupList()->geometry(), QRect(620, 450, 70, 70));
     QVERIFY(!f.grid()->pickupList()->isVisible());
     QCOMPARE(f.grid()->pickupList()->count(), 4);
     QVERIFY(!w->promptLabel());
     QTRY_COMPARE(f.focused(), static_cast<QWidget *>(list));
-    QCOMPARE(f.view().hookReady, 1);
+    QCOMPARE(f.view().hookReady, HookState::Ready);
     // Tab order: month list, the two options, the grid, then the buttons.
     QCOMPARE(w->monthList()->nextInFocusChain(), static_cast<QWidget *>(w->viewOnlyOption()));
     if (qEnvironmentVariableIsSet("QM_SCREENSHOTS"))
@@ -408,7 +408,7 @@ void GridTest::shiftDownAndUpScrollAtTheEdges()
     QCOMPARE(f.view().currentRow, 30 - visible);
     QCOMPARE(editor->geometry(), f.cellRect(0, 3));
     QCOMPARE(f.model.cell(1, ColNumber, 31 - visible), QString("7"));
-    // Any other key with Shift is swallowed.
+    // A letter typed with Shift meets the number rule and is refused.
     QTest::keyClick(editor, Qt::Key_X, Qt::ShiftModifier);
     QCOMPARE(editor->text(), QString());
 }
@@ -485,7 +485,7 @@ void GridTest::viewOnlyKeyScrollsOncePerPress()
 {
     GridFixture f;
     f.openWith(30);
-    QTRY_COMPARE(f.view().hookReady, 1);
+    QTRY_COMPARE(f.view().hookReady, HookState::Ready);
     QWidget *list = f.grid()->gridList();
     QTRY_COMPARE(f.focused(), list);
     QTest::keyClick(list, Qt::Key_Down); // press and release
@@ -540,7 +540,7 @@ void GridTest::hintsFollowTheCursor()
     QCOMPARE(bar->currentMessage(), pulldownHint);
     QCOMPARE(hintText(1, false), QString());
     QTest::mouseClick(f.window->viewOnlyOption(), Qt::LeftButton);
-    QCOMPARE(bar->currentMessage(), hintText(0, true));
+    QCOMPARE(bar->currentMessage(), hintText(kNoColumn, true));
 }
 
 void GridTest::modesShowAndHideTheEditors()
@@ -790,7 +790,7 @@ void GridTest::ctrlSSavesAndReportsFailure()
     QTest::keyClicks(f.grid()->cellEditor(), "4");
     f.clickCell(0, 3);
     const QByteArray before = f.fileBytes(f.ledgerPath());
-    setSaveFault(SaveFault{10, true});
+    setSaveFault(SaveFault{.failAfter = 10, .persistent = true});
     messages.answers = {MessageAnswer::Yes};
     QTest::keyClick(f.grid()->cellEditor(), Qt::Key_S, Qt::ControlModifier);
     setSaveFault(SaveFault());
@@ -839,6 +839,7 @@ void GridTest::endToEndFromAnEmptyFolder()
     QTimer::singleShot(0, [&] {
         auto *dialog = qobject_cast<ConfigureDialog *>(QApplication::activeModalWidget());
         QVERIFY(dialog);
+        QCOMPARE(f.view().hookReady, HookState::Configuring); // the view-only keys rest meanwhile
         QApplication::setActiveWindow(dialog);
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         auto button = [dialog](const QString &text) {
@@ -879,7 +880,7 @@ void GridTest::endToEndFromAnEmptyFolder()
     QCOMPARE(f.model.adCount(), 2);
     QCOMPARE(f.model.prices.colourPrice(priceEntry(1, 2)), QString("150"));
     QVERIFY(!f.window->promptLabel());
-    QCOMPARE(f.view().hookReady, 1);
+    QCOMPARE(f.view().hookReady, HookState::Ready);
     QCOMPARE(f.grid()->rowCount(), 2);
     QCOMPARE(f.grid()->gridList()->item(1, 0)->text(), QString("Bravo"));
     QCOMPARE(f.grid()->salesPulldown()->count(), 2); // Delta, Owner

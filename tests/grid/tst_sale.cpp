@@ -1,4 +1,6 @@
+#include "core/rules/CellCommit.h"
 #include "core/rules/CellInput.h"
+#include "grid/EditorKeys.h"
 #include "core/rules/SaleComputation.h"
 
 #include <QtTest>
@@ -44,6 +46,8 @@ SaleResult commit(const RowTexts &r, int column, const QString &old, const QStri
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(qm::EditorAction)
 
 class SaleTest : public QObject
 {
@@ -166,6 +170,107 @@ private slots:
         QCOMPARE(toggledColour(""), QString("c"));
         QCOMPARE(toggledColour("c"), QString());
         QCOMPARE(toggledColour("x"), QString());
+    }
+
+    // The commit as the grid calls it: the override question is a plain function.
+    void commitWritesRecomputesOrTakesBack()
+    {
+        LedgerModel model;
+        AdRecord ad;
+        ad.name = "Acme";
+        model.ads = {ad, ad};
+        model.salesPeople = {SalesPerson{"Alpha", "15"}};
+        model.prices = halfAt150();
+        model.resizeLedger(2);
+        const int issue = 5;
+        model.cell(issue, ColSalesPerson, 2) = "Alpha";
+        model.cell(issue, ColSize, 2) = "Half";
+        model.cell(issue, ColColor, 2) = "c";
+
+        CellEdit edit;
+        edit.issue = issue;
+        edit.ad = 2;
+        edit.column = ColNumber;
+        edit.newText = "2";
+        int asked = 0;
+        const auto no = [&asked] { ++asked; return false; };
+        QCOMPARE(commitCellEdit(model, edit, no), CommitOutcome::Stored);
+        QCOMPARE(model.cell(issue, ColSale, 2), QString("300.00"));
+        QCOMPARE(model.cell(issue, ColComm, 2), QString("45.00"));
+        QCOMPARE(model.cell(issue, ColSale, 1), QString());
+        QCOMPARE(model.cell(issue - 1, ColSale, 2), QString());
+        QVERIFY(model.ledgerChanged);
+        QCOMPARE(asked, 0);
+
+        model.ledgerChanged = false;
+        edit.column = ColSale;
+        edit.oldText = "300.00";
+        edit.newText = "250";
+        QCOMPARE(commitCellEdit(model, edit, no), CommitOutcome::Refused);
+        QCOMPARE(asked, 1);
+        QCOMPARE(model.cell(issue, ColSale, 2), QString("300.00"));
+        QVERIFY(!model.ledgerChanged);
+        QCOMPARE(commitCellEdit(model, edit, [] { return true; }), CommitOutcome::Stored);
+        QCOMPARE(model.cell(issue, ColSale, 2), QString("250.00"));
+        QCOMPARE(model.cell(issue, ColComm, 2), QString("37.50"));
+
+        model.ledgerChanged = false;
+        edit.oldText = edit.newText = "250.00";
+        QCOMPARE(commitCellEdit(model, edit, no), CommitOutcome::Unchanged);
+        QVERIFY(!model.ledgerChanged);
+
+        QVERIFY(!removeAdData(model, issue, 2, [](const QString &name) { return name != "Acme"; }));
+        QCOMPARE(model.cell(issue, ColSale, 2), QString("250.00"));
+        QVERIFY(!model.ledgerChanged);
+        model.cell(issue + 1, ColSale, 2) = "9";
+        QVERIFY(removeAdData(model, issue, 2, [](const QString &) { return true; }));
+        for (int column = ColSalesPerson; column <= kColumnCount; ++column)
+            QCOMPARE(model.cell(issue, column, 2), QString());
+        QCOMPARE(model.cell(issue + 1, ColSale, 2), QString("9"));
+        QVERIFY(model.ledgerChanged);
+    }
+
+    void editorKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("viewOnly");
+        QTest::addColumn<EditorAction>("action");
+        const int shift = Qt::ShiftModifier;
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("view only") << int(Qt::Key_Down) << shift << 3 << true << EditorAction::PassOn;
+        QTest::newRow("shift down") << int(Qt::Key_Down) << shift << 3 << false << EditorAction::MoveCursor;
+        QTest::newRow("shift end, pulldown") << int(Qt::Key_End) << shift << 4 << false << EditorAction::MoveCursor;
+        QTest::newRow("down, pulldown") << int(Qt::Key_Down) << 0 << 4 << false << EditorAction::PassOn;
+        QTest::newRow("shift C, colour") << int(Qt::Key_C) << shift << 5 << false << EditorAction::TypedCharacter;
+        QTest::newRow("shift 5, number") << int(Qt::Key_5) << shift << 3 << false << EditorAction::TypedCharacter;
+        QTest::newRow("shift delete") << int(Qt::Key_Delete) << shift << 7 << false << EditorAction::ClearText;
+        QTest::newRow("ctrl delete") << int(Qt::Key_Delete) << ctrl << 7 << false << EditorAction::RemoveAdData;
+        QTest::newRow("ctrl delete, size") << int(Qt::Key_Delete) << ctrl << 4 << false << EditorAction::RemoveAdData;
+        QTest::newRow("ctrl S") << int(Qt::Key_S) << ctrl << 2 << false << EditorAction::SaveLedger;
+        QTest::newRow("ctrl shift S") << int(Qt::Key_S) << (ctrl | shift) << 3 << false
+                                      << EditorAction::TypedCharacter;
+        QTest::newRow("ctrl up, status") << int(Qt::Key_Up) << ctrl << 8 << false << EditorAction::PickupBack;
+        QTest::newRow("ctrl down, status") << int(Qt::Key_Down) << ctrl << 8 << false << EditorAction::PickupForward;
+        QTest::newRow("ctrl S, status") << int(Qt::Key_S) << ctrl << 8 << false << EditorAction::PickupKeep;
+        QTest::newRow("ctrl alone, status") << int(Qt::Key_Control) << ctrl << 8 << false << EditorAction::PickupKeep;
+        QTest::newRow("shift alone") << int(Qt::Key_Shift) << shift << 3 << false << EditorAction::PassOn;
+        QTest::newRow("enter") << int(Qt::Key_Return) << 0 << 8 << false << EditorAction::Enter;
+        QTest::newRow("esc") << int(Qt::Key_Escape) << 0 << 6 << false << EditorAction::Cancel;
+        QTest::newRow("digit") << int(Qt::Key_7) << 0 << 10 << false << EditorAction::TypedCharacter;
+    }
+
+    void editorKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, column);
+        QFETCH(bool, viewOnly);
+        QFETCH(EditorAction, action);
+        QCOMPARE(editorKeyAction(key, Qt::KeyboardModifiers(modifiers), column,
+                                 viewOnly ? EditorMode::ViewOnly : EditorMode::Edit),
+                 action);
     }
 };
 

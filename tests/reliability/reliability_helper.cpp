@@ -10,7 +10,8 @@
 // minute, the lock holder when the test that started it goes away, so neither
 // outlives its test.
 
-#include "core/files/DataFiles.h"
+#include "core/files/LedgerFile.h"
+#include "core/files/SettingsFile.h"
 #include "core/year/LedgerLock.h"
 #include "core/LedgerModel.h"
 #include "RandomLedger.h"
@@ -39,9 +40,9 @@ int saveLoop(const QString &ledgerFile)
 {
     const QString settingsFile = testing::settingsPathFor(ledgerFile);
     LedgerModel model;
-    const SettingsReadResult settings = readSettingsFile(settingsFile, model);
-    const LedgerReadResult ledger = readLedgerFile(ledgerFile, model);
-    if (!settings.ok || settings.damaged || !ledger.ok || ledger.mismatch || ledger.damaged || model.adCount() == 0) {
+    const FileResult settings = readSettingsFile(settingsFile, model);
+    const FileResult ledger = readLedgerFile(ledgerFile, model);
+    if (!settings.ok || settings.damaged || !ledger.ok || ledger.damaged || model.adCount() == 0) {
         say("unreadable");
         return 2;
     }
@@ -60,7 +61,7 @@ int saveLoop(const QString &ledgerFile)
 int holdLock(const QString &ledgerFile)
 {
     LedgerLock lock(ledgerFile);
-    if (!lock.acquireOrAsk() || !lock.isLocked()) {
+    if (lock.acquire() != LockOutcome::Acquired || !lock.isLocked()) {
         say("not locked");
         return 2;
     }

@@ -3,7 +3,8 @@
 // exactly the new one.
 
 #include "core/Clock.h"
-#include "core/files/DataFiles.h"
+#include "core/files/LedgerFile.h"
+#include "core/files/SettingsFile.h"
 #include "core/LedgerModel.h"
 #include "RandomLedger.h"
 
@@ -99,9 +100,9 @@ void KillSaveTest::killedWhileSaving()
 
     // The files still load as a whole year.
     LedgerModel back;
-    const SettingsReadResult s = readSettingsFile(settingsFile, back);
-    const LedgerReadResult l = readLedgerFile(ledgerFile, back);
-    QVERIFY(s.ok && !s.damaged && l.ok && !l.mismatch && !l.damaged);
+    const FileResult s = readSettingsFile(settingsFile, back);
+    const FileResult l = readLedgerFile(ledgerFile, back);
+    QVERIFY(s.ok && !s.damaged && l.ok && !l.damaged);
     QCOMPARE(back.adCount(), 40);
     qInfo("kills survived: %d (%d left the ledger in the second state, %d hit a save in the middle)", survived,
           secondStates, inTheMiddle);

@@ -1,9 +1,8 @@
-// A second copy of the program on the same ledger is noticed at start-up.
+// A second copy of the program on the same ledger is noticed at start-up; the
+// lock says what it found and never asks the user itself.
 
 #include "core/year/LedgerLock.h"
-#include "core/Messages.h"
 #include "RandomLedger.h"
-#include "ScriptedMessages.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -69,12 +68,11 @@ class LedgerLockTest : public QObject
 
 private slots:
     void freeLedgerIsTakenSilently();
-    void otherCopyAsksAndQuits();
-    void otherCopyAsksAndOpensAnyway();
+    void otherCopyHoldsTheLock();
     void lockIsFreeAgainWhenTheOtherCopyQuits();
     void staleLockOfACrashedCopyIsTakenOver();
     void lockWithoutOwnerIsTakenOver();
-    void secondLockInTheSameProcessAsks();
+    void secondLockInTheSameProcessIsRefused();
     void unwritableFolderNeverBlocks();
 };
 
@@ -82,56 +80,33 @@ void LedgerLockTest::freeLedgerIsTakenSilently()
 {
     QTemporaryDir dir;
     const QString ledgerFile = dir.filePath("QuillmoorAds.qmr");
-    ScriptedMessages messages;
     {
         LedgerLock lock(ledgerFile);
-        QVERIFY(lock.acquireOrAsk());
+        QCOMPARE(lock.acquire(), LockOutcome::Acquired);
         QVERIFY(lock.isLocked());
-        QVERIFY(lock.acquireOrAsk()); // asking again changes nothing
+        QCOMPARE(lock.acquire(), LockOutcome::Acquired); // taking it again changes nothing
         QCOMPARE(QFileInfo(LedgerLock::lockFilePath(ledgerFile)).dir(), QFileInfo(ledgerFile).dir());
         QVERIFY(QFileInfo::exists(LedgerLock::lockFilePath(ledgerFile)));
     }
-    QVERIFY(messages.asked.isEmpty());
-    QVERIFY(!QFileInfo::exists(LedgerLock::lockFilePath(ledgerFile)));
+        QVERIFY(!QFileInfo::exists(LedgerLock::lockFilePath(ledgerFile)));
     QCOMPARE(folderEntries(dir.path()), QStringList());
 }
 
-void LedgerLockTest::otherCopyAsksAndQuits()
+void LedgerLockTest::otherCopyHoldsTheLock()
 {
     QTemporaryDir dir;
     const QString ledgerFile = dir.filePath("QuillmoorAds.qmr");
     OtherCopy other(ledgerFile);
     QVERIFY(other.waitUntilLocked());
 
-    ScriptedMessages messages;
-    messages.answers << MessageAnswer::No;
     LedgerLock lock(ledgerFile);
-    QVERIFY(!lock.acquireOrAsk());
-    QVERIFY(!lock.isLocked());
-    QCOMPARE(messages.asked.size(), 1);
-    const MessageRequest &asked = messages.asked.first();
-    QVERIFY2(asked.text.contains(QDir::toNativeSeparators(ledgerFile)), qPrintable(asked.text));
-    QVERIFY2(asked.text.contains("already open in another copy of Quillmoor Ad Sales"), qPrintable(asked.text));
-    QVERIFY2(asked.text.contains("open it anyway?"), qPrintable(asked.text));
-    QCOMPARE(asked.buttons, MessageButtons::YesNo);
-    QCOMPARE(asked.icon, MessageIcon::Warning);
-    QVERIFY(other.quit());
-}
-
-void LedgerLockTest::otherCopyAsksAndOpensAnyway()
-{
-    QTemporaryDir dir;
-    const QString ledgerFile = dir.filePath("QuillmoorAds.qmr");
-    OtherCopy other(ledgerFile);
-    QVERIFY(other.waitUntilLocked());
-
-    ScriptedMessages messages;
-    messages.answers << MessageAnswer::Yes;
-    LedgerLock lock(ledgerFile);
-    QVERIFY(lock.acquireOrAsk());
-    QCOMPARE(messages.asked.size(), 1);
+    QCOMPARE(lock.acquire(), LockOutcome::HeldByAnotherCopy);
     QVERIFY(!lock.isLocked()); // the other copy keeps its lock
+    QCOMPARE(lock.acquire(), LockOutcome::HeldByAnotherCopy);
     QVERIFY(other.quit());
+    // Once it has quit, the ledger is free.
+    QCOMPARE(lock.acquire(), LockOutcome::Acquired);
+    QVERIFY(lock.isLocked());
 }
 
 void LedgerLockTest::lockIsFreeAgainWhenTheOtherCopyQuits()
@@ -143,12 +118,10 @@ void LedgerLockTest::lockIsFreeAgainWhenTheOtherCopyQuits()
     QVERIFY(other.quit());
     QVERIFY(!QFileInfo::exists(LedgerLock::lockFilePath(ledgerFile)));
 
-    ScriptedMessages messages;
     LedgerLock lock(ledgerFile);
-    QVERIFY(lock.acquireOrAsk());
+    QCOMPARE(lock.acquire(), LockOutcome::Acquired);
     QVERIFY(lock.isLocked());
-    QVERIFY(messages.asked.isEmpty());
-}
+    }
 
 void LedgerLockTest::staleLockOfACrashedCopyIsTakenOver()
 {
@@ -160,13 +133,11 @@ void LedgerLockTest::staleLockOfACrashedCopyIsTakenOver()
     const QString lockFile = LedgerLock::lockFilePath(ledgerFile);
     QVERIFY(QFileInfo::exists(lockFile)); // left behind
 
-    ScriptedMessages messages;
     {
         LedgerLock lock(ledgerFile);
-        QVERIFY(lock.acquireOrAsk());
+        QCOMPARE(lock.acquire(), LockOutcome::Acquired);
         QVERIFY(lock.isLocked());
-        QVERIFY(messages.asked.isEmpty());
-        QVERIFY(fileBytes(lockFile).startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
+                QVERIFY(fileBytes(lockFile).startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
     }
     QVERIFY(!QFileInfo::exists(lockFile));
 }
@@ -178,46 +149,38 @@ void LedgerLockTest::lockWithoutOwnerIsTakenOver()
     QTemporaryDir dir;
     const QString ledgerFile = dir.filePath("QuillmoorAds.qmr");
     const QString lockFile = LedgerLock::lockFilePath(ledgerFile);
-    ScriptedMessages messages;
     for (const QByteArray &left : {QByteArray(), QByteArray("\n\n"), QByteArray("garbage")}) {
         QVERIFY(putFile(lockFile, left));
         LedgerLock lock(ledgerFile);
-        QVERIFY(lock.acquireOrAsk());
+        QCOMPARE(lock.acquire(), LockOutcome::Acquired);
         QVERIFY(lock.isLocked());
         QVERIFY(fileBytes(lockFile).startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
     }
-    QVERIFY(messages.asked.isEmpty());
-}
+    }
 
-void LedgerLockTest::secondLockInTheSameProcessAsks()
+void LedgerLockTest::secondLockInTheSameProcessIsRefused()
 {
     QTemporaryDir dir;
     const QString ledgerFile = dir.filePath("QuillmoorAds.qmr");
-    ScriptedMessages messages;
-    messages.answers << MessageAnswer::No << MessageAnswer::Yes;
     LedgerLock first(ledgerFile);
-    QVERIFY(first.acquireOrAsk());
+    QCOMPARE(first.acquire(), LockOutcome::Acquired);
     LedgerLock second(ledgerFile);
-    QVERIFY(!second.acquireOrAsk());
-    QVERIFY(second.acquireOrAsk());
+    QCOMPARE(second.acquire(), LockOutcome::HeldByAnotherCopy);
     QVERIFY(!second.isLocked());
-    QCOMPARE(messages.asked.size(), 2);
     QVERIFY(first.isLocked());
 }
 
 // Root may write anywhere, but nobody can create a lock file below a plain file:
-// the ledger then opens without a lock and without a question.
+// the ledger then opens without a lock.
 void LedgerLockTest::unwritableFolderNeverBlocks()
 {
     QTemporaryDir dir;
     QVERIFY(putFile(dir.filePath("not-a-folder"), "x"));
     const QString ledgerFile = dir.filePath("not-a-folder/QuillmoorAds.qmr");
-    ScriptedMessages messages;
     LedgerLock lock(ledgerFile);
-    QVERIFY(lock.acquireOrAsk());
+    QCOMPARE(lock.acquire(), LockOutcome::NoLockPossible);
     QVERIFY(!lock.isLocked());
-    QVERIFY(messages.asked.isEmpty());
-    QCOMPARE(folderEntries(dir.path()), QStringList{"not-a-folder"});
+        QCOMPARE(folderEntries(dir.path()), QStringList{"not-a-folder"});
 }
 
 QTEST_GUILESS_MAIN(LedgerLockTest)

@@ -3,10 +3,12 @@
 // changed flag stays set so the user can try again.
 
 #include "core/Clock.h"
-#include "core/files/DataFiles.h"
+#include "core/files/LedgerFile.h"
+#include "core/files/SettingsFile.h"
 #include "FailingDevice.h"
 #include "core/LedgerModel.h"
-#include "core/files/LineFormat.h"
+#include "core/files/SafeSave.h"
+#include "core/year/YearFiles.h"
 #include "RandomLedger.h"
 
 #include <QDir>
@@ -31,7 +33,7 @@ struct DataFile
 {
     const char *name;
     QByteArray (*bytes)(LedgerModel &);
-    SaveResult (*save)(const QString &, LedgerModel &);
+    FileResult (*save)(const QString &, LedgerModel &);
     bool LedgerModel::*changed;
 };
 
@@ -60,6 +62,10 @@ private slots:
 
     void deviceFailingAfterEveryByte();
     void diskFailingAfterEveryByte();
+    void replacementFailing();
+    void twoFilesFailingInTheSecondFile();
+    void twoFilesFailingInTheFirstFile();
+    void twoFilesWhoseRestoreFails();
     void folderBelowAPlainFile();
     void targetIsAFolder();
     void folderMissing();
@@ -71,12 +77,14 @@ private:
     int m_devicePoints = 0;
     int m_diskPoints = 0;
     int m_pathPoints = 0;
+    int m_pairPoints = 0;
 };
 
 void SaveFaultTest::cleanupTestCase()
 {
-    qInfo("failure points tried: %d (%d on a device, %d on the disk, %d on unwritable paths)",
-          m_devicePoints + m_diskPoints + m_pathPoints, m_devicePoints, m_diskPoints, m_pathPoints);
+    qInfo("failure points tried: %d (%d on a device, %d on the disk, %d on unwritable paths, %d in two-file saves)",
+          m_devicePoints + m_diskPoints + m_pathPoints + m_pairPoints, m_devicePoints, m_diskPoints, m_pathPoints,
+          m_pairPoints);
 }
 
 // Writing to a device that takes k bytes and then fails, for every k.
@@ -91,7 +99,7 @@ void SaveFaultTest::deviceFailingAfterEveryByte()
             for (qint64 k = 0; k <= settings.size(); ++k) {
                 FailingDevice device(k, persistent);
                 QString error;
-                const bool ok = writeSettings(device, m, &error);
+                const bool ok = writeAllTo(device, settings, &error);
                 QVERIFY2(ok == (k == settings.size()), qPrintable(QString("settings, k=%1, %2").arg(k).arg(modeName(persistent))));
                 QVERIFY(ok ? error.isEmpty() : !error.isEmpty());
                 if (ok)
@@ -101,7 +109,7 @@ void SaveFaultTest::deviceFailingAfterEveryByte()
             for (qint64 k = 0; k <= ledger.size(); ++k) {
                 FailingDevice device(k, persistent);
                 QString error;
-                const bool ok = writeLedger(device, m, &error);
+                const bool ok = writeAllTo(device, ledger, &error);
                 QVERIFY2(ok == (k == ledger.size()), qPrintable(QString("ledger, k=%1, %2").arg(k).arg(modeName(persistent))));
                 QVERIFY(ok ? error.isEmpty() : !error.isEmpty());
                 if (ok)
@@ -137,9 +145,9 @@ void SaveFaultTest::diskFailingAfterEveryByte()
             for (const bool persistent : kModes) {
                 for (qint64 k = 0; k <= after.size(); ++k) {
                     const QString where = QString("%1, k=%2 of %3, %4").arg(file.name).arg(k).arg(after.size()).arg(modeName(persistent));
-                    setSaveFault(SaveFault{k, persistent});
+                    setSaveFault(SaveFault{.failAfter = k, .persistent = persistent});
                     m.*file.changed = true;
-                    const SaveResult r = file.save(path, m);
+                    const FileResult r = file.save(path, m);
                     if (k == after.size()) {
                         // The disk takes it all: the save goes through.
                         QVERIFY2(r.ok, qPrintable(where));
@@ -147,12 +155,12 @@ void SaveFaultTest::diskFailingAfterEveryByte()
                         QVERIFY2(fileBytes(path) == after, qPrintable(where));
                     } else {
                         QVERIFY2(!r.ok, qPrintable(where));
-                        QVERIFY2(r.error.contains(QDir::toNativeSeparators(path)), qPrintable(where + ": " + r.error));
+                        QVERIFY2(r.message.contains(QDir::toNativeSeparators(path)), qPrintable(where + ": " + r.message));
                         QVERIFY2(m.*file.changed, qPrintable(where));
                         QVERIFY2(fileBytes(path) == before, qPrintable(where));
                         QVERIFY2(folderEntries(dir.path()) == entries, qPrintable(where + ": " + folderEntries(dir.path()).join(' ')));
                         // Once the disk has room again a retry saves; a disk that stays full refuses again.
-                        const SaveResult retry = file.save(path, m);
+                        const FileResult retry = file.save(path, m);
                         QVERIFY2(retry.ok == !persistent, qPrintable(where));
                         QVERIFY2(m.*file.changed == persistent, qPrintable(where));
                         QVERIFY2(fileBytes(path) == (persistent ? before : after), qPrintable(where));
@@ -167,6 +175,164 @@ void SaveFaultTest::diskFailingAfterEveryByte()
     }
 }
 
+// The last step of a save, putting the new file in place of the old one, fails.
+void SaveFaultTest::replacementFailing()
+{
+    QTemporaryDir dir;
+    RandomLedger random(kSeeds[0]);
+    LedgerModel m;
+    random.fill(m, 2);
+    for (const DataFile &file : kFiles)
+        QVERIFY(file.save(dir.filePath(file.name), m).ok);
+    const QStringList entries = folderEntries(dir.path());
+    random.fill(m, 3);
+    for (const DataFile &file : kFiles) {
+        const QString path = dir.filePath(file.name);
+        const QByteArray before = fileBytes(path);
+        for (const bool persistent : kModes) {
+            setSaveFault(SaveFault{.persistent = persistent, .failCommit = true});
+            m.*file.changed = true;
+            const FileResult r = file.save(path, m);
+            QVERIFY2(!r.ok, file.name);
+            QVERIFY2(r.message.contains(QDir::toNativeSeparators(path)), qPrintable(r.message));
+            QVERIFY(m.*file.changed);
+            QCOMPARE(fileBytes(path), before);
+            QCOMPARE(folderEntries(dir.path()), entries);
+            ++m_diskPoints;
+            setSaveFault(SaveFault());
+        }
+    }
+}
+
+namespace {
+
+// Two files on disk with two ads, and a model to which the user added a third:
+// a save must write both files or neither.
+struct TwoFiles
+{
+    QTemporaryDir dir;
+    QString settingsPath = dir.filePath("QuillmoorAds.ini");
+    QString ledgerPath = dir.filePath("QuillmoorAds.qmr");
+    LedgerModel m;
+    QByteArray oldSettings, oldLedger, newSettings, newLedger;
+
+    // A small year, so that every byte of both files can be a failure point.
+    explicit TwoFiles(quint32 seed)
+    {
+        m.ads = {AdRecord{QStringLiteral("A"), {QString(QChar(CHECKMARK)), {}, {}, {}}}, AdRecord{QStringLiteral("B"), {}}};
+        m.salesPeople = {SalesPerson{QStringLiteral("Delta"), QStringLiteral("10")}};
+        m.resizeLedger(2);
+        m.cell(1 + int(seed % 12), ColSalesPerson, 1) = QStringLiteral("Delta");
+        m.cell(13, ColSale, 2) = QStringLiteral("300.00");
+        m.advances[0] = {AdvanceEntry{QStringLiteral("03/05/2026"), 100, 0}};
+        putFile(settingsPath, settingsBytes(m));
+        putFile(ledgerPath, ledgerBytes(m));
+        loadFiles(m, settingsPath, ledgerPath);
+        oldSettings = fileBytes(settingsPath);
+        oldLedger = fileBytes(ledgerPath);
+        m.ads << AdRecord{QStringLiteral("Added"), {}};
+        m.resizeLedger(3);
+        m.cell(4, ColNumber, 3) = QStringLiteral("2");
+        m.settingsChanged = m.ledgerChanged = true;
+        newSettings = settingsBytes(m);
+        newLedger = ledgerBytes(m);
+    }
+    bool bothOld() const { return fileBytes(settingsPath) == oldSettings && fileBytes(ledgerPath) == oldLedger; }
+    bool bothNew() const { return fileBytes(settingsPath) == newSettings && fileBytes(ledgerPath) == newLedger; }
+};
+
+// The ways the disk can refuse one file of a save: full after k bytes, for
+// every k, and a replacement that fails.
+QList<SaveFault> faultsFor(const QString &path, qint64 size)
+{
+    QList<SaveFault> faults;
+    for (const bool persistent : kModes) {
+        for (qint64 k = 0; k < size; ++k)
+            faults << SaveFault{.failAfter = k, .persistent = persistent, .path = path};
+        faults << SaveFault{.persistent = persistent, .path = path, .failCommit = true};
+    }
+    return faults;
+}
+
+} // namespace
+
+void SaveFaultTest::twoFilesFailingInTheSecondFile()
+{
+    for (const bool exitSave : {true, false}) {
+        TwoFiles f(kSeeds[1]);
+        const QStringList entries = folderEntries(f.dir.path());
+        for (const SaveFault &fault : faultsFor(f.ledgerPath, f.newLedger.size())) {
+            const QString where = QString("%1, ledger k=%2, commit %3, %4")
+                                      .arg(exitSave ? "exit save" : "grid save")
+                                      .arg(fault.failAfter)
+                                      .arg(fault.failCommit)
+                                      .arg(modeName(fault.persistent));
+            setSaveFault(fault);
+            const SaveReport r = exitSave ? saveChangedFiles(f.m, f.settingsPath, f.ledgerPath, Clock::now())
+                                          : saveFilesNow(f.m, f.settingsPath, f.ledgerPath, Clock::now());
+            setSaveFault(SaveFault());
+            QVERIFY2(f.bothOld(), qPrintable(where));
+            // One error per file, saying what each holds; no backup of a file not written.
+            QCOMPARE(r.errors.size(), 2);
+            QVERIFY2(r.errors.at(0).contains(QDir::toNativeSeparators(f.ledgerPath)) &&
+                         r.errors.at(0).contains("could not be written"),
+                     qPrintable(r.errors.at(0)));
+            QVERIFY2(r.errors.at(1).contains(QDir::toNativeSeparators(f.settingsPath)) &&
+                         r.errors.at(1).contains("holds what it held before"),
+                     qPrintable(r.errors.at(1)));
+            QVERIFY(f.m.settingsChanged && f.m.ledgerChanged);
+            QVERIFY2(folderEntries(f.dir.path()) == entries, qPrintable(where + ": " + folderEntries(f.dir.path()).join(' ')));
+            ++m_pairPoints;
+        }
+        // With the disk mended, both are written.
+        const SaveReport r = exitSave ? saveChangedFiles(f.m, f.settingsPath, f.ledgerPath, Clock::now())
+                                      : saveFilesNow(f.m, f.settingsPath, f.ledgerPath, Clock::now());
+        QVERIFY2(r.ok(), qPrintable(r.errors.join('\n')));
+        QVERIFY(f.bothNew());
+        QVERIFY(!f.m.settingsChanged && !f.m.ledgerChanged);
+        QCOMPARE(folderEntries(f.dir.path()).size(), exitSave ? 4 : 2);
+    }
+}
+
+void SaveFaultTest::twoFilesFailingInTheFirstFile()
+{
+    TwoFiles f(kSeeds[2]);
+    const QStringList entries = folderEntries(f.dir.path());
+    for (const SaveFault &fault : faultsFor(f.settingsPath, f.newSettings.size())) {
+        setSaveFault(fault);
+        const SaveReport r = saveChangedFiles(f.m, f.settingsPath, f.ledgerPath, Clock::now());
+        setSaveFault(SaveFault());
+        QVERIFY(f.bothOld());
+        QCOMPARE(r.errors.size(), 2);
+        QVERIFY(r.errors.at(0).contains(QDir::toNativeSeparators(f.settingsPath)));
+        QVERIFY(r.errors.at(1).contains(QDir::toNativeSeparators(f.ledgerPath)));
+        QCOMPARE(folderEntries(f.dir.path()), entries);
+        ++m_pairPoints;
+    }
+}
+
+// The second file cannot replace its old one, and the first cannot get its
+// old bytes back either: the message says which file holds what.
+void SaveFaultTest::twoFilesWhoseRestoreFails()
+{
+    TwoFiles f(kSeeds[0]);
+    setSaveFault(SaveFault{.persistent = true, .failCommit = true, .passCommits = 1});
+    const SaveReport r = saveChangedFiles(f.m, f.settingsPath, f.ledgerPath, Clock::now());
+    setSaveFault(SaveFault());
+    QCOMPARE(fileBytes(f.settingsPath), f.newSettings);
+    QCOMPARE(fileBytes(f.ledgerPath), f.oldLedger);
+    QCOMPARE(r.errors.size(), 2);
+    QVERIFY(r.errors.at(0).contains(QDir::toNativeSeparators(f.ledgerPath)));
+    QVERIFY2(r.errors.at(1).contains("settings file " + QDir::toNativeSeparators(f.settingsPath) +
+                                     " already holds the new 3 ads, but the ledger file still holds the old ledger"),
+             qPrintable(r.errors.at(1)));
+    QVERIFY(f.m.settingsChanged && f.m.ledgerChanged);
+    // The next save writes both again.
+    QVERIFY(saveChangedFiles(f.m, f.settingsPath, f.ledgerPath, Clock::now()).ok());
+    QVERIFY(f.bothNew());
+    ++m_pairPoints;
+}
+
 // Both files refused, and nothing changed on disk.
 void SaveFaultTest::refusedEverywhere(const QString &folder, const QString &settingsPath, const QString &ledgerPath)
 {
@@ -175,14 +341,14 @@ void SaveFaultTest::refusedEverywhere(const QString &folder, const QString &sett
     RandomLedger(7).fill(m, 3);
     m.settingsChanged = true;
     m.ledgerChanged = true;
-    const SaveResult s = writeSettingsFile(settingsPath, m);
-    const SaveResult l = writeLedgerFile(ledgerPath, m);
+    const FileResult s = writeSettingsFile(settingsPath, m);
+    const FileResult l = writeLedgerFile(ledgerPath, m);
     QVERIFY(!s.ok);
     QVERIFY(!l.ok);
-    QVERIFY2(s.error.contains("could not be written") && s.error.contains(QDir::toNativeSeparators(settingsPath)),
-             qPrintable(s.error));
-    QVERIFY2(l.error.contains("could not be written") && l.error.contains(QDir::toNativeSeparators(ledgerPath)),
-             qPrintable(l.error));
+    QVERIFY2(s.message.contains("could not be written") && s.message.contains(QDir::toNativeSeparators(settingsPath)),
+             qPrintable(s.message));
+    QVERIFY2(l.message.contains("could not be written") && l.message.contains(QDir::toNativeSeparators(ledgerPath)),
+             qPrintable(l.message));
     QVERIFY(m.settingsChanged);
     QVERIFY(m.ledgerChanged);
     QCOMPARE(folderEntries(folder), entries);

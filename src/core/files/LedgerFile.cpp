@@ -1,12 +1,11 @@
-#include "core/files/DataFiles.h"
+#include "core/files/LedgerFile.h"
 
 #include "core/Clock.h"
 #include "core/LedgerModel.h"
 #include "core/files/LineFormat.h"
+#include "core/files/SafeSave.h"
 
-#include <QBuffer>
 #include <QDir>
-#include <QIODevice>
 
 #include <algorithm>
 #include <array>
@@ -16,36 +15,6 @@ namespace qm {
 
 namespace {
 
-using CellLine = std::array<QString, kColumnCount>;
-
-// Reads the values of one line. True when they are the ten quoted cells of one
-// ad, which is what every line between the year line and the advances holds.
-bool readCellLine(FieldReader &in, CellLine *cells)
-{
-    int count = 0;
-    bool allQuoted = true;
-    for (;;) {
-        const Field field = in.next();
-        if (in.overran())
-            return false;
-        if (count < kColumnCount && cells)
-            (*cells)[count] = field.text;
-        ++count;
-        allQuoted = allQuoted && field.quoted;
-        if (field.endsLine)
-            break;
-    }
-    return count == kColumnCount && allQuoted;
-}
-
-int countCellLines(FieldReader in)
-{
-    int found = 0;
-    while (!in.atEnd() && readCellLine(in, nullptr))
-        ++found;
-    return found;
-}
-
 int wholeNumber(double value)
 {
     if (!(value > std::numeric_limits<int>::min()))
@@ -53,42 +22,85 @@ int wholeNumber(double value)
     return int(std::min<double>(value, std::numeric_limits<int>::max()));
 }
 
-void readAdvances(FieldReader &in, LedgerModel &model, qsizetype valueLimit, LedgerReadResult &result)
+// The count lines of the advances start at `index`: a count line followed by
+// another or by the end of the file.
+bool advancesStartAt(const LineReader &in, int index)
 {
-    std::array<int, 2> counts{};
-    for (int &count : counts) {
-        count = std::clamp(wholeNumber(in.nextNumber()), 0, int(std::min<qsizetype>(valueLimit / 3, 1 << 30)));
-        in.next(); // always written as 0
+    if (index >= in.lineCount() || !in.line(index).isCountLine())
+        return false;
+    return index + 1 == in.lineCount() || in.line(index + 1).isCountLine();
+}
+
+// Two count lines at `index` whose entries end exactly where the file does.
+bool advancesFitAt(const LineReader &in, int index)
+{
+    if (index + 1 >= in.lineCount() || !advancesStartAt(in, index))
+        return false;
+    const double entries = std::max(0.0, in.line(index).number(0)) + std::max(0.0, in.line(index + 1).number(0));
+    return double(index) + 2 + entries == double(in.lineCount());
+}
+
+// The line after the last cell line: where the advances start, or the end of
+// the file when it has none (an older file, or one cut short). A file that fits
+// its ad count is recognised at once; only a damaged one is searched.
+int cellSectionEnd(const LineReader &in, int expectedEnd)
+{
+    if (advancesFitAt(in, expectedEnd))
+        return expectedEnd;
+    for (int i = 1; i < in.lineCount(); ++i) {
+        if (advancesFitAt(in, i))
+            return i;
     }
+    if (advancesStartAt(in, expectedEnd))
+        return expectedEnd;
+    for (int i = 1; i < in.lineCount(); ++i) {
+        if (advancesStartAt(in, i))
+            return i;
+    }
+    return in.lineCount();
+}
+
+// Reads the two count lines at `start` and the entries after them. Returns what
+// was wrong, if anything.
+QStringList readAdvances(const LineReader &in, int start, LedgerModel &model, QList<int> &malformed)
+{
+    QStringList problems;
+    std::array<int, 2> counts{};
     for (int k = 0; k < 2; ++k) {
+        const Line line = in.line(start + k);
+        counts[k] = std::max(0, wholeNumber(line.number(0)));
+        if (start + k >= in.lineCount())
+            problems << QStringLiteral("The second count line of the advances is missing.");
+    }
+    int next = start + 2;
+    for (int k = 0; k < 2; ++k) {
+        // Only lines the file holds are entries: a huge count allocates nothing.
+        const int present = std::min(counts[k], std::max(0, in.lineCount() - next));
+        if (present < counts[k])
+            problems << QStringLiteral("Advance ledger %1 should hold %2 entries, but the file ends after %3 of them.")
+                            .arg(k + 1)
+                            .arg(counts[k])
+                            .arg(present);
         if (counts[k] == 0)
             continue;
         AdvanceLedger ledger;
-        for (int i = 0; i < counts[k] && !in.overran(); ++i) {
-            AdvanceEntry entry;
-            entry.date = in.nextText();
-            entry.advanced = in.nextNumber();
-            entry.paid = in.nextNumber();
-            ledger << entry;
+        ledger.reserve(present);
+        for (int i = 0; i < present; ++i) {
+            const Line line = in.line(next++);
+            if (!line.wellFormed || line.fields.size() != 3 || !line.fields.at(0).quoted)
+                malformed << line.lineNumber;
+            ledger << AdvanceEntry{line.text(0), line.number(1), line.number(2)};
         }
         model.advances[k] = ledger;
     }
-    if (in.overran()) {
-        result.damaged = true;
-        result.message = QStringLiteral("The advances at the end of the ledger file are incomplete; "
-                                        "only the entries found were loaded.");
-    }
-}
-
-QString mismatchMessage(const LedgerReadResult &r)
-{
-    return QStringLiteral("The ledger file does not match the settings file: it should hold %1 lines of "
-                          "ledger cells but holds %2. The cells may be shown under the wrong ads.")
-        .arg(r.expectedCellLines)
-        .arg(r.foundCellLines);
+    if (next < in.lineCount())
+        problems << QStringLiteral("%1 lines after the last advance were not read.").arg(in.lineCount() - next);
+    return problems;
 }
 
 } // namespace
+
+bool isOlderLedgerVersion(const QString &version) { return version < QStringLiteral("1.60"); }
 
 QByteArray ledgerBytes(LedgerModel &model)
 {
@@ -113,91 +125,91 @@ QByteArray ledgerBytes(LedgerModel &model)
     return out.bytes();
 }
 
-bool writeLedger(QIODevice &device, LedgerModel &model, QString *error)
+FileResult readLedger(const QByteArray &bytes, LedgerModel &model)
 {
-    return writeAllTo(device, ledgerBytes(model), error);
-}
+    FileResult result;
+    const LineReader in(bytes);
+    QList<int> malformed;
+    QStringList problems;
 
-LedgerReadResult readLedger(QIODevice &device, LedgerModel &model, QString *version)
-{
-    LedgerReadResult result;
-    QByteArray bytes;
-    QString error;
-    if (!readAllFrom(device, &bytes, &error)) {
-        result.ok = false;
-        result.message = error;
-        return result;
-    }
+    const Line head = in.line(0);
+    result.version = head.text(0);
+    if (!head.wellFormed || head.fields.size() != 2 || !head.fields.at(0).quoted)
+        malformed << 1;
+    model.ledgerYear = wholeNumber(head.number(1));
+
     const int adCount = model.adCount();
-    if (adCount == 0)
-        return result; // without ads the ledger has no cells to read
-    FieldReader in(bytes);
-    const QString fileVersion = in.nextText();
-    if (version)
-        *version = fileVersion;
-    model.ledgerYear = wholeNumber(in.nextNumber());
-
     model.resizeLedger(adCount);
-    model.clearLedger();
-    result.expectedCellLines = kIssueCount * adCount;
-    result.foundCellLines = countCellLines(in);
-    CellLine line;
-    for (int i = 0; i < result.foundCellLines; ++i) {
-        readCellLine(in, &line);
-        if (i >= result.expectedCellLines)
-            continue; // more lines than ads: never spread them over other cells
+    model.cells.clear(); // a reader fills the cells; it changes nothing the user made
+    const int expected = kIssueCount * adCount;
+    const int end = cellSectionEnd(in, 1 + expected);
+    const int found = std::max(0, end - 1);
+    const int read = std::min(found, expected);
+    for (int i = 0; i < read; ++i) {
+        const Line line = in.line(1 + i);
+        if (!line.isQuotedRecord(kColumnCount))
+            malformed << line.lineNumber;
         const int issue = i / adCount + 1;
         const int ad = i % adCount + 1;
         for (int column = 1; column <= kColumnCount; ++column)
-            model.cell(issue, column, ad) = line[column - 1];
+            model.cell(issue, column, ad) = line.text(column - 1);
     }
-    if (result.foundCellLines != result.expectedCellLines) {
-        result.mismatch = true;
-        result.message = mismatchMessage(result);
+    if (found < expected) {
+        problems << QStringLiteral("The file is short: it holds %1 lines of ledger cells, but the %2 ads of the "
+                                   "settings file need %3. The missing cells were left empty; the cells found "
+                                   "may be shown under the wrong ads.")
+                        .arg(found)
+                        .arg(adCount)
+                        .arg(expected);
+    } else if (found > expected) {
+        problems << QStringLiteral("The file is long: it holds %1 lines of ledger cells, but the %2 ads of the "
+                                   "settings file need only %3. Lines %4 to %5 were not read; the cells may be "
+                                   "shown under the wrong ads.")
+                        .arg(found)
+                        .arg(adCount)
+                        .arg(expected)
+                        .arg(expected + 2)
+                        .arg(found + 1);
     }
-    if (in.atEnd())
-        return result; // an older file, written before the advances existed
-    const qsizetype valueLimit = bytes.count(',') + bytes.count('\r') + 1;
-    readAdvances(in, model, valueLimit, result);
+    // A file that ends right after its cells is an older file without advances.
+    if (end < in.lineCount())
+        problems << readAdvances(in, end, model, malformed);
+    if (!malformed.isEmpty())
+        problems << QStringLiteral("Not as the program writes them: %1; what could be read of them was loaded, "
+                                   "missing values are empty.")
+                        .arg(lineList(malformed));
+    if (!problems.isEmpty()) {
+        result.damaged = true;
+        result.message = QStringLiteral("The ledger file is damaged.\n") + problems.join(QLatin1Char('\n'));
+    }
     return result;
 }
 
-LedgerReadResult readLedgerFile(const QString &path, LedgerModel &model)
+FileResult readLedgerFile(const QString &path, LedgerModel &model)
 {
     QByteArray bytes;
     QString error;
-    LedgerReadResult result;
     const QString shownPath = QDir::toNativeSeparators(path);
     if (!readWholeFile(path, &bytes, &error)) {
+        FileResult result;
         result.ok = false;
         result.message = QStringLiteral("The ledger file %1 could not be read: %2").arg(shownPath, error);
         return result;
     }
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QString version;
-    result = readLedger(buffer, model, &version);
-    if (!result.message.isEmpty())
+    FileResult result = readLedger(bytes, model);
+    if (result.damaged)
         result.message = shownPath + QStringLiteral(":\n") + result.message;
-    // An older file is brought up to date at once, unless it is damaged: a
-    // rewrite would make its damage permanent.
-    if (version < QStringLiteral("1.60") && !result.mismatch && !result.damaged) {
-        const SaveResult saved = writeLedgerFile(path, model);
-        result.rewritten = saved.ok;
-        if (!saved.ok)
-            result.message = saved.error;
-    }
     return result;
 }
 
-SaveResult writeLedgerFile(const QString &path, LedgerModel &model)
+FileResult writeLedgerFile(const QString &path, LedgerModel &model)
 {
-    SaveResult result;
+    FileResult result;
     QString error;
     if (!saveFileAtomically(path, ledgerBytes(model), &error)) {
         result.ok = false;
-        result.error = QStringLiteral("The ledger file %1 could not be written: %2")
-                           .arg(QDir::toNativeSeparators(path), error);
+        result.message = QStringLiteral("The ledger file %1 could not be written: %2")
+                             .arg(QDir::toNativeSeparators(path), error);
         return result;
     }
     model.ledgerChanged = false;

@@ -3,89 +3,101 @@
 #include "core/files/CodePage.h"
 #include "core/rules/TextRules.h"
 
-#include <QBuffer>
-#include <QFile>
-#include <QSaveFile>
-
 #include <algorithm>
 
 namespace qm {
 
-FieldReader::FieldReader(QByteArray bytes) : m_bytes(std::move(bytes)) {}
+double Line::number(int index) const { return leadingNumber(text(index)); }
 
-bool FieldReader::atEnd() const
+bool Line::isQuotedRecord(int count) const
 {
-    for (qsizetype i = m_pos; i < m_bytes.size(); ++i) {
-        const char c = m_bytes.at(i);
-        if (c != ' ' && c != '\r' && c != '\n' && c != '\t')
+    if (!wellFormed || fields.size() != count)
+        return false;
+    for (const Field &field : fields) {
+        if (!field.quoted)
             return false;
     }
     return true;
 }
 
-void FieldReader::skipBlanks()
+bool Line::isCountLine() const
 {
-    while (m_pos < m_bytes.size()) {
-        const char c = m_bytes.at(m_pos);
-        if (c != ' ' && c != '\n' && c != '\t')
+    return wellFormed && fields.size() == 2 && !fields.at(0).quoted && !fields.at(1).quoted;
+}
+
+LineReader::LineReader(const QByteArray &bytes) : m_bytes(bytes)
+{
+    const char end = m_bytes.contains('\n') ? '\n' : '\r';
+    qsizetype start = 0;
+    while (start < m_bytes.size()) {
+        qsizetype stop = m_bytes.indexOf(end, start);
+        const qsizetype next = stop < 0 ? m_bytes.size() : stop + 1;
+        if (stop < 0)
+            stop = m_bytes.size();
+        if (end == '\n' && stop > start && m_bytes.at(stop - 1) == '\r')
+            --stop;
+        m_starts << start;
+        m_ends << stop;
+        start = next;
+    }
+    // Blank lines at the end are what an editor leaves, not records.
+    while (!m_starts.isEmpty()) {
+        const QByteArray last = m_bytes.mid(m_starts.last(), m_ends.last() - m_starts.last());
+        if (!last.trimmed().isEmpty())
             break;
-        ++m_pos;
+        m_starts.removeLast();
+        m_ends.removeLast();
     }
 }
 
-void FieldReader::consumeTerminator(Field &field)
+Line LineReader::line(int index) const
 {
-    if (m_pos >= m_bytes.size()) {
-        field.endsLine = true;
-        return;
-    }
-    if (m_bytes.at(m_pos) == ',') {
-        ++m_pos;
-        return;
-    }
-    // A carriage return, with the line feed that follows it.
-    ++m_pos;
-    if (m_pos < m_bytes.size() && m_bytes.at(m_pos) == '\n')
-        ++m_pos;
-    field.endsLine = true;
-}
-
-Field FieldReader::next()
-{
-    Field field;
+    Line line;
+    line.lineNumber = index + 1;
+    if (index < 0 || index >= lineCount())
+        return line;
+    const qsizetype end = m_ends.at(index);
+    qsizetype pos = m_starts.at(index);
+    auto skipBlanks = [&] {
+        while (pos < end && (m_bytes.at(pos) == ' ' || m_bytes.at(pos) == '\t'))
+            ++pos;
+    };
     skipBlanks();
-    if (m_pos >= m_bytes.size()) {
-        m_overran = true;
-        field.endsLine = true;
-        return field;
-    }
-    if (m_bytes.at(m_pos) == '"') {
-        field.quoted = true;
-        const qsizetype close = m_bytes.indexOf('"', m_pos + 1);
-        const qsizetype end = close < 0 ? m_bytes.size() : close;
-        decodeCodePageInto(QByteArrayView(m_bytes).sliced(m_pos + 1, end - m_pos - 1), field.text);
-        m_pos = end < m_bytes.size() ? end + 1 : end;
-        // Whatever stands between the closing quote and the next comma or line
-        // end is not part of any value.
-        while (m_pos < m_bytes.size() && m_bytes.at(m_pos) != ',' && m_bytes.at(m_pos) != '\r')
-            ++m_pos;
-    } else {
+    if (pos >= end)
+        return line; // a blank line holds no values
+    for (;;) {
+        skipBlanks();
+        Field field;
         QByteArray raw;
-        while (m_pos < m_bytes.size()) {
-            const char c = m_bytes.at(m_pos);
-            if (c == ',' || c == '\r')
-                break;
-            if (c != '\n' && c != '\t')
-                raw.append(c);
-            ++m_pos;
+        if (pos < end && m_bytes.at(pos) == '"') {
+            field.quoted = true;
+            qsizetype close = m_bytes.indexOf('"', pos + 1);
+            if (close < 0 || close >= end) {
+                close = end;
+                line.wellFormed = false;
+            }
+            raw = m_bytes.mid(pos + 1, close - pos - 1);
+            pos = close < end ? close + 1 : end;
+            while (pos < end && m_bytes.at(pos) != ',') {
+                line.wellFormed = false;
+                ++pos;
+            }
+        } else {
+            for (; pos < end && m_bytes.at(pos) != ','; ++pos) {
+                const char c = m_bytes.at(pos);
+                if (c == '"')
+                    raw.append('\''); // as the writer would store it: the format cannot hold it
+                else if (c != '\t' && c != '\r')
+                    raw.append(c);
+            }
         }
-        decodeCodePageInto(raw, field.text);
+        field.text = decodeCodePage(raw);
+        line.fields << field;
+        if (pos >= end)
+            return line;
+        ++pos; // the comma: another value follows, perhaps an empty one
     }
-    consumeTerminator(field);
-    return field;
 }
-
-double FieldReader::nextNumber() { return leadingNumber(next().text); }
 
 char *LineWriter::room(qsizetype count)
 {
@@ -141,106 +153,18 @@ LineWriter &LineWriter::endLine()
     return *this;
 }
 
-bool readAllFrom(QIODevice &device, QByteArray *bytes, QString *error)
+QString lineList(const QList<int> &numbers)
 {
-    if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) {
-        *error = device.errorString();
-        return false;
-    }
-    // Bytes already in memory are shared, not copied.
-    if (auto *buffer = qobject_cast<QBuffer *>(&device); buffer && buffer->pos() == 0) {
-        *bytes = buffer->data();
-        buffer->seek(buffer->size());
-        return true;
-    }
-    bytes->clear();
-    const qint64 expected = device.isSequential() ? 0 : device.size() - device.pos();
-    if (expected > 0)
-        bytes->reserve(expected);
-    char chunk[16384];
-    for (;;) {
-        const qint64 n = device.read(chunk, sizeof chunk);
-        if (n < 0) {
-            *error = device.errorString().isEmpty() ? QStringLiteral("the data could not be read")
-                                                    : device.errorString();
-            return false;
-        }
-        if (n == 0)
-            return true;
-        bytes->append(chunk, n);
-    }
-}
-
-bool writeAllTo(QIODevice &device, const QByteArray &bytes, QString *error)
-{
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const qint64 n = device.write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0) {
-            *error = device.errorString().isEmpty() ? QStringLiteral("the device accepted no more data")
-                                                    : device.errorString();
-            return false;
-        }
-        written += n;
-    }
-    return true;
-}
-
-namespace {
-SaveFault &activeFault()
-{
-    static SaveFault fault;
-    return fault;
-}
-
-// Applies an injected fault: writes what the "disk" still takes, then fails.
-bool writeUnderFault(QIODevice &device, const QByteArray &bytes, QString *error)
-{
-    SaveFault &fault = activeFault();
-    if (fault.failAfter < 0 || fault.failAfter >= bytes.size())
-        return writeAllTo(device, bytes, error);
-    if (!writeAllTo(device, bytes.left(fault.failAfter), error))
-        return false;
-    if (!fault.persistent)
-        fault = SaveFault();
-    *error = QStringLiteral("No space left on device");
-    return false;
-}
-} // namespace
-
-void setSaveFault(const SaveFault &fault) { activeFault() = fault; }
-
-bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    if (!writeUnderFault(file, bytes, error)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
-}
-
-bool readWholeFile(const QString &path, QByteArray *bytes, QString *error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    *bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    constexpr int kShown = 6;
+    QStringList shown;
+    for (qsizetype i = 0; i < numbers.size() && i < kShown; ++i)
+        shown << QString::number(numbers.at(i));
+    if (numbers.size() == 1)
+        return QStringLiteral("line ") + shown.first();
+    if (numbers.size() > kShown)
+        return QStringLiteral("lines %1, ... (%2 lines)").arg(shown.join(QStringLiteral(", "))).arg(numbers.size());
+    const QString last = shown.takeLast();
+    return QStringLiteral("lines %1 and %2").arg(shown.join(QStringLiteral(", ")), last);
 }
 
 } // namespace qm

@@ -1,45 +1,59 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
-
-class QIODevice;
 
 namespace qm {
 
-// One value of the data files' line format.
+// One value of a data file line.
 struct Field
 {
     QString text;
     bool quoted = false;
-    bool endsLine = false; // ended by a line end or the end of the file, not by a comma
 };
 
-// Takes the values of a data file one after another in the order written:
-// blanks before a value are skipped; a value that starts with a double quote runs
-// to the next double quote, and the comma or line end after it is consumed; any
-// other value ends at a comma or a carriage return, line feeds and tabs in it
-// being dropped. Never reads past the end: a value asked for there is empty.
-class FieldReader
+// The values of one line of a data file.
+struct Line
+{
+    int lineNumber = 0; // counted from 1, as an editor shows it
+    QList<Field> fields;
+    // False when a quoted value has no closing quote, or text stands between a
+    // closing quote and the comma or line end after it.
+    bool wellFormed = true;
+
+    QString text(int index) const { return index < fields.size() ? fields.at(index).text : QString(); }
+    // The value read by the leading-number rule; a missing value reads as 0.
+    double number(int index) const;
+    // Exactly `count` values, each in double quotes, and nothing malformed.
+    bool isQuotedRecord(int count) const;
+    // Two values without quotes: the count lines of the ledger file and the
+    // ad and sales-person counts of the settings file.
+    bool isCountLine() const;
+};
+
+// The lines of a data file. A line ends at a line feed, a carriage return
+// before it belonging to the line end; a file without any line feed ends its
+// lines at carriage returns. Blank lines at the very end are not lines.
+//
+// Within a line, blanks and tabs before a value are skipped; a value that
+// starts with a double quote runs to the next double quote (whatever follows it
+// up to the next comma belongs to no value); any other value ends at a comma,
+// tabs and carriage returns in it being dropped and a double quote read as an
+// apostrophe, as the writer stores one.
+class LineReader
 {
 public:
-    explicit FieldReader(QByteArray bytes);
+    explicit LineReader(const QByteArray &bytes);
 
-    // True when nothing but blanks and line ends is left.
-    bool atEnd() const;
-    Field next();
-    QString nextText() { return next().text; }
-    double nextNumber();
-    // True once a value was asked for after the end.
-    bool overran() const { return m_overran; }
+    int lineCount() const { return int(m_starts.size()); }
+    // The line at `index` (from 0); an empty line past the end.
+    Line line(int index) const;
 
 private:
-    void skipBlanks();
-    void consumeTerminator(Field &field);
-
     QByteArray m_bytes;
-    qsizetype m_pos = 0;
-    bool m_overran = false;
+    QList<qsizetype> m_starts;
+    QList<qsizetype> m_ends;
 };
 
 // Builds the lines of a data file: quoted texts, bare numbers, commas between
@@ -68,23 +82,7 @@ private:
     bool m_lineStarted = false;
 };
 
-// Reads a whole device; false with a readable reason when it cannot.
-bool readAllFrom(QIODevice &device, QByteArray *bytes, QString *error);
-// Writes all bytes to a device; false with a readable reason when it cannot.
-bool writeAllTo(QIODevice &device, const QByteArray &bytes, QString *error);
-// Replaces the file at `path` only once the new content is completely on disk;
-// on any failure the old file stays as it was and `error` says why.
-bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString *error);
-// Test seam for a disk that fills: the next atomic saves put at most
-// `failAfter` bytes through and then fail, once or until cleared (failAfter < 0).
-struct SaveFault
-{
-    qint64 failAfter = -1;
-    bool persistent = false;
-};
-void setSaveFault(const SaveFault &fault);
-
-// Reads a whole file; false with a readable reason when it cannot.
-bool readWholeFile(const QString &path, QByteArray *bytes, QString *error);
+// "line 6", "lines 6 and 9", "lines 6, 9 and 12", the first few of many and their number.
+QString lineList(const QList<int> &numbers);
 
 } // namespace qm

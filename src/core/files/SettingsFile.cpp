@@ -1,11 +1,10 @@
-#include "core/files/DataFiles.h"
+#include "core/files/SettingsFile.h"
 
 #include "core/LedgerModel.h"
 #include "core/files/LineFormat.h"
+#include "core/files/SafeSave.h"
 
-#include <QBuffer>
 #include <QDir>
-#include <QIODevice>
 
 #include <algorithm>
 
@@ -13,18 +12,17 @@ namespace qm {
 
 namespace {
 
-// A count field as a whole number within what the file can still hold.
-int countFrom(double value, qsizetype limit)
+// A count field as a whole number of at most `limit`.
+int countFrom(double value, int limit)
 {
     if (!(value > 0))
         return 0;
-    return int(std::min<double>(value, double(std::min<qsizetype>(limit, 1 << 30))));
+    return int(std::min<double>(value, double(limit)));
 }
 
-QString damagedMessage()
+QString withPath(const QString &path, const QString &message)
 {
-    return QStringLiteral("The settings file ends before all of its ads, sales people and prices; "
-                          "what is missing was left empty.");
+    return QDir::toNativeSeparators(path) + QStringLiteral(":\n") + message;
 }
 
 } // namespace
@@ -47,89 +45,112 @@ QByteArray settingsBytes(const LedgerModel &model)
     return out.bytes();
 }
 
-bool writeSettings(QIODevice &device, const LedgerModel &model, QString *error)
+FileResult readSettings(const QByteArray &bytes, LedgerModel &model)
 {
-    return writeAllTo(device, settingsBytes(model), error);
-}
+    FileResult result;
+    const LineReader in(bytes);
+    QList<int> malformed;
+    auto take = [&](int index, int values) {
+        Line line = in.line(index);
+        if (!line.isQuotedRecord(values))
+            malformed << line.lineNumber;
+        return line;
+    };
 
-SettingsReadResult readSettings(QIODevice &device, LedgerModel &model)
-{
-    SettingsReadResult result;
-    QByteArray bytes;
-    QString error;
-    if (!readAllFrom(device, &bytes, &error)) {
-        result.ok = false;
-        result.message = error;
-        return result;
+    const Line head = in.line(0);
+    result.version = head.text(0);
+    if (!head.isQuotedRecord(1))
+        malformed << 1;
+    const Line counts = in.line(1);
+    if (!counts.isCountLine())
+        malformed << 2;
+    // Each ad and each sales person is a line of its own: a count beyond the
+    // lines the file holds is a damaged file, not a reason to allocate more.
+    int next = 2;
+    const int adCount = countFrom(counts.number(0), std::max(0, in.lineCount() - next));
+    const int declaredAds = countFrom(counts.number(0), 1 << 30);
+
+    if (adCount > 0) {
+        QList<AdRecord> ads;
+        ads.reserve(adCount);
+        for (int i = 0; i < adCount; ++i) {
+            const Line line = take(next++, 1 + kPublicationCount);
+            AdRecord ad;
+            ad.name = line.text(0);
+            for (int p = 1; p <= kPublicationCount; ++p)
+                ad.check(p) = line.text(p).isEmpty() ? QString() : QString(QChar(CHECKMARK));
+            ads << ad;
+        }
+        model.ads = ads;
+        model.resizeLedger(adCount);
     }
-    // Each ad needs five values, each sales person two; a count beyond what the
-    // file holds is a damaged file, not a reason to allocate without end.
-    const qsizetype valueLimit = bytes.count(',') + bytes.count('\r') + 1;
-    FieldReader in(bytes);
-    in.nextText(); // the version is not checked
-    const int adCount = countFrom(in.nextNumber(), valueLimit / 5);
-    const int salesCount = countFrom(in.nextNumber(), valueLimit / 2);
-    if (adCount == 0)
-        return result;
 
-    QList<AdRecord> ads(adCount);
-    for (AdRecord &ad : ads) {
-        ad.name = in.nextText();
-        for (int p = 1; p <= kPublicationCount; ++p)
-            ad.check(p) = in.nextText().isEmpty() ? QString() : QString(QChar(CHECKMARK));
-    }
-    model.ads = ads;
-    model.resizeLedger(adCount);
-
+    // The sales people and prices are read whatever the ad count: a year
+    // without ads still has its sales people and price table.
+    const int salesCount = countFrom(counts.number(1), std::max(0, in.lineCount() - next));
+    const int declaredSales = countFrom(counts.number(1), 1 << 30);
     if (salesCount > 0) {
         QList<SalesPerson> people;
         for (int i = 0; i < salesCount; ++i) {
-            SalesPerson person;
-            person.name = in.nextText();
-            person.percent = in.nextText();
+            const Line line = take(next++, 2);
             if (i < kMaxSalesPeople)
-                people << person;
+                people << SalesPerson{line.text(0), line.text(1)};
         }
         model.salesPeople = people;
     }
-    for (int e = 1; e <= kPriceEntryCount; ++e) {
-        model.prices.colourPrice(e) = in.nextText();
-        model.prices.bwPrice(e) = in.nextText();
+    const int priceLines = std::min(kPriceEntryCount, std::max(0, in.lineCount() - next));
+    for (int e = 1; e <= priceLines; ++e) {
+        const Line line = take(next++, 2);
+        model.prices.colourPrice(e) = line.text(0);
+        model.prices.bwPrice(e) = line.text(1);
     }
-    if (in.overran()) {
+
+    QStringList problems;
+    if (adCount < declaredAds || salesCount < declaredSales || priceLines < kPriceEntryCount) {
+        problems << QStringLiteral("The file ends early: it announces %1 ads and %2 sales people, but holds "
+                                   "only %3 lines, where %4 are needed. What is missing was left empty.")
+                        .arg(declaredAds)
+                        .arg(declaredSales)
+                        .arg(in.lineCount())
+                        .arg(2.0 + double(declaredAds) + double(declaredSales) + kPriceEntryCount, 0, 'f', 0);
+    } else if (next < in.lineCount()) {
+        problems << QStringLiteral("The file holds %1 lines after its price table; they were not read.")
+                        .arg(in.lineCount() - next);
+    }
+    if (!malformed.isEmpty())
+        problems << QStringLiteral("Not as the program writes them: %1.").arg(lineList(malformed));
+    if (!problems.isEmpty()) {
         result.damaged = true;
-        result.message = damagedMessage();
+        result.message = QStringLiteral("The settings file is damaged.\n") + problems.join(QLatin1Char('\n'));
     }
     return result;
 }
 
-SettingsReadResult readSettingsFile(const QString &path, LedgerModel &model)
+FileResult readSettingsFile(const QString &path, LedgerModel &model)
 {
     QByteArray bytes;
     QString error;
-    SettingsReadResult result;
     if (!readWholeFile(path, &bytes, &error)) {
+        FileResult result;
         result.ok = false;
         result.message = QStringLiteral("The settings file %1 could not be read: %2")
                              .arg(QDir::toNativeSeparators(path), error);
         return result;
     }
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    result = readSettings(buffer, model);
+    FileResult result = readSettings(bytes, model);
     if (result.damaged)
-        result.message = QDir::toNativeSeparators(path) + QStringLiteral(":\n") + result.message;
+        result.message = withPath(path, result.message);
     return result;
 }
 
-SaveResult writeSettingsFile(const QString &path, LedgerModel &model)
+FileResult writeSettingsFile(const QString &path, LedgerModel &model)
 {
-    SaveResult result;
+    FileResult result;
     QString error;
     if (!saveFileAtomically(path, settingsBytes(model), &error)) {
         result.ok = false;
-        result.error = QStringLiteral("The settings file %1 could not be written: %2")
-                           .arg(QDir::toNativeSeparators(path), error);
+        result.message = QStringLiteral("The settings file %1 could not be written: %2")
+                             .arg(QDir::toNativeSeparators(path), error);
         return result;
     }
     model.settingsChanged = false;

@@ -14,12 +14,12 @@ QString adFieldText(const AdRecord &ad, int field)
     return QString();
 }
 
-void setAdFieldText(AdRecord &ad, int field, const QString &text)
+void setAdField(LedgerModel &model, int ad, int field, const QString &text)
 {
     if (field == 1)
-        ad.name = text;
+        model.renameAd(ad, text);
     else if (field >= 2 && field <= kPublicationCount + 1)
-        ad.check(field - 1) = text;
+        model.setPublicationCheck(ad, field - 1, !text.isEmpty());
 }
 
 QString toggledCheckmark(const QString &shown)
@@ -43,27 +43,6 @@ bool adHasLedgerData(const LedgerModel &model, int ad)
 bool adMayBeDeleted(const LedgerModel &model, int ad, int adsAtOpen)
 {
     return ad > adsAtOpen || !adHasLedgerData(model, ad);
-}
-
-int appendAd(LedgerModel &model)
-{
-    model.ads.append(AdRecord());
-    model.resizeLedger(model.adCount());
-    model.settingsChanged = true;
-    model.ledgerChanged = true;
-    return model.adCount();
-}
-
-void deleteAd(LedgerModel &model, int ad)
-{
-    if (ad < 1 || ad > model.adCount())
-        return;
-    model.ads.removeAt(ad - 1);
-    if (ad <= model.cells.adCount())
-        model.cells.removeAd(ad);
-    model.resizeLedger(model.adCount());
-    model.settingsChanged = true;
-    model.ledgerChanged = true;
 }
 
 QString adInUseMessage()

@@ -10,7 +10,8 @@ struct AdRecord;
 // Text of an ad list cell: field 1 is the name, fields 2..5 the checkmarks of
 // publications 1..4 (CHECKMARK or empty).
 QString adFieldText(const AdRecord &ad, int field);
-void setAdFieldText(AdRecord &ad, int field, const QString &text);
+// Gives field `field` of ad `ad` the text of its cell, through the model.
+void setAdField(LedgerModel &model, int ad, int field, const QString &text);
 // A checkmark cell after Space: set when it was anything but set, else empty.
 QString toggledCheckmark(const QString &shown);
 
@@ -20,13 +21,6 @@ QString toggledCheckmark(const QString &shown);
 bool adHasLedgerData(const LedgerModel &model, int ad);
 // Ads added since the dialog opened have no ledger data to lose.
 bool adMayBeDeleted(const LedgerModel &model, int ad, int adsAtOpen);
-
-// Appends an ad with every field empty and returns the new ad count. The ledger
-// keeps one set of cells per ad, and it is read back with the ad count of the
-// settings file, so both files have to be written after this.
-int appendAd(LedgerModel &model);
-// Removes an ad and its ledger cells; every later ad takes the number one lower.
-void deleteAd(LedgerModel &model, int ad);
 
 QString adInUseMessage();
 QString deleteAdQuestion();

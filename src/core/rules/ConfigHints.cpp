@@ -2,22 +2,23 @@
 
 namespace qm {
 
-QString configHint(int hint)
+QString configHint(ConfigHint hint)
 {
     switch (hint) {
-    case 1:
+    case ConfigHint::AdName:
         return QStringLiteral("name or description of ad, [ENTER] to save, [ESC] to restore");
-    case 2:
+    case ConfigHint::Checkmark:
         return QStringLiteral("[SPACE] to toggle checkmark on/off");
-    case 3:
+    case ConfigHint::SalesPeople:
         return QStringLiteral("up/down keys or click pulldown list to select, [ENTER] to save");
-    case 4:
+    case ConfigHint::Percent:
         return QStringLiteral("percent of sales for sales person, [ENTER] or move to save");
-    case 5:
+    case ConfigHint::Price:
         return QStringLiteral("price for Ad size/Publication combination, [ENTER] or move to save");
-    default:
-        return QString();
+    case ConfigHint::None:
+        break;
     }
+    return QString();
 }
 
 QString cannotDeleteMessage(const QString &reason)

@@ -4,10 +4,17 @@
 
 namespace qm {
 
-// What the dialog's hint bar says, by situation:
-// 0 after a sales person was added (nothing), 1 on an ad's name, 2 on a
-// checkmark, 3 in the sales people box, 4 in the commission box, 5 in a price box.
-QString configHint(int hint);
+// What the configuration dialog's hint bar explains.
+enum class ConfigHint {
+    None,        // after a sales person was added: nothing
+    AdName,      // the cursor on an ad's name
+    Checkmark,   // the cursor on a publication checkmark
+    SalesPeople, // the sales people box
+    Percent,     // the commission box
+    Price,       // either price box
+};
+
+QString configHint(ConfigHint hint);
 
 // The refusal to delete an ad or a person that the ledger still uses, with the
 // reason between the heading and the advice.

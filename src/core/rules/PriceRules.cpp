@@ -23,11 +23,7 @@ bool storePrice(LedgerModel &model, int publication, int size, PriceKind kind, c
     const int entry = chosenPriceEntry(publication, size);
     if (entry == 0)
         return false;
-    if (kind == PriceKind::Colour)
-        model.prices.colourPrice(entry) = text;
-    else
-        model.prices.bwPrice(entry) = text;
-    model.settingsChanged = true;
+    model.storePrice(entry, kind, text);
     return true;
 }
 

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "core/LedgerModel.h"
+
 #include <QString>
 
 namespace qm {
-
-class LedgerModel;
-
-enum class PriceKind { Colour, BlackWhite };
 
 // Price table entry of the chosen publication and size (both 1-based, 0 when
 // not chosen); 0 unless both are chosen.

@@ -51,58 +51,42 @@ bool salesPersonInLedger(const LedgerModel &model, const QString &name)
     return false;
 }
 
+bool isOwnerName(const QString &name) { return name.compare(QStringLiteral("Owner"), Qt::CaseInsensitive) == 0; }
+
 AddSalesOutcome addSalesPerson(LedgerModel &model, const QString &name)
 {
     const QStringList names = listedSalesPeople(model);
     if (name.isEmpty() || findSalesPerson(names, name) != 0)
         return {};
+    if (isOwnerName(name))
+        return {AddSalesResult::ReservedName, 0};
     if (names.size() >= kMaxSalesPeople)
         return {AddSalesResult::LimitReached, 0};
     const int position = sortedSalesPosition(names, name);
-    model.salesPeople.insert(position - 1, SalesPerson{name, QString()});
-    model.settingsChanged = true;
+    if (!model.insertSalesPerson(position, name))
+        return {AddSalesResult::LimitReached, 0};
     return {AddSalesResult::Added, position};
 }
 
-bool removeSalesPerson(LedgerModel &model, int position)
+bool salesPersonHasAdvances(const LedgerModel &model, int position)
 {
-    if (position < 1 || position > model.salesPeople.size())
-        return false;
-    model.salesPeople.removeAt(position - 1);
-    model.settingsChanged = true;
-    return true;
+    return position >= 1 && position <= int(model.advances.size()) &&
+           !model.advances[std::size_t(position - 1)].isEmpty();
 }
+
+bool removeSalesPerson(LedgerModel &model, int position) { return model.deleteSalesPerson(position); }
 
 bool bringSalesPeopleIntoOrder(LedgerModel &model)
 {
     const int listed = int(listedSalesPeople(model).size());
-    bool moved = false;
-    if (listed < model.salesPeople.size()) {
-        model.salesPeople.resize(listed);
-        model.settingsChanged = true;
-        moved = true;
-    }
-
     QList<int> order(listed);
-    std::iota(order.begin(), order.end(), 0);
+    std::iota(order.begin(), order.end(), 1);
     std::stable_sort(order.begin(), order.end(), [&model](int a, int b) {
-        return model.salesPeople.at(a).name.compare(model.salesPeople.at(b).name, Qt::CaseInsensitive) < 0;
+        return model.salesPeople.at(a - 1).name.compare(model.salesPeople.at(b - 1).name, Qt::CaseInsensitive) < 0;
     });
-    if (std::is_sorted(order.begin(), order.end()))
-        return moved;
-
-    const QList<SalesPerson> people = model.salesPeople;
-    const auto advances = model.advances;
-    const int slotCount = int(advances.size());
-    for (int k = 0; k < listed; ++k) {
-        const int from = order.at(k);
-        model.salesPeople[k] = people.at(from);
-        if (k < slotCount && from < slotCount)
-            model.advances[std::size_t(k)] = advances[std::size_t(from)];
-    }
-    model.settingsChanged = true;
-    if (model.advances != advances)
-        model.ledgerChanged = true;
+    if (listed == model.salesPeople.size() && std::is_sorted(order.begin(), order.end()))
+        return false;
+    model.reorderSalesPeople(order);
     return true;
 }
 
@@ -110,9 +94,21 @@ QString salesLimitMessage() { return QStringLiteral("Number of sales people is l
 
 QString salesLimitCaption() { return QStringLiteral("QuillmoorAds - ver ") + kVersion; }
 
+QString ownerNameMessage()
+{
+    return QStringLiteral("Cannot add\r\n\r\nOwner is the name under which the owner's own sales are kept\r\n\r\n"
+                          "... please give the sales person another name");
+}
+
 QString salesPersonInUseMessage()
 {
     return cannotDeleteMessage(QStringLiteral("Ad data has already been assigned to this person"));
+}
+
+QString salesPersonHasAdvancesMessage()
+{
+    return QStringLiteral("Cannot delete\r\n\r\nAdvances have been entered for this person\r\n\r\n"
+                          "... delete them under [Advances] first");
 }
 
 QString deleteSalesPersonQuestion() { return QStringLiteral("Delete this sales person?"); }

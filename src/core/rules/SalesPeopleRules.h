@@ -22,16 +22,24 @@ int sortedSalesPosition(const QStringList &entries, const QString &name);
 // counting, as the grid compares names.
 bool salesPersonInLedger(const LedgerModel &model, const QString &name);
 
-enum class AddSalesResult { Ignored, LimitReached, Added };
+// True for "Owner" in any letter case: the grid's pulldown always offers the
+// owner under that name, and the reports count it as the owner's sales.
+bool isOwnerName(const QString &name);
+
+enum class AddSalesResult { Ignored, ReservedName, LimitReached, Added };
 struct AddSalesOutcome
 {
     AddSalesResult result = AddSalesResult::Ignored;
     int position = 0; // of the added person, when added
 };
 // Adds a person with an empty percentage in sorted position. An empty name or
-// one already listed (letter case ignored) is ignored; a third person is refused.
+// one already listed (letter case ignored) is ignored; "Owner" and a third
+// person are refused.
 AddSalesOutcome addSalesPerson(LedgerModel &model, const QString &name);
-// Removes sales person `position` (1-based); the later ones move up.
+// True when the advance ledger of sales person `position` (1-based) has entries.
+bool salesPersonHasAdvances(const LedgerModel &model, int position);
+// Removes sales person `position` (1-based); the later ones move up with their
+// advance ledgers. A person with advances is not removed (false).
 bool removeSalesPerson(LedgerModel &model, int position);
 
 // Brings the sales people into the order of the dialog's sorted box, so that
@@ -45,7 +53,9 @@ bool bringSalesPeopleIntoOrder(LedgerModel &model);
 
 QString salesLimitMessage();
 QString salesLimitCaption();
+QString ownerNameMessage();
 QString salesPersonInUseMessage();
+QString salesPersonHasAdvancesMessage();
 QString deleteSalesPersonQuestion();
 
 } // namespace qm

@@ -5,6 +5,13 @@
 
 namespace qm {
 
+// What taking the ledger's lock came to.
+enum class LockOutcome {
+    Acquired,          // this copy holds the lock until it ends
+    HeldByAnotherCopy, // a running copy of the program has the ledger open
+    NoLockPossible,    // no lock file can be made here (a read-only folder): work without one
+};
+
 // Keeps a second copy of the program off the same ledger: a lock file beside the
 // ledger file marks it as open for as long as this object lives.
 class LedgerLock
@@ -16,18 +23,15 @@ public:
     LedgerLock &operator=(const LedgerLock &) = delete;
 
     // Takes the lock. A lock left behind by a copy that crashed is taken over
-    // silently. When another running copy holds it, the user is asked whether to
-    // open the ledger anyway; false means the user chose to quit. When no lock
-    // file can be created at all (a read-only folder), returns true without a
-    // lock: the lock must never keep the user from working.
-    bool acquireOrAsk();
+    // silently; one held by a running copy is left to it. The caller decides what
+    // to ask the user: the lock must never keep the user from working.
+    LockOutcome acquire();
     bool isLocked() const { return m_lock.isLocked(); }
 
     // The lock file that guards `ledgerFile`.
     static QString lockFilePath(const QString &ledgerFile);
 
 private:
-    QString m_ledgerFile;
     QLockFile m_lock;
 };
 

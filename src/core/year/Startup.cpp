@@ -1,9 +1,5 @@
 #include "core/year/Startup.h"
 
-#include "core/files/DataFiles.h"
-#include "core/LedgerModel.h"
-#include "core/files/LineFormat.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -26,8 +22,8 @@ FileChoice chooseFiles(const QStringList &arguments, const QString &programPath)
     // Without ".qmr" both files would be one path, and saving would write the
     // settings over the ledger.
     if (choice.settingsFile == choice.ledgerFile) {
-        choice.error = QStringLiteral("\"%1\" is not a ledger file: the ledger file's name must end in \".qmr\" "
-                                      "(its settings file is the same name with \".ini\").\n\n"
+        choice.error = QStringLiteral("\"%1\" is not a ledger file: the ledger file's name must contain \".qmr\" "
+                                      "(its settings file is the same name with \".qmr\" replaced by \".ini\").\n\n"
                                       "Quillmoor Ad Sales ends without opening or changing any file.")
                            .arg(first);
     }
@@ -57,68 +53,6 @@ QString backupName(const QString &path, const QDateTime &moment)
     if (dot <= slash)
         return path + stamp;
     return path.left(dot) + stamp + path.mid(dot);
-}
-
-QStringList loadFiles(LedgerModel &model, const QString &settingsFile, const QString &ledgerFile)
-{
-    QStringList warnings;
-    if (!QFileInfo::exists(settingsFile))
-        return warnings;
-    const SettingsReadResult settings = readSettingsFile(settingsFile, model);
-    if (!settings.message.isEmpty())
-        warnings << settings.message;
-    if (!settings.ok || model.adCount() == 0 || !QFileInfo::exists(ledgerFile))
-        return warnings;
-    const LedgerReadResult ledger = readLedgerFile(ledgerFile, model);
-    if (ledger.mismatch) {
-        warnings << QStringLiteral("The ledger file\n%1\ndoes not match the settings file\n%2\n\n"
-                                   "The settings file has %3 ads, so the ledger file should hold %4 lines of "
-                                   "ledger cells, but it holds %5. The cells may be shown under the wrong ads.\n\n"
-                                   "Check the ledger before you save it; the files on disk stay as they are "
-                                   "until you do.")
-                        .arg(QDir::toNativeSeparators(ledgerFile), QDir::toNativeSeparators(settingsFile))
-                        .arg(model.adCount())
-                        .arg(ledger.expectedCellLines)
-                        .arg(ledger.foundCellLines);
-    } else if (!ledger.message.isEmpty()) {
-        warnings << ledger.message;
-    }
-    return warnings;
-}
-
-namespace {
-
-QString backUp(const QString &path, const QDateTime &moment)
-{
-    QByteArray bytes;
-    QString error;
-    const QString backup = backupName(path, moment);
-    if (readWholeFile(path, &bytes, &error) && saveFileAtomically(backup, bytes, &error))
-        return QString();
-    return QStringLiteral("The backup copy %1 could not be written: %2")
-        .arg(QDir::toNativeSeparators(backup), error);
-}
-
-} // namespace
-
-QStringList saveChangedFiles(LedgerModel &model, const QString &settingsFile, const QString &ledgerFile,
-                             const QDateTime &moment)
-{
-    QStringList errors;
-    auto saveAndBackUp = [&](const QString &path, const SaveResult &saved) {
-        if (!saved.ok) {
-            errors << saved.error;
-            return;
-        }
-        const QString backupError = backUp(path, moment);
-        if (!backupError.isEmpty())
-            errors << backupError;
-    };
-    if (model.settingsChanged)
-        saveAndBackUp(settingsFile, writeSettingsFile(settingsFile, model));
-    if (model.ledgerChanged)
-        saveAndBackUp(ledgerFile, writeLedgerFile(ledgerFile, model));
-    return errors;
 }
 
 } // namespace qm

@@ -4,9 +4,10 @@
 #include <QString>
 #include <QStringList>
 
-namespace qm {
+// Loading and saving the two files of a run (kept here for the callers that include this header).
+#include "core/year/YearFiles.h"
 
-class LedgerModel;
+namespace qm {
 
 // The two data files of a run, fixed at start-up.
 struct FileChoice
@@ -30,15 +31,5 @@ QString findHelpFile(const QString &programPath);
 
 // The file's path with "_MMDDYY_hhmm" of the moment inserted before its extension.
 QString backupName(const QString &path, const QDateTime &moment);
-
-// Reads the settings file and then, if there are ads, the ledger file. Returns
-// the warnings the user must see (damaged or mismatched files); none when all
-// is well or when there is no settings file.
-QStringList loadFiles(LedgerModel &model, const QString &settingsFile, const QString &ledgerFile);
-
-// Writes each changed file and then its time-stamped backup copy. Returns the
-// reasons of every failure; a file that could not be written keeps its flag.
-QStringList saveChangedFiles(LedgerModel &model, const QString &settingsFile, const QString &ledgerFile,
-                             const QDateTime &moment);
 
 } // namespace qm

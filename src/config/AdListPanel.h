@@ -1,0 +1,90 @@
+#pragma once
+
+#include "config/AdListState.h"
+#include "core/rules/ConfigHints.h"
+
+#include <QObject>
+
+class QEvent;
+class QKeyEvent;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class QWheelEvent;
+class QWidget;
+
+namespace qm {
+
+class AdTable;
+class LedgerModel;
+
+// The ad list of the configuration dialog: a paged table of the ads, each with
+// its name and its four publication checkmarks, the scroll bar beside it, the
+// editor laid over the current cell, and the "&Add Ad" and "&Del Ad" buttons.
+// The controls are the dialog's own, placed where the dialog's layout has them;
+// every change goes to the model at once.
+class AdListPanel : public QObject
+{
+    Q_OBJECT
+public:
+    AdListPanel(LedgerModel &model, QWidget *dialog);
+
+    // Fills the list; with ads, the cursor goes onto the first ad's name.
+    void open();
+    int rowsPerPage() const { return m_list.rowsPerPage; }
+    QLineEdit *editor() const { return m_adEditor; }
+    QScrollBar *scrollBar() const { return m_adScrollBar; }
+    QPushButton *addAdButton() const { return m_addButton; }
+
+    // The dialog's Enter: stores a typed name, or steps to the next ad.
+    void enterCommand(bool fromAdEditor);
+    // The dialog's Esc: the current cell shows what it held when the cursor came.
+    void escapeCommand();
+    // Ends a checkmark edit: the cursor goes back onto the ad's name, while the
+    // focus stays where the user put it.
+    void leaveCheckmark();
+    // The dialog is closing: the list handles nothing more.
+    void stop() { m_stopped = true; }
+
+signals:
+    void hintChanged(ConfigHint hint);
+    // "&Add Ad" or "&Del Ad" was used.
+    void controlUsed();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    enum class EditorKind { None, Name, Checkmark };
+
+    void createControls(QWidget *dialog);
+    void refreshAdRows();
+    void goToAdCell(bool refresh);
+    void storeHeldCell();
+    void openEditorOnCursor();
+    void scrollAdList(AdScroll step, int thumb = 0);
+    void setAdScrollRange();
+    void scrollBarAction(int action);
+    void addAd();
+    void deleteAd();
+    void toggleCheckmark();
+    bool editorKey(QKeyEvent *event);
+    bool listKey(QKeyEvent *event);
+    bool mouseOnList(QEvent *event);
+    void wheelOnList(QWheelEvent *event);
+
+    LedgerModel &m_model;
+    AdListState m_list;
+    EditorKind m_editorKind = EditorKind::None;
+    int m_wheelDelta = 0;
+    bool m_inFocusRule = false;
+    bool m_stopped = false;
+
+    AdTable *m_adList = nullptr;
+    QScrollBar *m_adScrollBar = nullptr;
+    QLineEdit *m_adEditor = nullptr;
+    QPushButton *m_addButton = nullptr;
+    QPushButton *m_deleteButton = nullptr;
+};
+
+} // namespace qm

@@ -1,0 +1,239 @@
+#include "core/year/YearFiles.h"
+
+#include "core/LedgerModel.h"
+#include "core/files/LedgerFile.h"
+#include "core/files/SafeSave.h"
+#include "core/files/SettingsFile.h"
+#include "core/year/Startup.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace qm {
+
+namespace {
+
+QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
+
+const QString kKeptUntilSaved =
+    QStringLiteral("\n\nThe file on disk stays as it is. If you save, a copy of it as it is now is kept beside it "
+                   "before it is replaced.");
+
+// One of the two files of a save.
+struct Target
+{
+    QString path;
+    QString what; // "settings file", "ledger file"
+    QByteArray bytes;
+    bool LedgerModel::*changed;
+    bool FilesOnDisk::*keepCopy;
+    bool refused = false;
+};
+
+QString backUp(const QString &path, const QDateTime &moment)
+{
+    QByteArray bytes;
+    QString error;
+    const QString backup = backupName(path, moment);
+    if (readWholeFile(path, &bytes, &error) && saveFileAtomically(backup, bytes, &error))
+        return QString();
+    return QStringLiteral("The backup copy %1 could not be written: %2").arg(shown(backup), error);
+}
+
+// Keeps a file that had not read cleanly under a copy name before it is replaced.
+void keepCopyIfNeeded(LedgerModel &model, Target &target, const QDateTime &moment, SaveReport &report)
+{
+    if (!(model.onDisk.*target.keepCopy))
+        return;
+    if (!QFileInfo::exists(target.path)) {
+        model.onDisk.*target.keepCopy = false;
+        return;
+    }
+    const QString copy = keptCopyName(target.path, moment);
+    QByteArray bytes;
+    QString error;
+    if (!readWholeFile(target.path, &bytes, &error) || !saveFileAtomically(copy, bytes, &error)) {
+        target.refused = true;
+        report.errors << QStringLiteral("The %1 %2 was not replaced: it was not read in full when the program "
+                                        "started, and a copy of it could not be kept as %3: %4")
+                             .arg(target.what, shown(target.path), shown(copy), error);
+        return;
+    }
+    model.onDisk.*target.keepCopy = false;
+    report.notices << QStringLiteral("The %1 %2 was not read in full when the program started. Before it was "
+                                     "replaced, the file as it was has been kept as\n%3")
+                          .arg(target.what, shown(target.path), shown(copy));
+}
+
+void saved(LedgerModel &model, const Target &target, const QDateTime &moment, bool backups, SaveReport &report)
+{
+    model.*target.changed = false;
+    if (!backups)
+        return;
+    const QString backupError = backUp(target.path, moment);
+    if (!backupError.isEmpty())
+        report.errors << backupError;
+}
+
+// Both files or neither: when one of them fails, the other keeps (or gets back) what it held.
+void saveBothTogether(LedgerModel &model, Target (&targets)[2], const QDateTime &moment, bool backups,
+                      SaveReport &report)
+{
+    const QString together = QStringLiteral("the two files are saved together, so that they always hold the same ads");
+    if (targets[0].refused || targets[1].refused) {
+        for (const Target &t : targets) {
+            if (!t.refused)
+                report.errors << QStringLiteral("The %1 %2 was not written either and holds what it held before: %3.")
+                                     .arg(t.what, shown(t.path), together);
+        }
+        return;
+    }
+    const TogetherResult result = saveTogether({{targets[0].path, targets[0].bytes}, {targets[1].path, targets[1].bytes}});
+    if (result.ok) {
+        for (const Target &t : targets)
+            saved(model, t, moment, backups, report);
+        model.onDisk.adCount = model.adCount();
+        return;
+    }
+    const Target &failed = targets[result.failed];
+    const Target &other = targets[1 - result.failed];
+    report.errors << QStringLiteral("The %1 %2 could not be written: %3").arg(failed.what, shown(failed.path), result.error);
+    if (!result.holdsNew[1 - result.failed]) {
+        report.errors << QStringLiteral("The %1 %2 was not written either and holds what it held before: %3.")
+                             .arg(other.what, shown(other.path), together);
+        return;
+    }
+    // The one case where the files part: the other was replaced, and putting
+    // its old bytes back failed as well.
+    model.onDisk.adCount = -1;
+    report.errors << QStringLiteral("The %1 %2 already holds the new %3 ads, but the %4 still holds the old "
+                                    "ledger, so the two files do not fit together; the old %1 could not be put "
+                                    "back: %5. Save again once the problem is solved: everything is still in the "
+                                    "program.")
+                         .arg(other.what, shown(other.path))
+                         .arg(model.adCount())
+                         .arg(failed.what, result.restoreError);
+}
+
+SaveReport saveFiles(LedgerModel &model, const QString &settingsFile, const QString &ledgerFile,
+                     bool settings, bool ledger, const QDateTime &moment, bool backups)
+{
+    SaveReport report;
+    if (!settings && !ledger)
+        return report;
+    // Files with different ad counts put every cell under the wrong ad.
+    const bool together = model.adCount() != model.onDisk.adCount;
+    Target targets[2] = {
+        {settingsFile, QStringLiteral("settings file"), QByteArray(), &LedgerModel::settingsChanged,
+         &FilesOnDisk::keepSettingsCopy},
+        {ledgerFile, QStringLiteral("ledger file"), QByteArray(), &LedgerModel::ledgerChanged,
+         &FilesOnDisk::keepLedgerCopy},
+    };
+    const bool wanted[2] = {settings || together, ledger || together};
+    for (int i = 0; i < 2; ++i) {
+        if (wanted[i])
+            keepCopyIfNeeded(model, targets[i], moment, report);
+    }
+    targets[0].bytes = settingsBytes(model);
+    targets[1].bytes = ledgerBytes(model);
+    if (together) {
+        saveBothTogether(model, targets, moment, backups, report);
+        return report;
+    }
+    for (int i = 0; i < 2; ++i) {
+        Target &t = targets[i];
+        if (!wanted[i] || t.refused)
+            continue;
+        QString error;
+        if (saveFileAtomically(t.path, t.bytes, &error))
+            saved(model, t, moment, backups, report);
+        else
+            report.errors << QStringLiteral("The %1 %2 could not be written: %3").arg(t.what, shown(t.path), error);
+    }
+    return report;
+}
+
+} // namespace
+
+QStringList loadFiles(LedgerModel &model, const QString &settingsFile, const QString &ledgerFile)
+{
+    QStringList warnings;
+    model.onDisk = FilesOnDisk();
+    const bool hasLedger = QFileInfo::exists(ledgerFile);
+    if (!QFileInfo::exists(settingsFile)) {
+        if (hasLedger) {
+            model.onDisk.adCount = -1;
+            model.onDisk.keepLedgerCopy = true;
+            warnings << QStringLiteral("The ledger file\n%1\nexists, but its settings file\n%2\nwas not found, so "
+                                       "the ledger file was not read: the ledger starts empty.")
+                                .arg(shown(ledgerFile), shown(settingsFile)) +
+                            kKeptUntilSaved;
+        }
+        return warnings;
+    }
+    const FileResult settings = readSettingsFile(settingsFile, model);
+    if (!settings.ok) {
+        model.onDisk = FilesOnDisk{-1, true, hasLedger};
+        warnings << settings.message +
+                        QStringLiteral("\n\nNeither file was read: the program starts without ads. The files on "
+                                       "disk stay as they are. If you save, a copy of each is kept beside it "
+                                       "before it is replaced.");
+        return warnings;
+    }
+    model.onDisk.adCount = model.adCount();
+    if (settings.damaged) {
+        model.onDisk.adCount = -1;
+        model.onDisk.keepSettingsCopy = true;
+        warnings << settings.message + kKeptUntilSaved;
+    }
+    if (!hasLedger)
+        return warnings;
+    const FileResult ledger = readLedgerFile(ledgerFile, model);
+    if (!ledger.ok || ledger.damaged) {
+        model.onDisk.keepLedgerCopy = true;
+        warnings << ledger.message +
+                        QStringLiteral("\n\nIt was read with the %1 ads of the settings file\n%2")
+                            .arg(model.adCount())
+                            .arg(shown(settingsFile)) +
+                        kKeptUntilSaved;
+        return warnings;
+    }
+    // An older file read cleanly is brought up to date at once; a damaged one
+    // never is, since the rewrite would make its damage permanent.
+    if (isOlderLedgerVersion(ledger.version) && !settings.damaged) {
+        const FileResult rewritten = writeLedgerFile(ledgerFile, model);
+        if (!rewritten.ok)
+            warnings << QStringLiteral("The ledger file %1 is of an older version (%2) and could not be written "
+                                       "in the current format: %3\n\nThe older file was kept as it was; it was "
+                                       "read in full, and the next save writes it in the current format.")
+                            .arg(shown(ledgerFile), ledger.version, rewritten.message);
+    }
+    return warnings;
+}
+
+SaveReport saveChangedFiles(LedgerModel &model, const QString &settingsFile, const QString &ledgerFile,
+                            const QDateTime &moment)
+{
+    return saveFiles(model, settingsFile, ledgerFile, model.settingsChanged, model.ledgerChanged, moment, true);
+}
+
+SaveReport saveFilesNow(LedgerModel &model, const QString &settingsFile, const QString &ledgerFile,
+                         const QDateTime &moment)
+{
+    return saveFiles(model, settingsFile, ledgerFile, model.settingsChanged, true, moment, false);
+}
+
+QString keptCopyName(const QString &path, const QDateTime &moment)
+{
+    const QString stamp = moment.toString(QStringLiteral("_MMddyy_HHmm"));
+    const QString stamped = backupName(path, moment);
+    const qsizetype at = stamped.lastIndexOf(stamp);
+    for (int n = 1;; ++n) {
+        QString name = stamped;
+        name.insert(at, n == 1 ? QStringLiteral("_kept") : QStringLiteral("_kept%1").arg(n));
+        if (!QFileInfo::exists(name))
+            return name;
+    }
+}
+
+} // namespace qm

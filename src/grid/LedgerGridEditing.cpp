@@ -1,0 +1,352 @@
+#include "grid/LedgerGrid.h"
+
+#include "core/Messages.h"
+#include "core/Clock.h"
+#include "core/year/YearFiles.h"
+#include "core/rules/CellCommit.h"
+#include "core/rules/CellInput.h"
+#include "grid/EditorKeys.h"
+#include "grid/GridNavigation.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QWheelEvent>
+
+// The edit of a cell: its commit, ENTER, ESC, removing a row's data, the save
+// shortcut, and the keys, wheel turns and clicks that drive them.
+namespace qm {
+
+namespace {
+
+bool usesCellEditor(int column) { return column != ColSalesPerson && column != ColSize && column != ColStatus; }
+
+} // namespace
+
+void LedgerGrid::commitCell()
+{
+    ViewState &v = m_view;
+    if (v.viewOnly) {
+        v.sizePicked = 0;
+        return;
+    }
+    if (usesCellEditor(v.editColumn))
+        v.newCellText = cellEditor()->text();
+    const bool selectionShown =
+        v.selectedPublication == v.shownPublication && v.selectedMonth == v.shownMonth;
+    if (!selectionShown || v.editRow < 1 || v.editRow > rowCount()) {
+        v.sizePicked = 0;
+        return;
+    }
+    CellEdit edit;
+    edit.publication = v.shownPublication;
+    edit.issue = selectedIssue();
+    edit.ad = rowAd(v.editRow);
+    edit.column = v.editColumn;
+    edit.oldText = v.oldCellText;
+    edit.newText = v.newCellText;
+    edit.sizePicked = v.sizePicked != 0;
+    const auto ask = [] {
+        return showMessage(QStringLiteral("This is a computed value, do you want to override it?"),
+                           QStringLiteral("Caution"), MessageButtons::YesNo,
+                           MessageIcon::Question) == MessageAnswer::Yes;
+    };
+    switch (commitCellEdit(m_model, edit, ask)) {
+    case CommitOutcome::Unchanged:
+        v.sizePicked = 0;
+        return;
+    case CommitOutcome::Refused:
+        v.newCellText = v.oldCellText;
+        if (usesCellEditor(v.editColumn))
+            m_editors->setEditorText(v.oldCellText);
+        break;
+    case CommitOutcome::Stored:
+        // The cell now holds what was typed; committing it again writes nothing.
+        v.oldCellText = v.newCellText;
+        break;
+    }
+    refreshRow(v.editRow);
+    v.sizePicked = 0;
+}
+
+void LedgerGrid::enterPressed()
+{
+    ViewState &v = m_view;
+    if (v.viewOnly || rowCount() == 0)
+        return;
+    if (v.currentColumn == ColSalesPerson && salesPulldown()->currentIndex() >= 0)
+        v.newCellText = salesPulldown()->currentText();
+    if (v.currentColumn == ColStatus && statusPulldown()->currentIndex() >= 0) {
+        const QString entry = statusPulldown()->currentText();
+        if (entry != QStringLiteral("P/U"))
+            v.newCellText = entry;
+    }
+    v.currentColumn = nextColumn(v.currentColumn);
+    goToCell();
+}
+
+void LedgerGrid::cancelEdit()
+{
+    ViewState &v = m_view;
+    if (v.viewOnly || rowCount() == 0)
+        return;
+    switch (v.editColumn) {
+    case ColSalesPerson:
+        m_editors->selectEntry(salesPulldown(), v.oldCellText);
+        v.newCellText = v.oldCellText;
+        break;
+    case ColSize:
+        m_editors->selectEntry(sizePulldown(), v.oldCellText);
+        v.newCellText = v.oldCellText;
+        break;
+    case ColStatus:
+        v.newCellText = v.oldCellText;
+        m_editors->setUpPickupStatus(v.oldCellText);
+        refreshRow(v.editRow);
+        break;
+    default:
+        m_editors->setEditorText(v.oldCellText);
+        break;
+    }
+}
+
+void LedgerGrid::removeAdData()
+{
+    ViewState &v = m_view;
+    if (v.currentColumn == ColSalesPerson || v.currentColumn == ColSize)
+        editorFor(v.currentColumn)->hide();
+    const auto confirm = [](const QString &adName) {
+        return showMessage(QStringLiteral("Remove all data for this ad?"), QStringLiteral("Remove Data for ") + adName,
+                           MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
+    };
+    if (!qm::removeAdData(m_model, selectedIssue(), rowAd(v.currentRow), confirm)) {
+        editorFor(v.currentColumn)->show();
+        editorFor(v.currentColumn)->setFocus();
+        return;
+    }
+    // The pending edit goes with the rest of the row.
+    refreshRow(v.currentRow);
+    v.oldCellText = v.newCellText = screenText(v.editRow, v.editColumn);
+    m_editors->setEditorText(v.oldCellText);
+    v.currentColumn = 2;
+    goToCell();
+}
+
+void LedgerGrid::saveLedgerNow()
+{
+    if (showMessage(QStringLiteral("Save file now?"), m_ledgerFile, MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
+    // The settings go with the ledger when they changed, so the two files keep the same ads.
+    const SaveReport saved = saveFilesNow(m_model, m_settingsFile, m_ledgerFile, Clock::now());
+    if (!saved.notices.isEmpty())
+        showMessage(saved.notices.join(QStringLiteral("\n\n")), QStringLiteral("Quillmoor Ad Sales - copy kept"),
+                    MessageButtons::Ok, MessageIcon::Information);
+    if (!saved.ok())
+        showMessage(saved.errors.join(QStringLiteral("\n\n")) +
+                        QStringLiteral("\n\nYour changes are still here; nothing was lost."),
+                    QStringLiteral("Ledger not saved"), MessageButtons::Ok, MessageIcon::Error);
+}
+
+void LedgerGrid::onPulldownChosen(QComboBox *box, int index)
+{
+    ViewState &v = m_view;
+    if (v.viewOnly || index < 0)
+        return;
+    v.newCellText = box->itemText(index);
+    // A pickup always names its publication: "P/U" before a code is chosen keeps the old status.
+    if (box == statusPulldown() && v.newCellText == QStringLiteral("P/U"))
+        v.newCellText = v.oldCellText;
+    if (box == sizePulldown()) {
+        v.sizePicked = index + 1;
+    } else if (box == statusPulldown()) {
+        if (index == 1) {
+            const QSignalBlocker blocker(pickupList());
+            pickupList()->setCurrentRow(v.pickupIndex - 1);
+            pickupList()->show();
+        } else {
+            pickupList()->hide();
+        }
+        statusPulldown()->setFocus();
+    }
+}
+
+void LedgerGrid::showPickupText(const QString &text)
+{
+    if (QTableWidgetItem *item = m_gridList->item(m_view.editRow - m_view.topRow, ColStatus - 1))
+        item->setText(text);
+    if (statusPulldown()->isVisible())
+        statusPulldown()->setFocus();
+}
+
+bool LedgerGrid::handleShiftKey(QWidget *editor, int key)
+{
+    ViewState &v = m_view;
+    const int topBefore = v.topRow;
+    const CursorMove move = moveCursorForShiftKey(v, rowCount(), key, editor == cellEditor());
+    if (move == CursorMove::None)
+        return true;
+    if (v.topRow != topBefore) {
+        // A one-line scroll: the row being left keeps its pending text and
+        // still shows, so the commit in goToCell writes it to that row.
+        const QSignalBlocker blocker(m_scrollBar);
+        m_scrollBar->setValue(v.topRow);
+        refreshShownRows();
+    }
+    goToCell();
+    return true;
+}
+
+bool LedgerGrid::handleStatusCtrlKey(int key)
+{
+    ViewState &v = m_view;
+    if (v.pickupIndex == 0)
+        return true;
+    const int count = int(pickupCodes().size());
+    if (key == Qt::Key_Up)
+        v.pickupIndex = v.pickupIndex == 1 ? count : v.pickupIndex - 1;
+    else if (key == Qt::Key_Down)
+        v.pickupIndex = v.pickupIndex == count ? 1 : v.pickupIndex + 1;
+    showPickupText(m_editors->choosePickup(v.pickupIndex));
+    pickupList()->show();
+    return true;
+}
+
+bool LedgerGrid::handleCellCharacter(QKeyEvent *key)
+{
+    if (key->matches(QKeySequence::Paste))
+        return true;
+    const QString text = key->text();
+    if (text.isEmpty())
+        return false; // caret keys and the like belong to the text box
+    switch (judgeTypedCharacter(view().editColumn, cellEditor()->text(), text.at(0))) {
+    case TypedVerdict::Accept:
+        return false;
+    case TypedVerdict::ToggleColour:
+        m_editors->setEditorText(toggledColour(cellEditor()->text()));
+        return true;
+    case TypedVerdict::Refuse:
+        break;
+    }
+    return true;
+}
+
+bool LedgerGrid::handleEditorKey(QWidget *editor, QKeyEvent *key)
+{
+    const int column = m_view.currentColumn;
+    const EditorMode mode = m_view.viewOnly ? EditorMode::ViewOnly : EditorMode::Edit;
+    switch (editorKeyAction(key->key(), key->modifiers(), column, mode)) {
+    case EditorAction::PassOn:
+        return false;
+    case EditorAction::TypedCharacter:
+        return handleCellCharacter(key);
+    case EditorAction::MoveCursor:
+        return handleShiftKey(editor, key->key());
+    case EditorAction::ClearText:
+        cellEditor()->clear();
+        return true;
+    case EditorAction::PickupBack:
+    case EditorAction::PickupForward:
+    case EditorAction::PickupKeep:
+        return handleStatusCtrlKey(key->key());
+    case EditorAction::RemoveAdData:
+        removeAdData();
+        return true;
+    case EditorAction::SaveLedger:
+        saveLedgerNow();
+        return true;
+    case EditorAction::Enter: {
+        auto *box = qobject_cast<QComboBox *>(editor);
+        if (box && box->view()->isVisible())
+            return false; // the open list takes its own ENTER
+        enterPressed();
+        return true;
+    }
+    case EditorAction::Cancel:
+        cancelEdit();
+        return true;
+    }
+    return false;
+}
+
+void LedgerGrid::handleWheel(bool up)
+{
+    const int code = lineScrollFor(view(), rowCount(), up);
+    if (code >= 0)
+        scrollGrid(code);
+    loadEditor();
+}
+
+void LedgerGrid::handleClick(const QPoint &viewportPos)
+{
+    ViewState &v = m_view;
+    commitCell();
+    const QModelIndex index = m_gridList->indexAt(viewportPos);
+    v.scrollBusy = false;
+    if (!index.isValid())
+        return; // below the last row: the cursor stays where it is
+    v.currentRow = v.topRow + index.row();
+    v.currentColumn = index.column() + 1;
+    if (v.viewOnly)
+        return;
+    if (v.currentColumn == ColAds)
+        v.currentColumn = ColSalesPerson;
+    goToCell();
+}
+
+bool LedgerGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (watched == cellEditor() || watched == salesPulldown() || watched == sizePulldown() ||
+            watched == statusPulldown())
+            return handleEditorKey(static_cast<QWidget *>(watched), static_cast<QKeyEvent *>(event));
+        if (watched == m_gridList) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            // The list never moves its own selection; arrow keys scroll (see MainWindow).
+            return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+                   key == Qt::Key_PageDown || key == Qt::Key_Home || key == Qt::Key_End;
+        }
+        break;
+    case QEvent::Wheel:
+        if (watched == m_gridList->viewport() || watched == cellEditor()) {
+            // A focused pulldown takes the wheel itself: it changes its selection,
+            // which becomes the text the next commit stores.
+            QWidget *focus = QApplication::focusWidget();
+            if (!view().viewOnly && focus && focus != cellEditor() && focus->isVisible() &&
+                (focus == salesPulldown() || focus == sizePulldown() || focus == statusPulldown()))
+                return QApplication::sendEvent(focus, event);
+            handleWheel(static_cast<QWheelEvent *>(event)->angleDelta().y() > 0);
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonPress:
+        if (watched == m_gridList->viewport()) {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton || mouse->button() == Qt::RightButton)
+                handleClick(mouse->position().toPoint());
+            return false;
+        }
+        break;
+    case QEvent::MouseButtonDblClick:
+        return watched == m_gridList->viewport();
+    case QEvent::FocusIn:
+        if (watched == m_gridList && !view().viewOnly && rowCount() > 0) {
+            QWidget *editor = editorFor(view().currentColumn);
+            if (editor->isVisible())
+                editor->setFocus();
+        }
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace qm

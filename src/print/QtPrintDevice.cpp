@@ -1,0 +1,135 @@
+#include "print/QtPrintDevice.h"
+
+#include "core/Messages.h"
+
+#include <QDir>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace qm {
+
+namespace {
+
+QFont qtFont(const FontSpec &spec)
+{
+    QFont font(spec.face);
+    font.setStyleHint(QFont::Serif);
+    font.setPixelSize(qMax(1, spec.pixelHeight));
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    font.setStrikeOut(spec.strikeout);
+    return font;
+}
+
+bool toPdfFile(const QPrinter &printer)
+{
+    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+}
+
+} // namespace
+
+QtPrintDevice::QtPrintDevice(std::unique_ptr<QPrinter> printer) : m_printer(std::move(printer)) {}
+
+QtPrintDevice::~QtPrintDevice()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+QString QtPrintDevice::printerName() const
+{
+    if (toPdfFile(*m_printer))
+        return QDir::toNativeSeparators(m_printer->outputFileName());
+    return m_printer->printerName();
+}
+
+PageGeometry QtPrintDevice::geometry() const
+{
+    const int resolution = m_printer->resolution();
+    const QPageLayout layout = m_printer->pageLayout();
+    const QRect full = layout.fullRectPixels(resolution);
+    const QRect paint = layout.paintRectPixels(resolution);
+    PageGeometry g;
+    g.dpiX = m_printer->logicalDpiX();
+    g.dpiY = m_printer->logicalDpiY();
+    g.physical = full.size();
+    g.offset = paint.topLeft() - full.topLeft();
+    g.printable = paint.size();
+    return g;
+}
+
+FontMetrics QtPrintDevice::metrics(const FontSpec &font) const
+{
+    const QFontMetrics fm(qtFont(font), m_printer.get());
+    return {fm.averageCharWidth(), fm.height(), fm.leading()};
+}
+
+int QtPrintDevice::textWidth(const FontSpec &font, const QString &text) const
+{
+    return QFontMetrics(qtFont(font), m_printer.get()).horizontalAdvance(text);
+}
+
+bool QtPrintDevice::canDuplex() const
+{
+    if (m_printer->outputFormat() != QPrinter::NativeFormat)
+        return false;
+    const QList<QPrinter::DuplexMode> modes = QPrinterInfo(*m_printer).supportedDuplexModes();
+    return modes.contains(QPrinter::DuplexLongSide) || modes.contains(QPrinter::DuplexShortSide);
+}
+
+int QtPrintDevice::duplex() const
+{
+    switch (m_printer->duplex()) {
+    case QPrinter::DuplexLongSide:
+    case QPrinter::DuplexAuto:
+        return 2;
+    case QPrinter::DuplexShortSide:
+        return 3;
+    default:
+        return 1;
+    }
+}
+
+void QtPrintDevice::setDuplex(int mode)
+{
+    if (mode == 2)
+        m_printer->setDuplex(QPrinter::DuplexLongSide);
+    else if (mode == 3)
+        m_printer->setDuplex(QPrinter::DuplexShortSide);
+    else if (mode == 1)
+        m_printer->setDuplex(QPrinter::DuplexNone);
+}
+
+bool QtPrintDevice::doBegin(const QString &name)
+{
+    m_printer->setDocName(name);
+    return m_painter.begin(m_printer.get());
+}
+
+bool QtPrintDevice::doNewPage()
+{
+    return m_printer->newPage();
+}
+
+bool QtPrintDevice::doEnd()
+{
+    const bool ok = m_painter.end();
+    if (ok && toPdfFile(*m_printer))
+        showMessage(QStringLiteral("The printout was saved as %1").arg(QDir::toNativeSeparators(m_printer->outputFileName())),
+                    m_printer->docName(), MessageButtons::Ok, MessageIcon::Information);
+    return ok;
+}
+
+void QtPrintDevice::doDrawText(const FontSpec &font, int x, int y, const QString &text)
+{
+    const QFont qfont = qtFont(font);
+    m_painter.setFont(qfont);
+    const QFontMetrics fm(qfont, m_printer.get());
+    m_painter.drawText(QPoint(x, y + fm.ascent()), text);
+}
+
+} // namespace qm
