@@ -4,6 +4,7 @@
 //   qm_bench [--quick]                    runs every measurement and prints the table
 //   qm_bench --peak-memory [INI QMR]      (child) loads the files, prints its peak memory
 //   qm_bench --write-files FOLDER ADS     writes a generated ledger there (for a profiler)
+//   qm_bench --load-files INI QMR         (for a profiler) loads the files 20 times
 //   qm_bench --save-files INI QMR         (for a profiler) loads the files and saves them beside
 #include "GridTiming.h"
 #include "LedgerGenerator.h"
@@ -174,6 +175,14 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         const GeneratedFiles files = writeGeneratedFiles(arguments.value(1), arguments.value(2).toInt());
         out() << files.settingsFile << ' ' << files.ledgerFile << Qt::endl;
+        return 0;
+    }
+    if (arguments.value(0) == QStringLiteral("--load-files")) {
+        QCoreApplication app(argc, argv);
+        for (int i = 0; i < 20; ++i) {
+            LedgerModel model;
+            loadFiles(model, arguments.value(1), arguments.value(2));
+        }
         return 0;
     }
     if (arguments.value(0) == QStringLiteral("--save-files")) {

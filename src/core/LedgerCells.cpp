@@ -63,6 +63,8 @@ void LedgerCells::removeAd(int ad)
 
 void LedgerCells::clear()
 {
+    if (m_pool.size() == 0)
+        return; // every cell is already empty
     std::fill(m_cells.begin(), m_cells.end(), 0);
     m_pool.clear();
 }

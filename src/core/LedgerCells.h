@@ -52,6 +52,20 @@ public:
     const QString &at(int issue, int column, int ad) const { return m_pool.text(m_cells[index(issue, column, ad)]); }
     CellRef at(int issue, int column, int ad) { return CellRef(*this, index(issue, column, ad)); }
     void set(int issue, int column, int ad, const QString &text) { setAt(index(issue, column, ad), text); }
+    // Cells by their place in the file's order (issue, ad, column, from 0):
+    // stores the text that the file bytes `bytes` (between the quotes) decode to.
+    void setFromFile(qsizetype place, QByteArrayView bytes)
+    {
+        quint32 &id = m_cells[std::size_t(place)];
+        const quint32 newId = m_pool.acquireEncoded(bytes);
+        m_pool.release(id);
+        id = newId;
+    }
+    // The cell's bytes in the file, without the quotes.
+    QByteArrayView fileBytes(qsizetype place) const { return m_pool.encoded(m_cells[std::size_t(place)]); }
+    qsizetype cellCount() const { return qsizetype(m_cells.size()); }
+    // The bytes of every cell's text in the file, quotes and commas aside.
+    qint64 fileTextBytes() const { return m_pool.encodedTotal(); }
     // Changes the ad count, keeping every cell of the ads both counts share.
     void resize(int adCount);
     // Removes an ad: the cells of every later ad move one ad down.
