@@ -125,8 +125,12 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
         QStringLiteral("Writes the ledger to <file> as CSV (one row per issue and ad that holds anything) and the "
                        "advances beside it with \"_advances\" before the extension."),
         QStringLiteral("file"));
+    QCommandLineOption quitOption(QStringLiteral("quit-when-shown"),
+                                  QStringLiteral("Ends the program as soon as its window is shown."));
+    quitOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(checkOption);
     parser.addOption(exportOption);
+    parser.addOption(quitOption);
     parser.addPositionalArgument(QStringLiteral("ledger"),
                                  QStringLiteral("The ledger file (.qmr); its settings file (.ini) lies beside "
                                                 "it. Without it: QuillmoorAds.qmr and .ini in the working folder."),
@@ -146,6 +150,7 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
 
     CommandLineRequest request;
     request.ledgerFile = positional.value(0);
+    request.quitWhenShown = parser.isSet(quitOption);
     if (parser.isSet(checkOption)) {
         request.action = CommandLineRequest::Action::Check;
     } else if (parser.isSet(exportOption)) {
@@ -167,6 +172,8 @@ bool runsWithoutWindow(int argc, char **argv)
             positional += argc - i - 1;
             break;
         }
+        if (argument == QStringLiteral("--quit-when-shown"))
+            continue; // an option of the window's own
         if (argument.size() < 2 || !argument.startsWith(u'-')) {
             ++positional;
         } else if (!isQtWindowOption(argument)) {

@@ -17,6 +17,7 @@ struct CommandLineRequest
     Action action = Action::Open;
     QString ledgerFile; // the positional argument; empty: the default pair
     QString csvFile;
+    bool quitWhenShown = false; // --quit-when-shown: ends once the window is up (start-up timing)
     int exitCode = 0;
     QString output; // for standard output
     QString error;  // for standard error

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -47,5 +48,7 @@ int main(int argc, char *argv[])
     if (!window.start())
         return 0;
     window.show();
+    if (request.quitWhenShown)
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
 }

@@ -62,40 +62,6 @@ int issueIndex(int publication, int month) { return publication == 1 ? month : p
 
 int priceEntry(int publication, int size) { return (publication - 1) * kSizeCount + size; }
 
-qsizetype LedgerCells::index(int issue, int column, int ad) const
-{
-    Q_ASSERT(issue >= 1 && issue <= kIssueCount && column >= 1 && column <= kColumnCount && ad >= 1 &&
-             ad <= m_adCount);
-    return (qsizetype(ad - 1) * kIssueCount + (issue - 1)) * kColumnCount + (column - 1);
-}
-
-QString &LedgerCells::at(int issue, int column, int ad) { return m_cells[index(issue, column, ad)]; }
-
-const QString &LedgerCells::at(int issue, int column, int ad) const { return m_cells[index(issue, column, ad)]; }
-
-void LedgerCells::resize(int adCount)
-{
-    m_adCount = std::max(0, adCount);
-    m_cells.resize(std::size_t(m_adCount) * kIssueCount * kColumnCount);
-}
-
-void LedgerCells::removeAd(int ad)
-{
-    if (ad < 1 || ad > m_adCount)
-        return;
-    const auto perAd = std::ptrdiff_t(kIssueCount) * kColumnCount;
-    const auto first = m_cells.begin() + (ad - 1) * perAd;
-    m_cells.erase(first, first + perAd);
-    --m_adCount;
-}
-
-void LedgerCells::clear()
-{
-    const int ads = m_adCount;
-    m_cells.clear();
-    resize(ads);
-}
-
 LedgerModel::LedgerModel() : m_statusValues({"TK", "P/U", "Vell", "Proof", "Ok"}) {}
 
 QStringList LedgerModel::salesChoices() const

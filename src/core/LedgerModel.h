@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/LedgerCells.h"
 #include "core/Version.h"
 
 #include <array>
@@ -90,28 +91,6 @@ struct AdvanceEntry
 };
 using AdvanceLedger = QList<AdvanceEntry>;
 
-// One text per issue 1..15, column 1..10 and ad 1..adCount.
-class LedgerCells
-{
-public:
-    int adCount() const { return m_adCount; }
-    QString &at(int issue, int column, int ad);
-    const QString &at(int issue, int column, int ad) const;
-    // Changes the ad count, keeping every cell of the ads both counts share.
-    void resize(int adCount);
-    // Removes an ad: the cells of every later ad move one ad down.
-    void removeAd(int ad);
-    void clear();
-
-    bool operator==(const LedgerCells &) const = default;
-
-private:
-    qsizetype index(int issue, int column, int ad) const;
-
-    int m_adCount = 0;
-    std::vector<QString> m_cells; // ad-major, so resizing keeps the cells in place
-};
-
 // What the data files on disk hold, as far as this run knows: set when they
 // are loaded and saved, so that a save never leaves the two files with
 // different ad counts and never replaces a file it could not trust without
@@ -135,9 +114,9 @@ public:
     // Text of the person's commission percentage; empty for "Owner" or a stranger.
     QString commissionPercent(const QString &salesName) const;
 
-    // Cells: every change a window makes goes through these, and each marks the
-    // ledger changed. (The file reader fills the cells through `cell`.)
-    QString &cell(int issue, int column, int ad) { return cells.at(issue, column, ad); }
+    // Cells: every change a window makes goes through the setters below, and each
+    // marks the ledger changed. (The file reader fills the cells through `cells`.)
+    CellRef cell(int issue, int column, int ad) { return cells.at(issue, column, ad); }
     const QString &cell(int issue, int column, int ad) const { return cells.at(issue, column, ad); }
     void setCell(int issue, int column, int ad, const QString &text);
     // Takes back a write the user refused: the cell and the changed flag as they were.

@@ -97,9 +97,13 @@ private slots:
     void codePageReplacesMissingCharacters();
     void readerFollowsTheLineRules();
     void lineFeedsAloneEndLines();
+    void quotedValuesAgreeWithTheLineRules_data();
+    void quotedValuesAgreeWithTheLineRules();
 
     void vocabularyAndIndexRules();
     void resizeKeepsCellsAndRemoveAdShifts();
+    void equalCellTextsShareOneCopy();
+    void cellsReadByTheirFileBytes();
     void clearLedgerKeepsConfiguration();
 
     void settingsFileExactBytes();
@@ -246,6 +250,38 @@ void CoreTest::readerFollowsTheLineRules()
     QCOMPARE(lineList({1, 2, 3, 4, 5, 6, 7}), QString("lines 1, 2, 3, 4, 5, 6, ... (7 lines)"));
 }
 
+// The ledger's cell lines are read by a quicker route when they are exactly
+// quoted values; it must agree with the general rules on every line.
+void CoreTest::quotedValuesAgreeWithTheLineRules_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("plain") << QByteArray("\"a\",\"\",\"c d\"\r\n");
+    QTest::newRow("blanks before values") << QByteArray(" \t\"a\",  \"b\",\"c\"\r\n");
+    QTest::newRow("blank after a quote") << QByteArray("\"a\" ,\"b\",\"c\"\r\n");
+    QTest::newRow("blank at the end") << QByteArray("\"a\",\"b\",\"c\" \r\n");
+    QTest::newRow("comma at the end") << QByteArray("\"a\",\"b\",\"c\",\r\n");
+    QTest::newRow("too few") << QByteArray("\"a\",\"b\"\r\n");
+    QTest::newRow("too many") << QByteArray("\"a\",\"b\",\"c\",\"d\"\r\n");
+    QTest::newRow("one unquoted") << QByteArray("\"a\",b,\"c\"\r\n");
+    QTest::newRow("unterminated") << QByteArray("\"a\",\"b\",\"c\r\n\"x\"\r\n");
+    QTest::newRow("carriage return inside") << QByteArray("\"a\r\",\"b\",\"c\"\n");
+    QTest::newRow("long values") << QByteArray("\"Fennet & Sons, Builders\",\"\x80\xff\",\"1234567.50\"\r\n");
+    QTest::newRow("last line without end") << QByteArray("\"a\",\"b\",\"c\"");
+    QTest::newRow("blank line") << QByteArray("\r\n\"a\",\"b\",\"c\"\r\n");
+}
+
+void CoreTest::quotedValuesAgreeWithTheLineRules()
+{
+    QFETCH(QByteArray, file);
+    const LineReader in(file);
+    const Line line = in.line(0);
+    std::array<QByteArrayView, 3> values;
+    const bool quick = in.quotedValues(0, 3, values.data());
+    QCOMPARE(quick, line.isQuotedRecord(3));
+    for (int k = 0; quick && k < 3; ++k)
+        QCOMPARE(decodeCodePage(values[std::size_t(k)]), line.text(k));
+}
+
 // Files edited on Linux or macOS end their lines with a line feed alone; old
 // Macintosh files with a carriage return alone.
 void CoreTest::lineFeedsAloneEndLines()
@@ -315,6 +351,59 @@ void CoreTest::resizeKeepsCellsAndRemoveAdShifts()
     QCOMPARE(m.cell(12, 9, 2), QString("12/9/2"));
     m.resizeLedger(2);
     QCOMPARE(m.cell(15, 10, 2), QString("15/10/2"));
+}
+
+void CoreTest::equalCellTextsShareOneCopy()
+{
+    LedgerModel m;
+    m.resizeLedger(3);
+    for (int issue = 1; issue <= kIssueCount; ++issue)
+        for (int ad = 1; ad <= 3; ++ad)
+            m.cell(issue, ColSize, ad) = sizeName(1 + ad % 2);
+    QCOMPARE(m.cells.distinctTexts(), 2);
+    m.cell(2, ColSize, 2) = m.cell(2, ColSize, 2); // its own text
+    m.cell(3, ColStatus, 1) = m.cell(3, ColSize, 1);
+    QCOMPARE(m.cell(2, ColSize, 2), sizeName(1));
+    QCOMPARE(m.cell(3, ColStatus, 1), sizeName(2));
+    m.cell(5, ColNumber, 3) = "7";
+    QCOMPARE(m.cells.distinctTexts(), 3);
+    m.cell(5, ColNumber, 3).clear(); // the last "7" goes, and its copy with it
+    QCOMPARE(m.cells.distinctTexts(), 2);
+    m.resizeLedger(1); // ad 1 kept "Half" only
+    QCOMPARE(m.cell(15, ColSize, 1), sizeName(2));
+    QCOMPARE(m.cells.distinctTexts(), 1);
+    const LedgerModel copy = m;
+    m.cell(1, ColSize, 1) = "Full";
+    QCOMPARE(copy.cell(1, ColSize, 1), sizeName(2));
+    QVERIFY(copy.cells != m.cells);
+}
+
+// Cells read from a file are found by their bytes; a text the code page cannot
+// hold ("a" and a checkmark, written "a?") must not be taken for the text "a?".
+void CoreTest::cellsReadByTheirFileBytes()
+{
+    LedgerCells cells;
+    cells.resize(2);
+    const QString missing = QStringLiteral("a") + QChar(CHECKMARK);
+    cells.set(1, ColSalesPerson, 1, missing);
+    cells.set(1, ColNumber, 1, "Owner");
+    cells.setFromFile(12, "a?");   // issue 1, ad 2, column 3
+    cells.setFromFile(13, "Owner"); // issue 1, ad 2, column 4
+    QCOMPARE(cells.at(1, ColNumber, 2), QString("a?"));
+    QCOMPARE(cells.at(1, ColSize, 2), QString("Owner"));
+    QCOMPARE(cells.distinctTexts(), 3);
+    QCOMPARE(cells.fileBytes(1), QByteArrayView("a?"));
+    QCOMPARE(cells.fileTextBytes(), 2 + 5 + 2 + 5);
+    // Texts dropped and numbers reused: the look-up by bytes follows.
+    cells.set(1, ColNumber, 2, QString());
+    cells.set(1, ColNumber, 1, "Tom \"T\" Reyes");
+    cells.setFromFile(12, "Tom 'T' Reyes");
+    QCOMPARE(cells.at(1, ColNumber, 2), QString("Tom 'T' Reyes"));
+    QCOMPARE(cells.fileBytes(2), QByteArrayView("Tom 'T' Reyes")); // written as the writer stores a quote
+    QCOMPARE(cells.distinctTexts(), 4);
+    cells.setFromFile(13, "");
+    QCOMPARE(cells.at(1, ColSize, 2), QString());
+    QCOMPARE(cells.fileTextBytes(), 2 + 13 + 13);
 }
 
 void CoreTest::clearLedgerKeepsConfiguration()

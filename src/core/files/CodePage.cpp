@@ -28,28 +28,55 @@ char encodeOne(char16_t c)
 
 } // namespace
 
-QString decodeCodePage(const QByteArray &bytes)
+void decodeCodePageInto(QByteArrayView bytes, QString &text)
 {
-    QString text;
-    text.reserve(bytes.size());
+    text.resize(bytes.size());
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
     for (const char b : bytes) {
         const auto u = static_cast<unsigned char>(b);
-        text.append(QChar(u >= 0x80 && u < 0xA0 ? kHighControls[u - 0x80] : char16_t(u)));
+        // Bytes below 0x80 and from 0xA0 are the character of that number.
+        *out++ = (u & 0xE0) == 0x80 ? kHighControls[u - 0x80] : char16_t(u);
     }
+}
+
+QString decodeCodePage(QByteArrayView bytes)
+{
+    QString text;
+    decodeCodePageInto(bytes, text);
     return text;
 }
 
-QByteArray encodeCodePage(const QString &text)
+char *encodeCodePageTo(QStringView text, char *out, bool quoteToApostrophe)
+{
+    const char16_t *in = text.utf16();
+    const char16_t *const end = in + text.size();
+    const char quote = quoteToApostrophe ? '\'' : '"';
+    while (in != end) {
+        const char16_t c = *in++;
+        if (c < 0x80) {
+            *out++ = c == '"' ? quote : char(c);
+            continue;
+        }
+        // A character outside the basic plane is one "?", not two.
+        if (QChar::isHighSurrogate(c) && in != end && QChar::isLowSurrogate(*in))
+            ++in;
+        *out++ = encodeOne(c);
+    }
+    return out;
+}
+
+void appendCodePage(QStringView text, QByteArray &bytes)
+{
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    char *const end = encodeCodePageTo(text, bytes.data() + start);
+    bytes.truncate(end - bytes.constData());
+}
+
+QByteArray encodeCodePage(QStringView text)
 {
     QByteArray bytes;
-    bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        // A character outside the basic plane is one "?", not two.
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        bytes.append(encodeOne(c.unicode()));
-    }
+    appendCodePage(text, bytes);
     return bytes;
 }
 

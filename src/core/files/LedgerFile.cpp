@@ -15,6 +15,9 @@ namespace qm {
 
 namespace {
 
+constexpr QByteArrayView kEmptyCellLine = R"("","","","","","","","","","")";
+static_assert(kColumnCount == 10);
+
 int wholeNumber(double value)
 {
     if (!(value > std::numeric_limits<int>::min()))
@@ -107,14 +110,21 @@ QByteArray ledgerBytes(LedgerModel &model)
     if (model.ledgerYear == 0)
         model.ledgerYear = Clock::today().year();
     model.resizeLedger(model.adCount());
+    const LedgerCells &cells = model.cells;
+    qint64 advanceLines = 0;
+    for (const AdvanceLedger &ledger : model.advances)
+        advanceLines += ledger.size();
+    // Each cell line holds ten quoted texts, nine commas and the line end; an
+    // advance line its date and two numbers of at most about 24 bytes each.
+    const qint64 lines = cells.cellCount() / kColumnCount;
     LineWriter out;
+    out.reserve(64 + lines * (3 * kColumnCount + 1) + cells.fileTextBytes() + advanceLines * 64);
     out.text(kVersion).number(model.ledgerYear).endLine();
-    for (int issue = 1; issue <= kIssueCount; ++issue) {
-        for (int ad = 1; ad <= model.adCount(); ++ad) {
-            for (int column = 1; column <= kColumnCount; ++column)
-                out.text(model.cell(issue, column, ad));
-            out.endLine();
-        }
+    // The cells are held in the file's order: issue by issue, ad by ad, column by column.
+    for (qsizetype place = 0; place < cells.cellCount();) {
+        for (int column = 1; column <= kColumnCount; ++column)
+            out.fileText(cells.fileBytes(place++));
+        out.endLine();
     }
     for (const AdvanceLedger &ledger : model.advances)
         out.number(double(ledger.size())).number(0).endLine();
@@ -142,18 +152,44 @@ FileResult readLedger(const QByteArray &bytes, LedgerModel &model)
     model.resizeLedger(adCount);
     model.cells.clear(); // a reader fills the cells; it changes nothing the user made
     const int expected = kIssueCount * adCount;
-    const int end = cellSectionEnd(in, 1 + expected);
-    const int found = std::max(0, end - 1);
-    const int read = std::min(found, expected);
-    for (int i = 0; i < read; ++i) {
-        const Line line = in.line(1 + i);
-        if (!line.isQuotedRecord(kColumnCount))
+    // Reads the cell lines 1..count into the cells. Returns false as soon as
+    // the file has no more lines.
+    auto readCells = [&](int count) {
+        std::array<QByteArrayView, kColumnCount> values;
+        for (int i = 0; i < count; ++i) {
+            if (!in.hasLine(1 + i))
+                return false;
+            // A line of ten empty cells (a third of a ledger, often) leaves its empty cells as they are.
+            if (in.lineIs(1 + i, kEmptyCellLine))
+                continue;
+            // The cells are held in the file's order: line i holds the cells from place i * 10 on.
+            const qsizetype place = qsizetype(i) * kColumnCount;
+            if (in.quotedValues(1 + i, kColumnCount, values.data())) {
+                for (int column = 0; column < kColumnCount; ++column)
+                    model.cells.setFromFile(place + column, values[std::size_t(column)]);
+                continue;
+            }
+            const Line line = in.line(1 + i);
             malformed << line.lineNumber;
-        const int issue = i / adCount + 1;
-        const int ad = i % adCount + 1;
-        for (int column = 1; column <= kColumnCount; ++column)
-            model.cell(issue, column, ad) = line.text(column - 1);
+            const int issue = i / adCount + 1;
+            const int ad = i % adCount + 1;
+            for (int column = 1; column <= kColumnCount; ++column)
+                model.cells.set(issue, column, ad, line.text(column - 1));
+        }
+        return true;
+    };
+    // A file that fits its ad count (advances found right after the expected
+    // cell lines) is read in one pass over its bytes; only when it turns out not
+    // to fit are the cells read again from where the advances are found.
+    const qsizetype malformedInHead = malformed.size();
+    int end = 1 + expected;
+    if (!readCells(expected) || !advancesFitAt(in, end)) {
+        model.cells.clear();
+        malformed.resize(malformedInHead);
+        end = cellSectionEnd(in, 1 + expected);
+        readCells(std::min(std::max(0, end - 1), expected));
     }
+    const int found = std::max(0, end - 1);
     if (found < expected) {
         problems << QStringLiteral("The file is short: it holds %1 lines of ledger cells, but the %2 ads of the "
                                    "settings file need %3. The missing cells were left empty; the cells found "

@@ -3,6 +3,11 @@
 #include "core/files/CodePage.h"
 #include "core/rules/TextRules.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <limits>
+
 namespace qm {
 
 double Line::number(int index) const { return leadingNumber(text(index)); }
@@ -23,28 +28,88 @@ bool Line::isCountLine() const
     return wellFormed && fields.size() == 2 && !fields.at(0).quoted && !fields.at(1).quoted;
 }
 
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+// Where `c` stands in [from, end), or end.
+const char *find(const char *from, const char *end, char c)
+{
+    const void *at = from < end ? std::memchr(from, c, std::size_t(end - from)) : nullptr;
+    return at ? static_cast<const char *>(at) : end;
+}
+
+// The first double quote in [from, end), or end; `bufferEnd` is where the
+// bytes that may be read end. Values are short, so rather than call memchr
+// this looks at eight bytes at a time.
+const char *closingQuote(const char *from, const char *end, const char *bufferEnd)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr quint64 kOnes = 0x0101010101010101ull;
+        constexpr quint64 kQuotes = kOnes * '"';
+        while (from < end && bufferEnd - from >= 8) {
+            quint64 word;
+            std::memcpy(&word, from, 8);
+            const quint64 x = word ^ kQuotes; // a zero byte where a quote stands
+            const quint64 zeros = (x - kOnes) & ~x & (kOnes << 7);
+            if (zeros != 0)
+                return std::min(end, from + std::countr_zero(zeros) / 8);
+            from += 8;
+        }
+    }
+    while (from < end && *from != '"')
+        ++from;
+    return std::min(from, end);
+}
+
+} // namespace
+
 LineReader::LineReader(const QByteArray &bytes) : m_bytes(bytes)
 {
-    const char end = m_bytes.contains('\n') ? '\n' : '\r';
-    qsizetype start = 0;
-    while (start < m_bytes.size()) {
-        qsizetype stop = m_bytes.indexOf(end, start);
-        const qsizetype next = stop < 0 ? m_bytes.size() : stop + 1;
-        if (stop < 0)
-            stop = m_bytes.size();
-        if (end == '\n' && stop > start && m_bytes.at(stop - 1) == '\r')
-            --stop;
-        m_starts << start;
-        m_ends << stop;
-        start = next;
-    }
-    // Blank lines at the end are what an editor leaves, not records.
-    while (!m_starts.isEmpty()) {
-        const QByteArray last = m_bytes.mid(m_starts.last(), m_ends.last() - m_starts.last());
-        if (!last.trimmed().isEmpty())
+    const char *const begin = m_bytes.constData();
+    const char *const end = begin + m_bytes.size();
+    m_terminator = find(begin, end, '\n') != end ? '\n' : '\r';
+    // About one line in 64 bytes, for a ledger; more is found as it comes.
+    m_starts.reserve(m_bytes.size() / 64 + 1);
+    m_ends.reserve(m_bytes.size() / 64 + 1);
+}
+
+int LineReader::lineCount() const
+{
+    findLines(std::numeric_limits<qsizetype>::max());
+    return int(m_starts.size());
+}
+
+bool LineReader::hasLine(int index) const
+{
+    if (index < 0)
+        return false;
+    findLines(index);
+    return std::size_t(index) < m_starts.size();
+}
+
+void LineReader::findLines(qsizetype index) const
+{
+    const char *const begin = m_bytes.constData();
+    const char *const end = begin + m_bytes.size();
+    while (!m_complete && qsizetype(m_starts.size()) <= index) {
+        const char *const start = begin + m_scanned;
+        if (start >= end) {
+            m_complete = true;
+            // Blank lines at the end are what an editor leaves, not records.
+            while (!m_starts.empty() && std::all_of(begin + m_starts.back(), begin + m_ends.back(), isBlank)) {
+                m_starts.pop_back();
+                m_ends.pop_back();
+            }
             break;
-        m_starts.removeLast();
-        m_ends.removeLast();
+        }
+        const char *stop = find(start, end, m_terminator);
+        const char *const next = stop < end ? stop + 1 : end;
+        if (m_terminator == '\n' && stop > start && stop[-1] == '\r')
+            --stop;
+        m_starts.push_back(start - begin);
+        m_ends.push_back(stop - begin);
+        m_scanned = next - begin;
     }
 }
 
@@ -52,44 +117,44 @@ Line LineReader::line(int index) const
 {
     Line line;
     line.lineNumber = index + 1;
-    if (index < 0 || index >= lineCount())
+    if (!hasLine(index))
         return line;
-    const qsizetype end = m_ends.at(index);
-    qsizetype pos = m_starts.at(index);
+    const char *const end = m_bytes.constData() + m_ends[std::size_t(index)];
+    const char *pos = m_bytes.constData() + m_starts[std::size_t(index)];
     auto skipBlanks = [&] {
-        while (pos < end && (m_bytes.at(pos) == ' ' || m_bytes.at(pos) == '\t'))
+        while (pos < end && (*pos == ' ' || *pos == '\t'))
             ++pos;
     };
     skipBlanks();
     if (pos >= end)
         return line; // a blank line holds no values
+    line.fields.reserve(8);
     for (;;) {
         skipBlanks();
         Field field;
-        QByteArray raw;
-        if (pos < end && m_bytes.at(pos) == '"') {
+        if (pos < end && *pos == '"') {
             field.quoted = true;
-            qsizetype close = m_bytes.indexOf('"', pos + 1);
-            if (close < 0 || close >= end) {
-                close = end;
+            const char *close = find(pos + 1, end, '"');
+            if (close == end)
                 line.wellFormed = false;
-            }
-            raw = m_bytes.mid(pos + 1, close - pos - 1);
+            decodeCodePageInto(QByteArrayView(pos + 1, close), field.text);
             pos = close < end ? close + 1 : end;
-            while (pos < end && m_bytes.at(pos) != ',') {
+            const char *const comma = find(pos, end, ',');
+            if (comma != pos)
                 line.wellFormed = false;
-                ++pos;
-            }
+            pos = comma;
         } else {
-            for (; pos < end && m_bytes.at(pos) != ','; ++pos) {
-                const char c = m_bytes.at(pos);
-                if (c == '"')
+            const char *const comma = find(pos, end, ',');
+            QByteArray raw;
+            raw.reserve(comma - pos);
+            for (; pos < comma; ++pos) {
+                if (*pos == '"')
                     raw.append('\''); // as the writer would store it: the format cannot hold it
-                else if (c != '\t' && c != '\r')
-                    raw.append(c);
+                else if (*pos != '\t' && *pos != '\r')
+                    raw.append(*pos);
             }
+            decodeCodePageInto(raw, field.text);
         }
-        field.text = decodeCodePage(raw);
         line.fields << field;
         if (pos >= end)
             return line;
@@ -97,34 +162,103 @@ Line LineReader::line(int index) const
     }
 }
 
-void LineWriter::separate()
+bool LineReader::lineIs(int index, QByteArrayView bytes) const
 {
-    if (m_lineStarted)
-        m_bytes.append(',');
-    m_lineStarted = true;
+    if (!hasLine(index))
+        return false;
+    const qsizetype start = m_starts[std::size_t(index)];
+    return QByteArrayView(m_bytes).sliced(start, m_ends[std::size_t(index)] - start) == bytes;
+}
+
+bool LineReader::quotedValues(int index, int count, QByteArrayView *values) const
+{
+    if (!hasLine(index))
+        return false;
+    const char *const end = m_bytes.constData() + m_ends[std::size_t(index)];
+    const char *pos = m_bytes.constData() + m_starts[std::size_t(index)];
+    const char *const bufferEnd = m_bytes.constData() + m_bytes.size();
+    for (int k = 0; k < count; ++k) {
+        while (pos < end && (*pos == ' ' || *pos == '\t'))
+            ++pos;
+        if (pos == end || *pos != '"')
+            return false;
+        const char *const close = closingQuote(pos + 1, end, bufferEnd);
+        if (close == end)
+            return false;
+        values[k] = QByteArrayView(pos + 1, close);
+        pos = close + 1;
+        if (k + 1 < count) {
+            if (pos == end || *pos != ',')
+                return false;
+            ++pos;
+        }
+    }
+    return pos == end;
+}
+
+char *LineWriter::room(qsizetype count)
+{
+    if (m_bytes.size() - m_used < count)
+        m_bytes.resize(std::max(2 * m_bytes.size(), m_used + count + 4096));
+    return m_bytes.data() + m_used;
+}
+
+void LineWriter::reserve(qsizetype size)
+{
+    if (size > m_bytes.size())
+        m_bytes.resize(size);
+}
+
+const QByteArray &LineWriter::bytes() const
+{
+    m_bytes.truncate(m_used);
+    return m_bytes;
 }
 
 LineWriter &LineWriter::text(const QString &value)
 {
-    separate();
-    QString safe = value;
-    safe.replace(QLatin1Char('"'), QLatin1Char('\''));
-    m_bytes.append('"');
-    m_bytes.append(encodeCodePage(safe));
-    m_bytes.append('"');
+    char *out = room(value.size() + 3);
+    if (m_lineStarted)
+        *out++ = ',';
+    m_lineStarted = true;
+    *out++ = '"';
+    out = encodeCodePageTo(value, out, true);
+    *out++ = '"';
+    m_used = out - m_bytes.constData();
+    return *this;
+}
+
+LineWriter &LineWriter::fileText(QByteArrayView bytes)
+{
+    char *out = room(bytes.size() + 3);
+    if (m_lineStarted)
+        *out++ = ',';
+    m_lineStarted = true;
+    *out++ = '"';
+    out = std::copy(bytes.cbegin(), bytes.cend(), out);
+    *out++ = '"';
+    m_used = out - m_bytes.constData();
     return *this;
 }
 
 LineWriter &LineWriter::number(double value)
 {
-    separate();
-    m_bytes.append(formatFileNumber(value).toLatin1());
+    const QByteArray digits = formatFileNumber(value).toLatin1();
+    char *out = room(digits.size() + 1);
+    if (m_lineStarted)
+        *out++ = ',';
+    m_lineStarted = true;
+    out = std::copy(digits.cbegin(), digits.cend(), out);
+    m_used = out - m_bytes.constData();
     return *this;
 }
 
 LineWriter &LineWriter::endLine()
 {
-    m_bytes.append("\r\n");
+    char *out = room(2);
+    *out++ = '\r';
+    *out++ = '\n';
+    m_used += 2;
     m_lineStarted = false;
     return *this;
 }

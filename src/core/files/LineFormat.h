@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
+
+#include <vector>
 
 namespace qm {
 
@@ -46,14 +49,32 @@ class LineReader
 public:
     explicit LineReader(const QByteArray &bytes);
 
-    int lineCount() const { return int(m_starts.size()); }
+    // Looks through the whole file.
+    int lineCount() const;
+    // Whether there is a line at `index` (from 0). Lines are found as they are
+    // asked for, so that reading a file front to back looks at each byte once
+    // while it is at hand; this looks no further than that line (so a blank
+    // line at the very end still counts until lineCount() has been asked).
+    bool hasLine(int index) const;
     // The line at `index` (from 0); an empty line past the end.
     Line line(int index) const;
+    // Whether the line at `index` holds exactly these bytes.
+    bool lineIs(int index, QByteArrayView bytes) const;
+    // True when line(index) would be exactly `count` quoted values, well formed:
+    // then values[0..count-1] are their bytes between the quotes, as views into
+    // the file (valid while this reader lives), not yet decoded.
+    bool quotedValues(int index, int count, QByteArrayView *values) const;
 
 private:
-    QByteArray m_bytes;
-    QList<qsizetype> m_starts;
-    QList<qsizetype> m_ends;
+    void findLines(qsizetype index) const;
+
+    QByteArray m_bytes; // shared with the caller's, not copied
+    char m_terminator = '\n';
+    // The lines found so far, and where the next one starts.
+    mutable std::vector<qsizetype> m_starts;
+    mutable std::vector<qsizetype> m_ends;
+    mutable qsizetype m_scanned = 0;
+    mutable bool m_complete = false;
 };
 
 // Builds the lines of a data file: quoted texts, bare numbers, commas between
@@ -67,14 +88,20 @@ class LineWriter
 {
 public:
     LineWriter &text(const QString &value);
+    // A text given as its bytes in the file already (code page, no double quote).
+    LineWriter &fileText(QByteArrayView bytes);
     LineWriter &number(double value);
     LineWriter &endLine();
-    const QByteArray &bytes() const { return m_bytes; }
+    // Room for `size` bytes in all, taken at once.
+    void reserve(qsizetype size);
+    const QByteArray &bytes() const;
 
 private:
-    void separate();
+    // Room for `count` more bytes; the buffer grows in steps that double it.
+    char *room(qsizetype count);
 
-    QByteArray m_bytes;
+    mutable QByteArray m_bytes; // its size runs ahead of m_used until bytes() trims it
+    qsizetype m_used = 0;
     bool m_lineStarted = false;
 };
 

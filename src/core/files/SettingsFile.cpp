@@ -1,12 +1,14 @@
 #include "core/files/SettingsFile.h"
 
 #include "core/LedgerModel.h"
+#include "core/files/CodePage.h"
 #include "core/files/LineFormat.h"
 #include "core/files/SafeSave.h"
 
 #include <QDir>
 
 #include <algorithm>
+#include <array>
 
 namespace qm {
 
@@ -73,13 +75,22 @@ FileResult readSettings(const QByteArray &bytes, LedgerModel &model)
     if (adCount > 0) {
         QList<AdRecord> ads;
         ads.reserve(adCount);
+        const QString checkmark{QChar(CHECKMARK)}; // one copy, shared by every set checkmark
+        std::array<QByteArrayView, 1 + kPublicationCount> values;
         for (int i = 0; i < adCount; ++i) {
-            const Line line = take(next++, 1 + kPublicationCount);
             AdRecord ad;
-            ad.name = line.text(0);
-            for (int p = 1; p <= kPublicationCount; ++p)
-                ad.check(p) = line.text(p).isEmpty() ? QString() : QString(QChar(CHECKMARK));
-            ads << ad;
+            if (in.quotedValues(next, 1 + kPublicationCount, values.data())) {
+                ad.name = decodeCodePage(values[0]);
+                for (int p = 1; p <= kPublicationCount; ++p)
+                    ad.check(p) = values[std::size_t(p)].isEmpty() ? QString() : checkmark;
+            } else {
+                const Line line = take(next, 1 + kPublicationCount);
+                ad.name = line.text(0);
+                for (int p = 1; p <= kPublicationCount; ++p)
+                    ad.check(p) = line.text(p).isEmpty() ? QString() : checkmark;
+            }
+            ++next;
+            ads << std::move(ad);
         }
         model.ads = ads;
         model.resizeLedger(adCount);

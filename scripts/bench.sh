@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds the benchmark (optimised, in build/) and runs it: one line per target,
+# each figure against a baseline measured in the same run, PASS or FAIL.
+# Ends with a non-zero status when any row fails. Figures are medians of several
+# runs; on a busy machine run it again before believing a FAIL.
+set -euo pipefail
+QM_ROOT=$(cd "$(dirname "$0")/.." && pwd)
+. "$QM_ROOT/scripts/deps.sh"
+qm_ensure_packages
+build="$QM_ROOT/build"
+launcher=()
+command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S "$QM_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
+fi
+cmake -S "$QM_ROOT" -B "$build" -DQM_BENCH=ON >/dev/null
+cmake --build "$build" -j"$(nproc)" --target qm_bench
+exec "$build/bench/qm_bench" "$@"
