@@ -66,20 +66,6 @@ public:
     QPushButton *submitButton() const { return find<QPushButton>(QStringLiteral("SubmitButton")); }
     bool rowOpen() const { return dateBox()->isVisible(); }
 
-    QPushButton *button(const QString &text) const
-    {
-        for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
-            if (b->text() == text)
-                return b;
-        }
-        return nullptr;
-    }
-    void click(const QString &buttonText) const
-    {
-        QPushButton *b = button(buttonText);
-        QVERIFY2(b, qPrintable(buttonText));
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
 
     // Drops the person pulldown down and clicks the name.
     void choosePerson(const QString &name) const
@@ -106,20 +92,6 @@ public:
         QListWidget *l = list();
         QVERIFY(line >= 1 && line <= l->count());
         QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, l->visualItemRect(l->item(line - 1)).center());
-    }
-
-    // Keys go where the focus is, as typed keys do.
-    static void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QWidget *target = QApplication::focusWidget();
-        QVERIFY(target);
-        QTest::keyClick(target, Qt::Key(key), modifiers);
-    }
-    static void type(const QString &text)
-    {
-        QWidget *target = QApplication::focusWidget();
-        QVERIFY(target);
-        QTest::keyClicks(target, text);
     }
 
     // "Add entry", then the date, Tab, the advanced amount, Tab, the paid amount.

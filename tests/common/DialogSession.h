@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QPushButton>
 #include <QString>
 #include <QtTest>
 
@@ -24,6 +25,35 @@ public:
     }
 
     template <typename T> T *find(const QString &name) const { return dialog->template findChild<T *>(name); }
+
+    QPushButton *button(const QString &text) const
+    {
+        for (QPushButton *b : dialog->template findChildren<QPushButton *>()) {
+            if (b->text() == text)
+                return b;
+        }
+        return nullptr;
+    }
+    void click(const QString &buttonText) const
+    {
+        QPushButton *b = button(buttonText);
+        QVERIFY2(b, qPrintable(buttonText));
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+
+    // Keys go where the focus is, as typed keys do.
+    static void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget *target = QApplication::focusWidget();
+        QVERIFY(target);
+        QTest::keyClick(target, Qt::Key(key), modifiers);
+    }
+    static void type(const QString &text)
+    {
+        QWidget *target = QApplication::focusWidget();
+        QVERIFY(target);
+        QTest::keyClicks(target, text);
+    }
 
     std::unique_ptr<Dialog> dialog;
     bool active = false;

@@ -71,29 +71,6 @@ public:
     QLineEdit *bwBox() const { return find<QLineEdit>(QStringLiteral("BWPriceBox")); }
     QString hint() const { return find<QStatusBar>(QStringLiteral("ConfigHintBar"))->currentMessage(); }
 
-    QPushButton *button(const QString &text) const
-    {
-        for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
-            if (b->text() == text)
-                return b;
-        }
-        return nullptr;
-    }
-    void click(const QString &buttonText) const { QTest::mouseClick(button(buttonText), Qt::LeftButton); }
-
-    // Keys go where the focus is, as typed keys do.
-    static void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QWidget *target = QApplication::focusWidget();
-        QVERIFY(target);
-        QTest::keyClick(target, Qt::Key(key), modifiers);
-    }
-    static void type(const QString &text)
-    {
-        QWidget *target = QApplication::focusWidget();
-        QVERIFY(target);
-        QTest::keyClicks(target, text);
-    }
     // Moves the focus with Tab until it reaches the control.
     bool tabTo(QWidget *control) const
     {
