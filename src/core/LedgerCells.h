@@ -53,16 +53,25 @@ public:
     CellRef at(int issue, int column, int ad) { return CellRef(*this, index(issue, column, ad)); }
     void set(int issue, int column, int ad, const QString &text) { setAt(index(issue, column, ad), text); }
     // Cells by their place in the file's order (issue, ad, column, from 0):
-    // stores the text that the file bytes `bytes` (between the quotes) decode to.
-    void setFromFile(qsizetype place, QByteArrayView bytes)
+    // stores the text that the file bytes `bytes` (between the quotes) decode
+    // to. The bytes up to `readableEnd` may be read.
+    void setFromFile(qsizetype place, QByteArrayView bytes, const char *readableEnd = nullptr)
     {
         quint32 &id = m_cells[std::size_t(place)];
-        const quint32 newId = m_pool.acquireEncoded(bytes);
+        const quint32 newId = m_pool.acquireEncoded(bytes, readableEnd);
         m_pool.release(id);
         id = newId;
     }
     // The cell's bytes in the file, without the quotes.
     QByteArrayView fileBytes(qsizetype place) const { return m_pool.encoded(m_cells[std::size_t(place)]); }
+    // The `count` cells from `place` on, as a line of the file holds them (in
+    // quotes, commas between), written at `out`, where fileRoom() bytes are
+    // free. Returns where they end.
+    char *writeFileCells(qsizetype place, int count, char *out) const
+    {
+        return m_pool.writeQuoted(m_cells.data() + place, count, out);
+    }
+    qsizetype fileRoom(int count) const { return m_pool.quotedRoom(count); }
     qsizetype cellCount() const { return qsizetype(m_cells.size()); }
     // The bytes of every cell's text in the file, quotes and commas aside.
     qint64 fileTextBytes() const { return m_pool.encodedTotal(); }

@@ -43,7 +43,7 @@ TextPool &TextPool::operator=(const TextPool &other)
     m_byBytes = other.m_byBytes;
     m_byBytesUsed = other.m_byBytesUsed;
     m_byBytesStale = other.m_byBytesStale;
-    m_encodedTotal = other.m_encodedTotal;
+    m_longest = other.m_longest;
     return *this;
 }
 
@@ -68,9 +68,10 @@ quint32 TextPool::acquire(const QString &text)
     slot(id) = text;
     // The pool keeps its own copy, sized to the text, whatever buffer the text came in.
     slot(id).squeeze();
-    m_encoded[id] = fileBytes(text);
+    m_encoded[id].set(fileBytes(text));
+    m_longest = std::max(m_longest, m_encoded[id].bytes.size());
     m_ids.insert(slot(id), id);
-    if (!m_byBytesStale && decodeCodePage(m_encoded[id]) == text)
+    if (!m_byBytesStale && decodeCodePage(m_encoded[id].bytes) == text)
         indexBytes(id);
     return take(id);
 }
@@ -79,11 +80,18 @@ quint32 TextPool::acquireNewEncoded(QByteArrayView bytes)
 {
     if (m_byBytesStale)
         rebuildByteIndex();
-    if (const quint32 id = findEncoded(bytes))
+    if (const quint32 id = findEncoded(bytes, keyOf(bytes, bytes.data() + bytes.size())))
         return take(id);
     // A text seen for the first time; every byte decodes to a character that
     // encodes back to it, so acquire() indexes it by these bytes.
     return acquire(decodeCodePage(bytes));
+}
+
+void TextPool::FileBytes::set(const QByteArray &encoded)
+{
+    bytes = encoded;
+    start.fill(0);
+    std::copy_n(encoded.cbegin(), std::min<qsizetype>(encoded.size(), kShort), start.begin());
 }
 
 void TextPool::indexBytes(quint32 id)
@@ -100,13 +108,13 @@ void TextPool::indexBytes(quint32 id)
         for (const quint32 kept : ids)
             indexBytes(kept);
     }
-    const QByteArrayView bytes = m_encoded[id];
-    const quint64 head = headOf(bytes);
+    const QByteArrayView bytes = m_encoded[id].bytes;
+    const ByteKey key = keyOf(bytes, bytes.data() + bytes.size());
     const std::size_t mask = m_byBytes.size() - 1;
-    std::size_t at = hashOf(bytes, head) & mask;
+    std::size_t at = hashOf(bytes, key) & mask;
     while (m_byBytes[at].id != 0)
         at = (at + 1) & mask;
-    m_byBytes[at] = BytePlace{head, bytes.size(), id};
+    m_byBytes[at] = BytePlace{key, bytes.size(), id};
     ++m_byBytesUsed;
 }
 void TextPool::rebuildByteIndex()
@@ -115,19 +123,26 @@ void TextPool::rebuildByteIndex()
     m_byBytesUsed = 0;
     m_byBytesStale = false;
     for (quint32 id = 1; id < m_count; ++id) {
-        if (m_users[id] > 0 && decodeCodePage(m_encoded[id]) == text(id))
+        if (m_users[id] > 0 && decodeCodePage(m_encoded[id].bytes) == text(id))
             indexBytes(id);
     }
 }
 
+qint64 TextPool::encodedTotal() const
+{
+    qint64 total = 0;
+    for (quint32 id = 1; id < m_count; ++id)
+        total += qint64(m_users[id]) * m_encoded[id].bytes.size();
+    return total;
+}
+
 void TextPool::releaseText(quint32 id)
 {
-    m_encodedTotal -= m_encoded[id].size();
     if (--m_users[id] > 0)
         return;
     m_ids.remove(slot(id));
     slot(id) = QString();
-    m_encoded[id] = QByteArray();
+    m_encoded[id] = FileBytes();
     m_free.push_back(id);
     m_byBytesStale = true;
 }
@@ -138,13 +153,13 @@ void TextPool::clear()
     m_chunks.push_back(std::make_unique<QString[]>(kChunkSize)); // number 0, the empty text
     m_count = 1;
     m_users.assign(1, 0);
-    m_encoded.assign(1, QByteArray());
+    m_encoded.assign(1, FileBytes());
     m_free.clear();
     m_ids.clear();
     m_byBytes.clear();
     m_byBytesUsed = 0;
     m_byBytesStale = false;
-    m_encodedTotal = 0;
+    m_longest = 0;
 }
 
 } // namespace qm

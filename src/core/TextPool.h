@@ -5,6 +5,9 @@
 #include <QHash>
 #include <QString>
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -30,12 +33,15 @@ public:
 
     // The number of `text`, one more user counted.
     quint32 acquire(const QString &text);
-    // The number of the text that the file bytes `bytes` decode to, one more user counted.
-    quint32 acquireEncoded(QByteArrayView bytes)
+    // The number of the text that the file bytes `bytes` decode to, one more
+    // user counted. The bytes up to `readableEnd` may be read (a short text is
+    // then taken in one load); without it, only the text's own.
+    quint32 acquireEncoded(QByteArrayView bytes, const char *readableEnd = nullptr)
     {
         if (bytes.isEmpty())
             return 0;
-        const quint32 id = m_byBytesStale ? 0 : findEncoded(bytes);
+        const ByteKey key = keyOf(bytes, readableEnd ? readableEnd : bytes.data() + bytes.size());
+        const quint32 id = m_byBytesStale ? 0 : findEncoded(bytes, key);
         return id != 0 ? take(id) : acquireNewEncoded(bytes);
     }
     // One user fewer; the text is dropped when none is left.
@@ -47,9 +53,32 @@ public:
     // Stays where it is until the text is dropped.
     const QString &text(quint32 id) const { return m_chunks[id >> kChunkBits][id & (kChunkSize - 1)]; }
     // The text's bytes in a data file, without the quotes around them.
-    QByteArrayView encoded(quint32 id) const { return m_encoded[id]; }
+    QByteArrayView encoded(quint32 id) const { return m_encoded[id].bytes; }
+    // The room writeQuoted() may need for `count` texts.
+    qsizetype quotedRoom(int count) const { return qsizetype(count) * (std::max(kShort, m_longest) + 3); }
+    // Writes the texts at `out` as a data file holds them, each in double
+    // quotes and a comma after each but the last; `out` has quotedRoom() bytes
+    // free. Returns where they end.
+    char *writeQuoted(const quint32 *ids, int count, char *out) const
+    {
+        const FileBytes *const table = m_encoded.data();
+        for (int k = 0; k < count; ++k) {
+            const FileBytes &file = table[ids[k]];
+            const qsizetype size = file.bytes.size();
+            *out++ = '"';
+            // A short text, the most of a ledger's, in one copy of a fixed size.
+            if (size <= kShort)
+                std::memcpy(out, file.start.data(), kShort);
+            else
+                std::memcpy(out, file.bytes.constData(), std::size_t(size));
+            out += size;
+            *out++ = '"';
+            *out++ = ',';
+        }
+        return count > 0 ? out - 1 : out;
+    }
     // The encoded bytes of every user together: what the cells take in a file.
-    qint64 encodedTotal() const { return m_encodedTotal; }
+    qint64 encodedTotal() const;
     // Drops every text.
     void clear();
     qsizetype size() const { return m_ids.size(); }
@@ -61,62 +90,65 @@ private:
     quint32 take(quint32 id)
     {
         ++m_users[id];
-        m_encodedTotal += m_encoded[id].size();
         return id;
     }
     quint32 acquireNewEncoded(QByteArrayView bytes);
     void releaseText(quint32 id);
 
     // Texts that read back from their bytes are found by their bytes: a table
-    // of open addressing whose places hold the first eight bytes and the size
-    // of their text, so that a short text is found without comparing memory.
+    // of open addressing whose places hold the first and the last eight bytes
+    // and the size of their text, so that a text of up to 16 bytes is found
+    // without comparing memory.
+    struct ByteKey
+    {
+        quint64 head = 0; // the first eight bytes, zero beyond a shorter text's end
+        quint64 tail = 0; // the last eight of a text of eight bytes or more
+    };
     struct BytePlace
     {
-        quint64 head = 0;
+        ByteKey key;
         qsizetype size = 0;
         quint32 id = 0; // 0: a free place
     };
-    // The first eight bytes (all of a shorter text), read in at most two loads.
-    static quint64 headOf(QByteArrayView bytes)
+    static ByteKey keyOf(QByteArrayView bytes, const char *readableEnd)
     {
-        const auto *b = reinterpret_cast<const unsigned char *>(bytes.data());
+        const char *const b = bytes.data();
         const qsizetype n = bytes.size();
+        ByteKey key;
         if (n >= 8) {
-            quint64 head;
-            std::memcpy(&head, b, 8);
-            return head;
+            std::memcpy(&key.head, b, 8);
+            std::memcpy(&key.tail, b + n - 8, 8);
+        } else if (n > 0 && readableEnd - b >= 8) {
+            std::memcpy(&key.head, b, 8);
+            // Keeps the first n bytes in memory: the low ones on a little-endian machine.
+            key.head &= std::endian::native == std::endian::little ? ~quint64(0) >> (64 - 8 * n)
+                                                                   : ~quint64(0) << (64 - 8 * n);
+        } else {
+            std::memcpy(&key.head, b, std::size_t(n));
         }
-        if (n >= 4) {
-            quint32 first;
-            quint32 last;
-            std::memcpy(&first, b, 4);
-            std::memcpy(&last, b + n - 4, 4);
-            return first | (quint64(last) << (8 * (n - 4)));
-        }
-        if (n == 0)
-            return 0;
-        return b[0] | (quint64(b[n / 2]) << (8 * (n / 2))) | (quint64(b[n - 1]) << (8 * (n - 1)));
+        return key;
     }
-    static std::size_t hashOf(QByteArrayView bytes, quint64 head)
+    static std::size_t hashOf(QByteArrayView bytes, const ByteKey &key)
     {
-        quint64 x = head ^ (quint64(bytes.size()) << 59);
-        if (bytes.size() > 8)
-            x ^= qHash(bytes.sliced(8));
+        quint64 x = (key.head ^ (quint64(bytes.size()) << 56)) * 0x9E3779B97F4A7C15ull;
+        x ^= std::rotl(key.tail * 0xC2B2AE3D27D4EB4Full, 31);
+        if (bytes.size() > 16)
+            x ^= qHash(bytes.sliced(8, bytes.size() - 16));
         x *= 0x9E3779B97F4A7C15ull;
         return std::size_t(x >> 32);
     }
-    quint32 findEncoded(QByteArrayView bytes) const
+    quint32 findEncoded(QByteArrayView bytes, const ByteKey &key) const
     {
         if (m_byBytes.empty())
             return 0;
-        const quint64 head = headOf(bytes);
         const std::size_t mask = m_byBytes.size() - 1;
-        for (std::size_t at = hashOf(bytes, head) & mask;; at = (at + 1) & mask) {
+        for (std::size_t at = hashOf(bytes, key) & mask;; at = (at + 1) & mask) {
             const BytePlace &place = m_byBytes[at];
             if (place.id == 0)
                 return 0;
-            if (place.head == head && place.size == bytes.size() &&
-                (bytes.size() <= 8 || bytes.sliced(8) == QByteArrayView(m_encoded[place.id]).sliced(8)))
+            if (place.key.head == key.head && place.key.tail == key.tail && place.size == bytes.size() &&
+                (bytes.size() <= 16 ||
+                 bytes.sliced(8, bytes.size() - 16) == QByteArrayView(m_encoded[place.id].bytes).sliced(8, bytes.size() - 16)))
                 return place.id;
         }
     }
@@ -127,14 +159,23 @@ private:
     std::vector<std::unique_ptr<QString[]>> m_chunks;
     quint32 m_count = 0;
     std::vector<quint32> m_users;
-    std::vector<QByteArray> m_encoded;
+    static constexpr qsizetype kShort = 32;
+    // A text's bytes in a data file; the first 32 (all of a short text) also
+    // at hand in `start`, padded with zeros.
+    struct FileBytes
+    {
+        QByteArray bytes;
+        std::array<char, kShort> start{};
+        void set(const QByteArray &encoded);
+    };
+    std::vector<FileBytes> m_encoded;
+    qsizetype m_longest = 0; // no text's file bytes are longer, since the last clear()
     std::vector<quint32> m_free;
     QHash<QString, quint32> m_ids;
     // Open addressing by the hash of the encoded bytes; 0 marks a free place.
     std::vector<BytePlace> m_byBytes; // a power of two in size, at most half full
     quint32 m_byBytesUsed = 0;
     bool m_byBytesStale = false; // a text was dropped: rebuilt before the next look-up
-    qint64 m_encodedTotal = 0;
 };
 
 } // namespace qm

@@ -99,6 +99,7 @@ private slots:
     void lineFeedsAloneEndLines();
     void quotedValuesAgreeWithTheLineRules_data();
     void quotedValuesAgreeWithTheLineRules();
+    void quotedValuesAgreeAcrossLongFiles();
 
     void vocabularyAndIndexRules();
     void resizeKeepsCellsAndRemoveAdShifts();
@@ -268,18 +269,65 @@ void CoreTest::quotedValuesAgreeWithTheLineRules_data()
     QTest::newRow("long values") << QByteArray("\"Fennet & Sons, Builders\",\"\x80\xff\",\"1234567.50\"\r\n");
     QTest::newRow("last line without end") << QByteArray("\"a\",\"b\",\"c\"");
     QTest::newRow("blank line") << QByteArray("\r\n\"a\",\"b\",\"c\"\r\n");
+    QTest::newRow("line feed inside") << QByteArray("\"a\",\"b\n\",\"c\"\r\n");
+    QTest::newRow("two carriage returns") << QByteArray("\"a\",\"b\",\"c\"\r\r\n");
+    QTest::newRow("carriage returns alone") << QByteArray("\"a\",\"b\",\"c\"\r\"d\",\"e\",\"f\"\r");
+    QTest::newRow("carriage return alone inside") << QByteArray("\"a\",\"b\r\",\"c\"\r");
 }
 
 void CoreTest::quotedValuesAgreeWithTheLineRules()
 {
     QFETCH(QByteArray, file);
-    const LineReader in(file);
-    const Line line = in.line(0);
-    std::array<QByteArrayView, 3> values;
-    const bool quick = in.quotedValues(0, 3, values.data());
-    QCOMPARE(quick, line.isQuotedRecord(3));
-    for (int k = 0; quick && k < 3; ++k)
-        QCOMPARE(decodeCodePage(values[std::size_t(k)]), line.text(k));
+    // Both ways: a line read as it is found, and one found before.
+    for (const bool foundFirst : {false, true}) {
+        const LineReader in(file);
+        if (foundFirst)
+            in.line(1);
+        std::array<QByteArrayView, 3> values;
+        for (int index = 0; index < 2; ++index) {
+            const bool quick = in.quotedValues(index, 3, values.data());
+            const Line line = in.line(index);
+            QCOMPARE(quick, line.isQuotedRecord(3));
+            for (int k = 0; quick && k < 3; ++k)
+                QCOMPARE(decodeCodePage(values[std::size_t(k)]), line.text(k));
+        }
+        QCOMPARE(in.lineCount(), LineReader(file).lineCount());
+    }
+}
+
+// The quicker route looks at the bytes in blocks of 64: values of every length,
+// starting anywhere in a block, now and then with a stray quote, comma, blank
+// or line end in them.
+void CoreTest::quotedValuesAgreeAcrossLongFiles()
+{
+    QRandomGenerator random(20261209);
+    for (const QByteArray &lineEnd : {QByteArray("\r\n"), QByteArray("\n"), QByteArray("\r")}) {
+        QByteArray file;
+        for (int line = 0; line < 3000; ++line) {
+            for (int k = 0; k < 3; ++k) {
+                if (k > 0)
+                    file += ',';
+                QByteArray value(int(random.bounded(90)), 'x');
+                for (char &c : value)
+                    c = "abc ,.0123456789"[random.bounded(16)];
+                if (random.bounded(60) == 0)
+                    value.insert(int(random.bounded(int(value.size()) + 1)), "\"\r\n "[random.bounded(4)]);
+                file += random.bounded(80) == 0 ? value : '"' + value + '"';
+            }
+            file += lineEnd;
+        }
+        const LineReader general(file);
+        const LineReader quick(file);
+        std::array<QByteArrayView, 3> values;
+        for (int index = 0; index < general.lineCount(); ++index) {
+            const Line line = general.line(index);
+            const bool read = quick.quotedValues(index, 3, values.data());
+            QCOMPARE(read, line.isQuotedRecord(3));
+            for (int k = 0; read && k < 3; ++k)
+                QCOMPARE(decodeCodePage(values[std::size_t(k)]), line.text(k));
+        }
+        QCOMPARE(quick.lineCount(), general.lineCount());
+    }
 }
 
 // Files edited on Linux or macOS end their lines with a line feed alone; old

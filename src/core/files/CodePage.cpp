@@ -1,6 +1,9 @@
 #include "core/files/CodePage.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 
 namespace qm {
 
@@ -15,10 +18,14 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+static_assert(std::ranges::max(kHighControls) == 0x2122);
+
 char encodeOne(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return char(c);
+    if (c > 0x2122)
+        return '?'; // beyond the last character of the table, as the checkmark is
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
         if (kHighControls[i] == c)
             return char(0x80 + i);
@@ -52,6 +59,25 @@ char *encodeCodePageTo(QStringView text, char *out, bool quoteToApostrophe)
     const char16_t *const end = in + text.size();
     const char quote = quoteToApostrophe ? '\'' : '"';
     while (in != end) {
+        if constexpr (std::endian::native == std::endian::little) {
+            // Four characters at a time while they are plain ASCII without a double quote.
+            constexpr quint64 kOnes = 0x0001000100010001ull;
+            while (end - in >= 4) {
+                quint64 word;
+                std::memcpy(&word, in, 8);
+                const quint64 quotes = word ^ (kOnes * '"'); // a zero character where a quote stands
+                if ((word & (kOnes * 0xFF80)) != 0 || ((quotes - kOnes) & ~quotes & (kOnes << 15)) != 0)
+                    break;
+                out[0] = char(word);
+                out[1] = char(word >> 16);
+                out[2] = char(word >> 32);
+                out[3] = char(word >> 48);
+                in += 4;
+                out += 4;
+            }
+            if (in == end)
+                break;
+        }
         const char16_t c = *in++;
         if (c < 0x80) {
             *out++ = c == '"' ? quote : char(c);

@@ -15,9 +15,6 @@ namespace qm {
 
 namespace {
 
-constexpr QByteArrayView kEmptyCellLine = R"("","","","","","","","","","")";
-static_assert(kColumnCount == 10);
-
 int wholeNumber(double value)
 {
     if (!(value > std::numeric_limits<int>::min()))
@@ -120,11 +117,14 @@ QByteArray ledgerBytes(LedgerModel &model)
     LineWriter out;
     out.reserve(64 + lines * (3 * kColumnCount + 1) + cells.fileTextBytes() + advanceLines * 64);
     out.text(kVersion).number(model.ledgerYear).endLine();
-    // The cells are held in the file's order: issue by issue, ad by ad, column by column.
-    for (qsizetype place = 0; place < cells.cellCount();) {
-        for (int column = 1; column <= kColumnCount; ++column)
-            out.fileText(cells.fileBytes(place++));
-        out.endLine();
+    // The cells are held in the file's order: issue by issue, ad by ad, column
+    // by column; each line is written in place.
+    for (qsizetype line = 0; line < cells.cellCount(); line += kColumnCount) {
+        char *at = out.room(cells.fileRoom(kColumnCount) + 2);
+        at = cells.writeFileCells(line, kColumnCount, at);
+        *at++ = '\r';
+        *at++ = '\n';
+        out.written(at);
     }
     for (const AdvanceLedger &ledger : model.advances)
         out.number(double(ledger.size())).number(0).endLine();
@@ -154,21 +154,22 @@ FileResult readLedger(const QByteArray &bytes, LedgerModel &model)
     const int expected = kIssueCount * adCount;
     // Reads the cell lines 1..count into the cells. Returns false as soon as
     // the file has no more lines.
+    const char *const fileEnd = bytes.constData() + bytes.size();
     auto readCells = [&](int count) {
         std::array<QByteArrayView, kColumnCount> values;
         for (int i = 0; i < count; ++i) {
-            if (!in.hasLine(1 + i))
-                return false;
-            // A line of ten empty cells (a third of a ledger, often) leaves its empty cells as they are.
-            if (in.lineIs(1 + i, kEmptyCellLine))
-                continue;
             // The cells are held in the file's order: line i holds the cells from place i * 10 on.
             const qsizetype place = qsizetype(i) * kColumnCount;
             if (in.quotedValues(1 + i, kColumnCount, values.data())) {
-                for (int column = 0; column < kColumnCount; ++column)
-                    model.cells.setFromFile(place + column, values[std::size_t(column)]);
+                // Empty cells (a third of a ledger's lines, often) stay as they are.
+                for (int column = 0; column < kColumnCount; ++column) {
+                    if (!values[std::size_t(column)].isEmpty())
+                        model.cells.setFromFile(place + column, values[std::size_t(column)], fileEnd);
+                }
                 continue;
             }
+            if (!in.hasLine(1 + i))
+                return false;
             const Line line = in.line(1 + i);
             malformed << line.lineNumber;
             const int issue = i / adCount + 1;

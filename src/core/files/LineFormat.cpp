@@ -39,25 +39,31 @@ const char *find(const char *from, const char *end, char c)
     return at ? static_cast<const char *>(at) : end;
 }
 
-// The first double quote in [from, end), or end; `bufferEnd` is where the
-// bytes that may be read end. Values are short, so rather than call memchr
-// this looks at eight bytes at a time.
-const char *closingQuote(const char *from, const char *end, const char *bufferEnd)
+// The first double quote or `stop` byte in [from, end), or end; `bufferEnd` is
+// where the bytes that may be read end. Values are short, so rather than call
+// memchr this looks at eight bytes at a time.
+Q_ALWAYS_INLINE const char *quoteOr(char stop, const char *from, const char *end,
+                                     const char *bufferEnd)
 {
+    if (from < end && (*from == '"' || *from == stop))
+        return from; // an empty value
     if constexpr (std::endian::native == std::endian::little) {
         constexpr quint64 kOnes = 0x0101010101010101ull;
-        constexpr quint64 kQuotes = kOnes * '"';
+        constexpr quint64 kHigh = kOnes << 7;
+        const quint64 quotes = kOnes * '"';
+        const quint64 stops = kOnes * quint8(stop);
         while (from < end && bufferEnd - from >= 8) {
             quint64 word;
             std::memcpy(&word, from, 8);
-            const quint64 x = word ^ kQuotes; // a zero byte where a quote stands
-            const quint64 zeros = (x - kOnes) & ~x & (kOnes << 7);
+            const quint64 x = word ^ quotes; // a zero byte where a quote stands
+            const quint64 y = word ^ stops;
+            const quint64 zeros = (((x - kOnes) & ~x) | ((y - kOnes) & ~y)) & kHigh;
             if (zeros != 0)
                 return std::min(end, from + std::countr_zero(zeros) / 8);
             from += 8;
         }
     }
-    while (from < end && *from != '"')
+    while (from < end && *from != '"' && *from != stop)
         ++from;
     return std::min(from, end);
 }
@@ -69,6 +75,7 @@ LineReader::LineReader(const QByteArray &bytes) : m_bytes(bytes)
     const char *const begin = m_bytes.constData();
     const char *const end = begin + m_bytes.size();
     m_terminator = find(begin, end, '\n') != end ? '\n' : '\r';
+    m_scanner = QuoteScanner(begin, end, m_terminator);
     // About one line in 64 bytes, for a ledger; more is found as it comes.
     m_starts.reserve(m_bytes.size() / 64 + 1);
     m_ends.reserve(m_bytes.size() / 64 + 1);
@@ -162,16 +169,10 @@ Line LineReader::line(int index) const
     }
 }
 
-bool LineReader::lineIs(int index, QByteArrayView bytes) const
-{
-    if (!hasLine(index))
-        return false;
-    const qsizetype start = m_starts[std::size_t(index)];
-    return QByteArrayView(m_bytes).sliced(start, m_ends[std::size_t(index)] - start) == bytes;
-}
-
 bool LineReader::quotedValues(int index, int count, QByteArrayView *values) const
 {
+    if (index >= 0 && std::size_t(index) == m_starts.size() && !m_complete)
+        return nextQuotedValues(count, values);
     if (!hasLine(index))
         return false;
     const char *const end = m_bytes.constData() + m_ends[std::size_t(index)];
@@ -182,7 +183,8 @@ bool LineReader::quotedValues(int index, int count, QByteArrayView *values) cons
             ++pos;
         if (pos == end || *pos != '"')
             return false;
-        const char *const close = closingQuote(pos + 1, end, bufferEnd);
+        // Within a found line the only stop is its end.
+        const char *const close = quoteOr('"', pos + 1, end, bufferEnd);
         if (close == end)
             return false;
         values[k] = QByteArrayView(pos + 1, close);
@@ -196,11 +198,67 @@ bool LineReader::quotedValues(int index, int count, QByteArrayView *values) cons
     return pos == end;
 }
 
+bool LineReader::nextQuotedValues(int count, QByteArrayView *values) const
+{
+    // The line is read as it is found, in the one pass over its bytes: exactly
+    // the values as the program writes them, then the line end. Anything else
+    // (a blank, a stray byte, a value running past the line end) is left for
+    // the general rules: this finds nothing and the line is found as usual.
+    const char *const begin = m_bytes.constData();
+    const char *const end = begin + m_bytes.size();
+    const char *const start = begin + m_scanned;
+    const char *pos = start;
+    // Each value is the bytes between a quote and the next quote or line end;
+    // its quote must be where the last value's comma leaves off. The scanner
+    // is worked on as a copy, which the compiler keeps in registers.
+    QuoteScanner scanner = m_scanner;
+    scanner.seek(start);
+    for (int k = 0; k < count; ++k) {
+        const char *const open = scanner.next();
+        if (open != pos || open == end || *open != '"')
+            return quotedValuesOfFoundLine(count, values);
+        const char *const close = scanner.next();
+        if (close == end || *close != '"')
+            return quotedValuesOfFoundLine(count, values);
+        values[k] = QByteArrayView(open + 1, close);
+        pos = close + 1;
+        if (k + 1 < count) {
+            if (pos == end || *pos != ',')
+                return quotedValuesOfFoundLine(count, values);
+            ++pos;
+        }
+    }
+    const char *next = pos;
+    if (pos < end && *pos == m_terminator)
+        next = pos + 1;
+    else if (m_terminator == '\n' && end - pos >= 2 && pos[0] == '\r' && pos[1] == '\n')
+        next = pos + 2;
+    else if (pos != end)
+        return quotedValuesOfFoundLine(count, values);
+    m_starts.push_back(start - begin);
+    m_ends.push_back(pos - begin);
+    m_scanned = next - begin;
+    m_scanner = scanner;
+    return true;
+}
+
+bool LineReader::quotedValuesOfFoundLine(int count, QByteArrayView *values) const
+{
+    const int index = int(m_starts.size());
+    return hasLine(index) && quotedValues(index, count, values);
+}
+
 char *LineWriter::room(qsizetype count)
 {
     if (m_bytes.size() - m_used < count)
         m_bytes.resize(std::max(2 * m_bytes.size(), m_used + count + 4096));
     return m_bytes.data() + m_used;
+}
+
+void LineWriter::written(const char *end)
+{
+    Q_ASSERT(end >= m_bytes.constData() + m_used && end <= m_bytes.constData() + m_bytes.size());
+    m_used = end - m_bytes.constData();
 }
 
 void LineWriter::reserve(qsizetype size)

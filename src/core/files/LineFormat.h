@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include "core/files/QuoteScanner.h"
+
 #include <vector>
 
 namespace qm {
@@ -58,8 +60,6 @@ public:
     bool hasLine(int index) const;
     // The line at `index` (from 0); an empty line past the end.
     Line line(int index) const;
-    // Whether the line at `index` holds exactly these bytes.
-    bool lineIs(int index, QByteArrayView bytes) const;
     // True when line(index) would be exactly `count` quoted values, well formed:
     // then values[0..count-1] are their bytes between the quotes, as views into
     // the file (valid while this reader lives), not yet decoded.
@@ -67,6 +67,9 @@ public:
 
 private:
     void findLines(qsizetype index) const;
+    // quotedValues() for the line after the last one found.
+    bool nextQuotedValues(int count, QByteArrayView *values) const;
+    bool quotedValuesOfFoundLine(int count, QByteArrayView *values) const;
 
     QByteArray m_bytes; // shared with the caller's, not copied
     char m_terminator = '\n';
@@ -75,6 +78,7 @@ private:
     mutable std::vector<qsizetype> m_ends;
     mutable qsizetype m_scanned = 0;
     mutable bool m_complete = false;
+    mutable QuoteScanner m_scanner; // for the lines read as they are found
 };
 
 // Builds the lines of a data file: quoted texts, bare numbers, commas between
@@ -94,11 +98,13 @@ public:
     LineWriter &endLine();
     // Room for `size` bytes in all, taken at once.
     void reserve(qsizetype size);
+    // Room for `count` more bytes, to be written in place; written() then
+    // takes where they end. The buffer grows in steps that double it.
+    char *room(qsizetype count);
+    void written(const char *end);
     const QByteArray &bytes() const;
 
 private:
-    // Room for `count` more bytes; the buffer grows in steps that double it.
-    char *room(qsizetype count);
 
     mutable QByteArray m_bytes; // its size runs ahead of m_used until bytes() trims it
     qsizetype m_used = 0;

@@ -32,6 +32,11 @@ QString withPath(const QString &path, const QString &message)
 QByteArray settingsBytes(const LedgerModel &model)
 {
     LineWriter out;
+    // An ad's line is its name, four quoted checkmarks or nothing, commas and the line end.
+    qsizetype size = 4096;
+    for (const AdRecord &ad : model.ads)
+        size += ad.name.size() + 3 + kPublicationCount * 4 + 2;
+    out.reserve(size);
     out.text(kVersion).endLine();
     out.number(model.adCount()).number(double(model.salesPeople.size())).endLine();
     for (const AdRecord &ad : model.ads) {
