@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/MonthList.h"
+#include "app/PublicationTabs.h"
 #include "ui/Fonts.h"
 #include "core/Version.h"
 
@@ -62,13 +63,8 @@ QPushButton *MainWindow::addButton(const QString &text, int x, int width)
 
 void MainWindow::buildControls()
 {
-    m_tabs = new QTabBar(this);
-    m_tabs->setObjectName(QStringLiteral("PublicationTabs"));
+    m_tabs = new PublicationTabs(this);
     m_tabs->setGeometry(0, 10, 810, 25);
-    m_tabs->setFocusPolicy(Qt::NoFocus);
-    m_tabs->setExpanding(false);
-    m_tabs->setDrawBase(true);
-    m_tabs->setStyleSheet(QStringLiteral("QTabBar::tab { width: 110px; height: 23px; }"));
     for (int p = 1; p <= kPublicationCount; ++p)
         m_tabs->addTab(publicationLabel(p));
     m_tabs->setCurrentIndex(0);
@@ -160,12 +156,13 @@ void MainWindow::buildControls()
     qApp->installEventFilter(this);
 }
 
-bool MainWindow::start()
+bool MainWindow::start() { return start(loadFiles(m_model, m_paths.settingsFile, m_paths.ledgerFile)); }
+
+bool MainWindow::start(const QStringList &loadWarnings)
 {
     ViewState &v = m_grid->view();
     v = ViewState();
-    const QStringList warnings = loadFiles(m_model, m_paths.settingsFile, m_paths.ledgerFile);
-    for (const QString &warning : warnings)
+    for (const QString &warning : loadWarnings)
         showMessage(warning, QStringLiteral("Quillmoor Ad Sales - check your files"), MessageButtons::Ok,
                     MessageIcon::Warning);
     m_grid->setLedgerFile(m_paths.ledgerFile);

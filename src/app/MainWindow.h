@@ -35,6 +35,9 @@ public:
 
     // Loads the files and readies the grid; false when the program must end at once.
     bool start();
+    // The same, for files that loadFiles() has already read into the model,
+    // with the warnings it gave.
+    bool start(const QStringList &loadWarnings);
 
     LedgerGrid *grid() const { return m_grid; }
     QTabBar *publicationTabs() const { return m_tabs; }

@@ -6,7 +6,9 @@
 #include "core/Messages.h"
 #include "core/year/Startup.h"
 
+#include "ui/FontWarmUp.h"
 #include "ui/Fonts.h"
+#include "core/year/YearFiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +20,7 @@ int main(int argc, char *argv[])
     if (qm::runsWithoutWindow(argc, argv))
         return qm::runWithoutWindow(argc, argv);
     QApplication app(argc, argv);
+    const qm::FontWarmUp fonts;
     QApplication::setFont(qm::uiFont(10));
     qm::installMessageBoxes();
 
@@ -43,9 +46,12 @@ int main(int argc, char *argv[])
             return 0;
     }
 
+    // The files are read while the fonts are still being found; the window
+    // shows what the reading had to say once it is built.
     qm::LedgerModel model;
+    const QStringList warnings = qm::loadFiles(model, files.settingsFile, files.ledgerFile);
     qm::MainWindow window(model, {files.settingsFile, files.ledgerFile, qm::findHelpFile(programPath)});
-    if (!window.start())
+    if (!window.start(warnings))
         return 0;
     window.show();
     if (request.quitWhenShown)

@@ -1,6 +1,7 @@
 #include "grid/LedgerGrid.h"
 
 #include "core/rules/CellCommit.h"
+#include "grid/GridHeader.h"
 #include "grid/GridNavigation.h"
 #include "grid/Hints.h"
 
@@ -46,7 +47,11 @@ bool usesCellEditor(int column) { return column != ColSalesPerson && column != C
 LedgerGrid::LedgerGrid(LedgerModel &model, QWidget *window, QStatusBar *hintBar)
     : QObject(window), m_model(model), m_window(window), m_hintBar(hintBar)
 {
-    m_gridList = new QTableWidget(0, kColumnCount, window);
+    // Made without columns, so that its own headings are never measured.
+    m_gridList = new QTableWidget(window);
+    m_gridList->setHorizontalHeader(
+        new GridHeader(std::vector<int>(kColumnWidths.begin(), kColumnWidths.end()), kHeaderHeight, m_gridList));
+    m_gridList->setColumnCount(kColumnCount);
     m_gridList->setObjectName(QStringLiteral("GridList"));
     m_gridList->setGeometry(20, 120, 810, 330);
     m_gridList->setFrameShape(QFrame::Panel);
@@ -66,11 +71,6 @@ LedgerGrid::LedgerGrid(LedgerModel &model, QWidget *window, QStatusBar *hintBar)
     m_gridList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_gridList->verticalHeader()->setDefaultSectionSize(kRowHeight);
     QHeaderView *header = m_gridList->horizontalHeader();
-    header->setFixedHeight(kHeaderHeight);
-    header->setSectionResizeMode(QHeaderView::Fixed);
-    header->setStretchLastSection(false);
-    header->setHighlightSections(false);
-    header->setSectionsClickable(true);
     for (int column = 1; column <= kColumnCount; ++column) {
         auto *item = new QTableWidgetItem(columnHeader(column));
         item->setTextAlignment(columnAlignment(column));

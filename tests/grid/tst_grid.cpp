@@ -94,6 +94,8 @@ void GridTest::windowLayout()
     QCOMPARE(w->publicationTabs()->tabText(1), QString("  Tarn Mag   "));
     QCOMPARE(w->publicationTabs()->geometry(), QRect(0, 10, 810, 25));
     QCOMPARE(w->publicationTabs()->focusPolicy(), Qt::NoFocus);
+    for (int p = 0; p < 4; ++p)
+        QCOMPARE(w->publicationTabs()->tabRect(p), QRect(110 * p, 0, 110, 23));
     QCOMPARE(w->monthList()->count(), 12);
     QCOMPARE(w->monthList()->itemText(11), QString("December"));
     QCOMPARE(w->monthList()->pos(), QPoint(120, 50));
@@ -105,6 +107,8 @@ void GridTest::windowLayout()
     QCOMPARE(w->editItemsOption()->geometry(), QRect(20, 70, 100, 15));
     QTableWidget *list = f.grid()->gridList();
     QCOMPARE(list->geometry(), QRect(20, 120, 810, 330));
+    QCOMPARE(list->horizontalHeader()->height(), 24);
+    QCOMPARE(list->columnCount(), 10);
     QCOMPARE(f.grid()->scrollBar()->geometry(), QRect(830, 120, 20, 330));
     const QList<int> widths = {150, 135, 59, 67, 45, 70, 70, 70, 70, 70};
     const QStringList headers = {"Ads",      "Sales person", "Number", "Size",    "Color",

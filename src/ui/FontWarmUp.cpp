@@ -1,0 +1,16 @@
+#include "ui/FontWarmUp.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace qm {
+
+FontWarmUp::FontWarmUp() : m_thread([] { QFontDatabase::families(); }) {}
+
+FontWarmUp::~FontWarmUp()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+} // namespace qm
