@@ -114,6 +114,7 @@ private slots:
 
     void ledgerFileExactBytes();
     void ledgerRoundTripOfEveryField();
+    void cellsOfEveryLengthWrittenAsTexts();
     void olderLedgerWithoutAdvances();
     void ledgerEndingInsideTheCells();
     void ledgerWithMoreLinesThanAds();
@@ -593,6 +594,54 @@ void CoreTest::ledgerRoundTripOfEveryField()
     QCOMPARE(back.advances, m.advances);
     QCOMPARE(back.ledgerYear, 2026);
     QCOMPARE(ledgerBytes(back), bytes);
+}
+
+// The writer copies short texts in blocks of a fixed size and the reader finds
+// texts by their first and last eight bytes: texts of every length, the same
+// text in many cells, and short texts at the very end of a file must still
+// come out as each cell written on its own would.
+void CoreTest::cellsOfEveryLengthWrittenAsTexts()
+{
+    LedgerModel m;
+    m.ads = {AdRecord{"a", {}}, AdRecord{"b", {}}, AdRecord{"c", {}}};
+    m.resizeLedger(3);
+    m.ledgerYear = 2026;
+    const QString letters = QString::fromUtf8("abcdefghijklmnopqrstuvwxyz0123456789 ,.é€");
+    int n = 0;
+    for (int issue = 1; issue <= kIssueCount; ++issue) {
+        for (int ad = 1; ad <= 3; ++ad) {
+            for (int column = 1; column <= kColumnCount; ++column, ++n) {
+                QString text;
+                for (int k = 0; k < n % 71; ++k)
+                    text += letters.at((n + 7 * k) % letters.size());
+                m.cell(issue, column, ad) = text;
+            }
+        }
+    }
+    m.cell(15, ColCommPaid, 3) = "c";
+
+    LineWriter expected;
+    expected.text(kVersion).number(2026).endLine();
+    for (int issue = 1; issue <= kIssueCount; ++issue) {
+        for (int ad = 1; ad <= 3; ++ad) {
+            for (int column = 1; column <= kColumnCount; ++column)
+                expected.text(m.cell(issue, column, ad));
+            expected.endLine();
+        }
+    }
+    const QByteArray cellsOnly = expected.bytes(); // an older file: it ends with its cells
+    expected.number(0).number(0).endLine().number(0).number(0).endLine();
+    const QByteArray bytes = ledgerBytes(m);
+    QCOMPARE(bytes, expected.bytes());
+
+    for (const QByteArray &file : {bytes, cellsOnly}) {
+        LedgerModel back;
+        back.ads = m.ads;
+        const FileResult r = loadLedger(file, back);
+        QVERIFY2(r.ok && !r.damaged, qPrintable(r.message));
+        QCOMPARE(back.cells, m.cells);
+        QCOMPARE(ledgerBytes(back), bytes);
+    }
 }
 
 void CoreTest::olderLedgerWithoutAdvances()
