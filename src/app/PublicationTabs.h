@@ -4,9 +4,8 @@
 
 namespace qm {
 
-// The tabs of the four publications, each of one fixed size. The size is
-// known without measuring the labels, so that no font is looked up before the
-// window is first painted.
+// The tabs of the four publications, each of one fixed size, known without
+// measuring the labels: making the tabs looks up no font.
 class PublicationTabs : public QTabBar
 {
     Q_OBJECT

@@ -39,31 +39,25 @@ const char *find(const char *from, const char *end, char c)
     return at ? static_cast<const char *>(at) : end;
 }
 
-// The first double quote or `stop` byte in [from, end), or end; `bufferEnd` is
-// where the bytes that may be read end. Values are short, so rather than call
-// memchr this looks at eight bytes at a time.
-Q_ALWAYS_INLINE const char *quoteOr(char stop, const char *from, const char *end,
-                                     const char *bufferEnd)
+// The first double quote in [from, end), or end; `bufferEnd` is where the
+// bytes that may be read end. Values are short, so rather than call memchr
+// this looks at eight bytes at a time.
+const char *closingQuote(const char *from, const char *end, const char *bufferEnd)
 {
-    if (from < end && (*from == '"' || *from == stop))
-        return from; // an empty value
     if constexpr (std::endian::native == std::endian::little) {
         constexpr quint64 kOnes = 0x0101010101010101ull;
-        constexpr quint64 kHigh = kOnes << 7;
-        const quint64 quotes = kOnes * '"';
-        const quint64 stops = kOnes * quint8(stop);
+        constexpr quint64 kQuotes = kOnes * '"';
         while (from < end && bufferEnd - from >= 8) {
             quint64 word;
             std::memcpy(&word, from, 8);
-            const quint64 x = word ^ quotes; // a zero byte where a quote stands
-            const quint64 y = word ^ stops;
-            const quint64 zeros = (((x - kOnes) & ~x) | ((y - kOnes) & ~y)) & kHigh;
+            const quint64 x = word ^ kQuotes; // a zero byte where a quote stands
+            const quint64 zeros = (x - kOnes) & ~x & (kOnes << 7);
             if (zeros != 0)
                 return std::min(end, from + std::countr_zero(zeros) / 8);
             from += 8;
         }
     }
-    while (from < end && *from != '"' && *from != stop)
+    while (from < end && *from != '"')
         ++from;
     return std::min(from, end);
 }
@@ -183,8 +177,7 @@ bool LineReader::quotedValues(int index, int count, QByteArrayView *values) cons
             ++pos;
         if (pos == end || *pos != '"')
             return false;
-        // Within a found line the only stop is its end.
-        const char *const close = quoteOr('"', pos + 1, end, bufferEnd);
+        const char *const close = closingQuote(pos + 1, end, bufferEnd);
         if (close == end)
             return false;
         values[k] = QByteArrayView(pos + 1, close);
@@ -281,19 +274,6 @@ LineWriter &LineWriter::text(const QString &value)
     m_lineStarted = true;
     *out++ = '"';
     out = encodeCodePageTo(value, out, true);
-    *out++ = '"';
-    m_used = out - m_bytes.constData();
-    return *this;
-}
-
-LineWriter &LineWriter::fileText(QByteArrayView bytes)
-{
-    char *out = room(bytes.size() + 3);
-    if (m_lineStarted)
-        *out++ = ',';
-    m_lineStarted = true;
-    *out++ = '"';
-    out = std::copy(bytes.cbegin(), bytes.cend(), out);
     *out++ = '"';
     m_used = out - m_bytes.constData();
     return *this;

@@ -92,8 +92,6 @@ class LineWriter
 {
 public:
     LineWriter &text(const QString &value);
-    // A text given as its bytes in the file already (code page, no double quote).
-    LineWriter &fileText(QByteArrayView bytes);
     LineWriter &number(double value);
     LineWriter &endLine();
     // Room for `size` bytes in all, taken at once.
