@@ -3,6 +3,9 @@
 #include "SampleModel.h"
 
 #include "core/LedgerModel.h"
+#include "core/rules/YearToDate.h"
+
+#include <QTest>
 
 // A year's ledger with `people` sales people ("Ann Lee" at 10 %, "Bob" at 15 %)
 // and six ads: ads 1 to 4 run in Corvel, ad 4 also in Tarn, ad 5 only in
@@ -57,4 +60,27 @@ inline qm::LedgerModel sampleLedger(int people)
         model.cell(l.issue, qm::ColCommPaid, l.ad) = QString::fromUtf8(l.commPaid);
     }
     return model;
+}
+
+// The year-to-date table as the report window fills it: the sales view, or
+// the commission view over it.
+inline qm::ReportTable yearToDateTable(int people, bool commissions)
+{
+    const qm::LedgerModel model = sampleLedger(people);
+    qm::ReportTable table;
+    qm::fillSalesView(model, table);
+    if (commissions)
+        qm::fillCommissionView(model, table);
+    return table;
+}
+
+// One row for each sales-people count and view: "PREFIXsales_N", "PREFIXcommissions_N".
+inline void addYearToDateRows(const char *prefix)
+{
+    QTest::addColumn<int>("people");
+    QTest::addColumn<bool>("commissions");
+    for (int people = 0; people <= 2; ++people) {
+        QTest::addRow("%ssales_%d", prefix, people) << people << false;
+        QTest::addRow("%scommissions_%d", prefix, people) << people << true;
+    }
 }

@@ -222,25 +222,13 @@ void TestReports::runSheetToPdf()
     QVERIFY(messages.asked.first().text.endsWith(QDir::toNativeSeparators(file)));
 }
 
-void TestReports::yearToDatePages_data()
-{
-    QTest::addColumn<int>("people");
-    QTest::addColumn<bool>("commissions");
-    for (int people = 0; people <= 2; ++people) {
-        QTest::addRow("printed_sales_%d", people) << people << false;
-        QTest::addRow("printed_commissions_%d", people) << people << true;
-    }
-}
+void TestReports::yearToDatePages_data() { addYearToDateRows("printed_"); }
 
 void TestReports::yearToDatePages()
 {
     QFETCH(int, people);
     QFETCH(bool, commissions);
-    const LedgerModel model = sampleLedger(people);
-    ReportTable table;
-    fillSalesView(model, table);
-    if (commissions)
-        fillCommissionView(model, table);
+    const ReportTable table = yearToDateTable(people, commissions);
     RecordingChooser chooser;
     printYearToDate(table, people, !commissions);
     QCOMPARE(chooser.printed.size(), 1);
@@ -261,9 +249,7 @@ void TestReports::yearToDateColumns()
 {
     QFETCH(int, people);
     QFETCH(int, columns);
-    const LedgerModel model = sampleLedger(people);
-    ReportTable table;
-    fillSalesView(model, table);
+    const ReportTable table = yearToDateTable(people, false);
     RecordingChooser chooser;
     printYearToDate(table, people, true);
     const PrintedPage page = chooser.printed.first().pages.first();
