@@ -6,9 +6,13 @@
 //   qm_bench --write-files FOLDER ADS     writes a generated ledger there (for a profiler)
 //   qm_bench --load-files INI QMR         (for a profiler) loads the files 20 times
 //   qm_bench --save-files INI QMR         (for a profiler) loads the files and saves them beside
+#include "BenchTable.h"
+#include "FileRows.h"
 #include "GridTiming.h"
 #include "LedgerGenerator.h"
 #include "Measure.h"
+#include "OutputRows.h"
+#include "StartupRows.h"
 
 #include "core/LedgerModel.h"
 #include "core/files/LedgerFile.h"
@@ -35,110 +39,7 @@ QTextStream &out()
     return stream;
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    return file.readAll();
-}
-
-QString ms(double value) { return QString::number(value, 'f', value < 10 ? 2 : 1) + QStringLiteral(" ms"); }
-
-void row(const QString &work, const QString &figure, const QString &baseline, double ratio, double target,
-         bool *allPassed)
-{
-    const bool pass = ratio <= target;
-    *allPassed = *allPassed && pass;
-    out() << work.leftJustified(52) << figure.rightJustified(12) << "  baseline " << baseline.rightJustified(10)
-          << "  ratio " << QString::number(ratio, 'f', 2).rightJustified(6) << "x  target <= " << target << "x  "
-          << (pass ? "PASS" : "FAIL") << Qt::endl;
-}
-
-struct FileTimes
-{
-    int ads = 0;
-    qint64 bytes = 0;
-    double readMs = 0;
-    double readBaselineMs = 0;
-    double writeMs = 0;
-    double writeBaselineMs = 0;
-    bool sameBytes = true;
-};
-
-FileTimes measureFiles(const QString &folder, int ads, int runs)
-{
-    const GeneratedFiles files = writeGeneratedFiles(folder, ads);
-    const QByteArray settings = fileBytes(files.settingsFile);
-    const QByteArray ledger = fileBytes(files.ledgerFile);
-    FileTimes t;
-    t.ads = ads;
-    t.bytes = files.bytes;
-
-    std::optional<LedgerModel> model;
-    qsizetype lines = 0;
-    std::tie(t.readMs, t.readBaselineMs) = medianPairMs(runs, [&] {
-        if (!loadFiles(*model, files.settingsFile, files.ledgerFile).isEmpty())
-            qFatal("the generated files did not read cleanly");
-    }, [&] {
-        for (const QString &path : {files.settingsFile, files.ledgerFile}) {
-            QFile file(path);
-            file.open(QIODevice::ReadOnly);
-            const QByteArray bytes = file.readAll();
-            lines += std::count(bytes.begin(), bytes.end(), '\n');
-        }
-    }, [&] { model.emplace(); });
-
-    const QString settingsOut = folder + QStringLiteral("/out.ini");
-    const QString ledgerOut = folder + QStringLiteral("/out.qmr");
-    // The grid's save with both files changed: each through the safe save.
-    auto save = [&] {
-        model->settingsChanged = true;
-        if (!saveFilesNow(*model, settingsOut, ledgerOut, QDateTime::currentDateTime()).ok())
-            qFatal("the files could not be saved");
-    };
-    save();
-    t.sameBytes = fileBytes(settingsOut) == settings && fileBytes(ledgerOut) == ledger;
-    // Both start from a quiet disk: neither pays for the other's writing.
-    auto settle = [&] { settleFiles({settingsOut, ledgerOut}); };
-    std::tie(t.writeMs, t.writeBaselineMs) = medianPairMs(runs, save, [&] {
-        for (const auto &[path, bytes] : {std::pair(settingsOut, settings), std::pair(ledgerOut, ledger)}) {
-            QFile file(path);
-            file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-            file.write(bytes);
-        }
-    }, settle, settle);
-    settle(); // nothing of this is left for the disk to write during the later rows
-    return t;
-}
-
-// Wall time of a program from its start to its end, in milliseconds.
-double runMs(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    QElapsedTimer timer;
-    timer.start();
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        qFatal("%s did not end cleanly", qPrintable(program));
-    return timer.nsecsElapsed() / 1e6;
-}
-
-// Medians of both programs started in turn, so that both see the same load.
-std::pair<double, double> startupMs(const QString &ledgerFile, int runs)
-{
-    QList<double> program;
-    QList<double> bare;
-    runMs(QStringLiteral(QM_PROGRAM), {QStringLiteral("--quit-when-shown"), ledgerFile}); // warm up
-    runMs(QStringLiteral(QM_BARE_WINDOW), {});
-    for (int i = 0; i < runs; ++i) {
-        program << runMs(QStringLiteral(QM_PROGRAM), {QStringLiteral("--quit-when-shown"), ledgerFile});
-        bare << runMs(QStringLiteral(QM_BARE_WINDOW), {});
-    }
-    std::sort(program.begin(), program.end());
-    std::sort(bare.begin(), bare.end());
-    return {program.at(runs / 2), bare.at(runs / 2)};
-}
+QString number(double value, int decimals) { return QString::number(value, 'f', decimals); }
 
 qint64 childPeakBytes(const QStringList &files)
 {
@@ -202,64 +103,104 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir folder;
-    bool allPassed = true;
-
-    out() << "Figures are medians of several runs; each baseline is measured in the same run." << Qt::endl;
-    out() << "ads       MB    read ms  (bytes, lines)   write ms  (QFile once)  bytes kept" << Qt::endl;
-    QList<FileTimes> sizes;
-    // --quick leaves out the 100,000-ad ledger (and with it the growth line).
+    BenchTable table;
+    // --quick leaves out the 100,000-ad ledger (and with it the growth lines).
     const bool quick = arguments.contains(QStringLiteral("--quick"));
-    for (const auto &[ads, runs] : {std::pair(100, 15), std::pair(1000, 11), std::pair(10000, 15), std::pair(100000, 3)}) {
+    const QList<std::pair<int, int>> sizes = {{1000, 11}, {10000, 15}, {100000, 3}};
+
+    out() << "Figures are medians of several runs; each floor is measured in the same run." << Qt::endl;
+    out() << "ads       MB    read ms  (bytes, lines)    save ms  (QSaveFile)  (QFile)  bytes kept" << Qt::endl;
+    QList<FileTimes> files;
+    for (const auto &[ads, runs] : sizes) {
         if (quick && ads == 100000)
             break;
         const FileTimes t = measureFiles(folder.path(), ads, runs);
-        sizes << t;
-        out() << QString::number(ads).leftJustified(7) << QString::number(t.bytes / 1e6, 'f', 2).rightJustified(7)
-              << QString::number(t.readMs, 'f', 2).rightJustified(11) << QString::number(t.readBaselineMs, 'f', 2).rightJustified(16)
-              << QString::number(t.writeMs, 'f', 2).rightJustified(11) << QString::number(t.writeBaselineMs, 'f', 2).rightJustified(14)
-              << (t.sameBytes ? "  yes" : "  NO: the files changed") << Qt::endl;
-        allPassed = allPassed && t.sameBytes;
+        files << t;
+        out() << QString::number(ads).leftJustified(7) << number(t.bytes / 1e6, 2).rightJustified(7)
+              << number(t.readMs, 2).rightJustified(11) << number(t.readFloorMs, 2).rightJustified(16)
+              << number(t.saveMs, 2).rightJustified(11) << number(t.saveFloorMs, 2).rightJustified(13)
+              << number(t.plainWriteMs, 2).rightJustified(9) << (t.sameBytes ? "  yes" : "  NO") << Qt::endl;
+        if (!t.sameBytes)
+            table.fail(QStringLiteral("the save of %1 ads changed the files' bytes").arg(ads));
     }
-    const FileTimes &small = sizes.at(1);
-    const FileTimes &large = sizes.last();
-    const double bytesGrowth = double(large.bytes) / small.bytes;
-    if (!quick)
-        out() << QString("growth from 1,000 to 100,000 ads: bytes %1x, read %2x, write %3x (linear: about the bytes' growth)")
-                 .arg(bytesGrowth, 0, 'f', 1)
-                 .arg(large.readMs / small.readMs, 0, 'f', 1)
-                 .arg(large.writeMs / small.writeMs, 0, 'f', 1)
-              << Qt::endl;
+    out() << Qt::endl << "ads     report ms (floor)   run sheet ms (floor)   export ms (floor)   check ms (floor)"
+          << Qt::endl;
+    QList<OutputTimes> outputs;
+    for (const auto &[ads, runs] : sizes) {
+        if (quick && ads == 100000)
+            break;
+        const OutputTimes t = measureOutputs(folder.path(), ads, ads == 100000 ? 3 : 7);
+        outputs << t;
+        auto pair = [](double figure, double floor, int width) {
+            return (number(figure, 1) + " (" + number(floor, 1) + ")").rightJustified(width);
+        };
+        out() << QString::number(ads).leftJustified(7) << pair(t.reportMs, t.reportFloorMs, 18)
+              << pair(t.runSheetMs, t.runSheetFloorMs, 23) << pair(t.exportMs, t.exportFloorMs, 20)
+              << pair(t.checkMs, t.checkFloorMs, 19) << Qt::endl;
+    }
     out() << Qt::endl;
 
-    const FileTimes &t = sizes.at(2);
-    const QString sizeText = QString::number(t.bytes / 1e6, 'f', 1) + " MB";
-    row("read both files into the model (10,000 ads, " + sizeText + ")", ms(t.readMs), ms(t.readBaselineMs),
-        t.readMs / t.readBaselineMs, 4, &allPassed);
-    row("write both files through the safe save (10,000 ads)", ms(t.writeMs), ms(t.writeBaselineMs),
-        t.writeMs / t.writeBaselineMs, 3, &allPassed);
+    const FileTimes &t = files.at(1);
+    const QString sizeText = number(t.bytes / 1e6, 1) + " MB";
+    table.target("read both files (10,000 ads, " + sizeText + "), aim 3x", ms(t.readMs), ms(t.readFloorMs),
+                 t.readMs / t.readFloorMs, 4);
+    table.target("save both files (10,000 ads) against QSaveFile", ms(t.saveMs), ms(t.saveFloorMs),
+                 t.saveMs / t.saveFloorMs, 1.5);
+    table.info("save both files (10,000 ads) against a plain QFile", ms(t.saveMs), ms(t.plainWriteMs),
+               t.saveMs / t.plainWriteMs);
 
-    const GeneratedFiles startFiles = writeGeneratedFiles(folder.path(), 500);
-    const auto [programMs, bareMs] = startupMs(startFiles.ledgerFile, 11);
-    row("start with a 500-ad ledger until the window is shown", ms(programMs), ms(bareMs), programMs / bareMs, 1.3,
-        &allPassed);
+    for (const auto &[ads, limit] : {std::pair(500, 1.3), std::pair(10000, 1.6)}) {
+        const GeneratedFiles startFiles = writeGeneratedFiles(folder.path(), ads);
+        const StartupTimes start = measureStartup(startFiles.ledgerFile, 11);
+        table.target(QStringLiteral("start with %1 ads until shown, against one text line").arg(ads),
+                     ms(start.programMs), ms(start.textWindowMs), start.programMs / start.textWindowMs, limit);
+        if (ads == 500)
+            table.info("start with 500 ads until shown, against an empty window", ms(start.programMs),
+                       ms(start.emptyWindowMs), start.programMs / start.emptyWindowMs);
+    }
 
     const GeneratedFiles memoryFiles = writeGeneratedFiles(folder.path(), 10000);
     const qint64 loaded = childPeakBytes({memoryFiles.settingsFile, memoryFiles.ledgerFile});
     const qint64 bare = childPeakBytes({});
-    row("peak memory of the loaded 10,000-ad ledger, above bare", QString::number((loaded - bare) / 1e6, 'f', 1) + " MB",
-        QString::number(memoryFiles.bytes / 1e6, 'f', 1) + " MB", double(loaded - bare) / memoryFiles.bytes, 4,
-        &allPassed);
+    table.target("peak memory of the loaded 10,000 ads, above bare", number((loaded - bare) / 1e6, 1) + " MB",
+                 number(memoryFiles.bytes / 1e6, 1) + " MB", double(loaded - bare) / memoryFiles.bytes, 4);
+
+    const OutputTimes &o = outputs.at(1);
+    table.target("year-to-date tables (10,000 ads), against summing cells", ms(o.reportMs), ms(o.reportFloorMs),
+                 o.reportMs / o.reportFloorMs, 3);
+    table.target("run sheet to PDF (10,000 ads), against QPdfWriter", ms(o.runSheetMs), ms(o.runSheetFloorMs),
+                 o.runSheetMs / o.runSheetFloorMs, 1.5);
+    table.target("--export-csv (10,000 ads), against writing its bytes", ms(o.exportMs), ms(o.exportFloorMs),
+                 o.exportMs / o.exportFloorMs, 2);
+    table.target("--check (10,000 ads), against reading the bytes", ms(o.checkMs), ms(o.checkFloorMs),
+                 o.checkMs / o.checkFloorMs, 4);
 
     measureGrid(20); // warm up
     const GridTiming few = measureGrid(20);
     const GridTiming many = measureGrid(10000);
-    const double monthRatio = many.monthSwitchUs / few.monthSwitchUs;
-    const double scrollRatio = many.scrollUs / few.scrollUs;
-    row("month switch, 10,000 ads against 20", QString::number(many.monthSwitchUs, 'f', 0) + " us",
-        QString::number(few.monthSwitchUs, 'f', 0) + " us", monthRatio, 2, &allPassed);
-    row("page scroll, 10,000 ads against 20", QString::number(many.scrollUs, 'f', 0) + " us",
-        QString::number(few.scrollUs, 'f', 0) + " us", scrollRatio, 2, &allPassed);
+    table.target("month switch, 10,000 ads against 20", number(many.monthSwitchUs, 0) + " us",
+                 number(few.monthSwitchUs, 0) + " us", many.monthSwitchUs / few.monthSwitchUs, 2);
+    table.target("page scroll, 10,000 ads against 20", number(many.scrollUs, 0) + " us",
+                 number(few.scrollUs, 0) + " us", many.scrollUs / few.scrollUs, 2);
 
-    out() << (allPassed ? "every row PASS" : "some rows FAIL") << Qt::endl;
-    return allPassed ? 0 : 1;
+    if (!quick) {
+        // Linear: each figure grows no faster than half again the ledger's bytes.
+        const double bytesGrowth = double(files.last().bytes) / files.first().bytes;
+        const QList<std::pair<QString, std::pair<double, double>>> growth = {
+            {"read", {files.first().readMs, files.last().readMs}},
+            {"save", {files.first().saveMs, files.last().saveMs}},
+            {"year-to-date tables", {outputs.first().reportMs, outputs.last().reportMs}},
+            {"run sheet to PDF", {outputs.first().runSheetMs, outputs.last().runSheetMs}},
+            {"--export-csv", {outputs.first().exportMs, outputs.last().exportMs}},
+            {"--check", {outputs.first().checkMs, outputs.last().checkMs}},
+        };
+        for (const auto &[work, times] : growth) {
+            table.target(QStringLiteral("growth of %1 from 1,000 to 100,000 ads").arg(work),
+                         number(times.second / times.first, 1) + "x", number(bytesGrowth, 1) + "x",
+                         times.second / times.first / bytesGrowth, 1.5);
+        }
+    }
+
+    out() << (table.allPassed() ? "every row PASS" : "some rows FAIL") << Qt::endl;
+    return table.allPassed() ? 0 : 1;
 }

@@ -28,22 +28,36 @@ inline double medianMs(int runs, const std::function<void()> &work, const std::f
     return times.at(times.size() / 2);
 }
 
-// The medians of `runs` timings each of `work` and of its `baseline`, taken in
-// turn, so that a busy moment of the machine falls on both alike.
-inline std::pair<double, double> medianPairMs(int runs, const std::function<void()> &work,
-                                              const std::function<void()> &baseline,
-                                              const std::function<void()> &prepare = {},
-                                              const std::function<void()> &prepareBaseline = {})
+// One piece of work to time, and what runs untimed before each run of it.
+struct Timed
 {
-    QList<double> times;
-    QList<double> baselineTimes;
+    std::function<void()> work;
+    std::function<void()> prepare = {};
+};
+
+// The medians of `runs` timings of each piece of work, taken in turn run by
+// run, so that a busy moment of the machine falls on all of them alike.
+inline QList<double> medianInTurnsMs(int runs, const QList<Timed> &works)
+{
+    QList<QList<double>> times(works.size());
     for (int i = 0; i < runs; ++i) {
-        times << medianMs(1, work, prepare);
-        baselineTimes << medianMs(1, baseline, prepareBaseline);
+        for (qsizetype w = 0; w < works.size(); ++w)
+            times[w] << medianMs(1, works.at(w).work, works.at(w).prepare);
     }
-    std::sort(times.begin(), times.end());
-    std::sort(baselineTimes.begin(), baselineTimes.end());
-    return {times.at(runs / 2), baselineTimes.at(runs / 2)};
+    QList<double> medians;
+    for (QList<double> &list : times) {
+        std::sort(list.begin(), list.end());
+        medians << list.at(list.size() / 2);
+    }
+    return medians;
+}
+
+// The same for a figure and its floor.
+inline std::pair<double, double> medianPairMs(int runs, const std::function<void()> &work,
+                                              const std::function<void()> &floor)
+{
+    const QList<double> medians = medianInTurnsMs(runs, {{work}, {floor}});
+    return {medians.at(0), medians.at(1)};
 }
 
 // Waits until what was written to these files is on the disk, so that a

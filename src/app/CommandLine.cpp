@@ -2,8 +2,8 @@
 
 #include "core/LedgerModel.h"
 #include "core/Version.h"
-#include "core/files/CsvExport.h"
 #include "core/year/FileCheck.h"
+#include "core/year/LedgerExport.h"
 #include "core/year/Startup.h"
 
 #include <QCommandLineParser>
@@ -70,40 +70,11 @@ int check(const FileChoice &files)
     return report.clean() ? 0 : 1;
 }
 
-bool readCleanly(const LoadOutcome &outcome)
-{
-    if (!outcome.settingsFound || !outcome.settings.ok || outcome.settings.damaged)
-        return false;
-    return !outcome.ledgerRead || (outcome.ledger.ok && !outcome.ledger.damaged);
-}
-
 int exportCsv(const FileChoice &files, const QString &csvFile)
 {
-    LedgerModel model;
-    const LoadOutcome outcome = readFiles(model, files.settingsFile, files.ledgerFile);
-    if (!readCleanly(outcome)) {
-        const FileReport report = reportLoad(model, outcome, files.settingsFile, files.ledgerFile);
-        print(stderr, report.text() + QStringLiteral("Nothing was exported: the files need attention first "
-                                                     "(see the problems above)."));
-        return 1;
-    }
-    const QStringList dataFiles = {files.settingsFile, files.ledgerFile};
-    const CsvTable ledger = ledgerTable(model);
-    const CsvTable advances = advancesTable(model);
-    const QString advancesFile = advancesCsvPath(csvFile);
-    for (const auto &[path, table] : {std::pair{csvFile, ledger}, std::pair{advancesFile, advances}}) {
-        const FileResult saved = saveCsvFile(path, csvBytes(table), dataFiles);
-        if (!saved.ok) {
-            print(stderr, saved.message);
-            return 1;
-        }
-    }
-    print(stdout, QStringLiteral("%1 ledger lines written to %2\n%3 advance entries written to %4")
-                      .arg(ledger.size() - 1)
-                      .arg(QDir::toNativeSeparators(csvFile))
-                      .arg(advances.size() - 1)
-                      .arg(QDir::toNativeSeparators(advancesFile)));
-    return 0;
+    const LedgerExport exported = exportLedgerCsv(files.settingsFile, files.ledgerFile, csvFile);
+    print(exported.ok ? stdout : stderr, exported.ok ? exported.report : exported.error);
+    return exported.ok ? 0 : 1;
 }
 
 } // namespace

@@ -1,0 +1,56 @@
+#include "core/year/LedgerExport.h"
+
+#include "core/LedgerModel.h"
+#include "core/files/CsvExport.h"
+#include "core/year/FileCheck.h"
+#include "core/year/YearFiles.h"
+
+#include <QDir>
+
+#include <utility>
+
+namespace qm {
+
+namespace {
+
+bool readCleanly(const LoadOutcome &outcome)
+{
+    if (!outcome.settingsFound || !outcome.settings.ok || outcome.settings.damaged)
+        return false;
+    return !outcome.ledgerRead || (outcome.ledger.ok && !outcome.ledger.damaged);
+}
+
+} // namespace
+
+LedgerExport exportLedgerCsv(const QString &settingsFile, const QString &ledgerFile, const QString &csvFile)
+{
+    LedgerExport result;
+    LedgerModel model;
+    const LoadOutcome outcome = readFiles(model, settingsFile, ledgerFile);
+    if (!readCleanly(outcome)) {
+        const FileReport report = reportLoad(model, outcome, settingsFile, ledgerFile);
+        result.error = report.text() + QStringLiteral("Nothing was exported: the files need attention first "
+                                                      "(see the problems above).");
+        return result;
+    }
+    const QStringList dataFiles = {settingsFile, ledgerFile};
+    const CsvTable ledger = ledgerTable(model);
+    const CsvTable advances = advancesTable(model);
+    const QString advancesFile = advancesCsvPath(csvFile);
+    for (const auto &[path, table] : {std::pair{csvFile, &ledger}, std::pair{advancesFile, &advances}}) {
+        const FileResult saved = saveCsvFile(path, csvBytes(*table), dataFiles);
+        if (!saved.ok) {
+            result.error = saved.message;
+            return result;
+        }
+    }
+    result.ok = true;
+    result.report = QStringLiteral("%1 ledger lines written to %2\n%3 advance entries written to %4")
+                        .arg(ledger.size() - 1)
+                        .arg(QDir::toNativeSeparators(csvFile))
+                        .arg(advances.size() - 1)
+                        .arg(QDir::toNativeSeparators(advancesFile));
+    return result;
+}
+
+} // namespace qm

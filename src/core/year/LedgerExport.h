@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace qm {
+
+// What an export of the ledger to CSV did: the lines to show on success, or
+// why nothing (or not everything) was written.
+struct LedgerExport
+{
+    bool ok = false;
+    QString report; // on success
+    QString error;  // otherwise
+};
+
+// Reads the pair as start-up does and, when both files read cleanly, writes the
+// ledger to `csvFile` and the advances beside it ("_advances" before the
+// extension). Never writes the data files; refuses files that need attention.
+LedgerExport exportLedgerCsv(const QString &settingsFile, const QString &ledgerFile, const QString &csvFile);
+
+} // namespace qm
