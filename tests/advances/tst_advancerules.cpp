@@ -257,8 +257,16 @@ private slots:
             << 4 << "1/1" << 0 << QStringList{"01/01/2026", "01/05/2026", "02/05/2026", "03/05/2026", "03/05/2026"};
         QTest::newRow("to its own place")
             << 1 << "2/5" << 1 << QStringList{"01/05/2026", "02/05/2026", "03/05/2026", "03/05/2026", "04/05/2026"};
-        QTest::newRow("first of equal dates goes after the second")
-            << 2 << "3/5" << 3 << QStringList{"01/05/2026", "02/05/2026", "03/05/2026", "03/05/2026", "04/05/2026"};
+        QTest::newRow("first of equal dates, date unchanged")
+            << 2 << "3/5" << 2 << QStringList{"01/05/2026", "02/05/2026", "03/05/2026", "03/05/2026", "04/05/2026"};
+        QTest::newRow("second of equal dates, date unchanged")
+            << 3 << "03/05/2026" << 3 << QStringList{"01/05/2026", "02/05/2026", "03/05/2026", "03/05/2026", "04/05/2026"};
+        QTest::newRow("to the date of others goes after them")
+            << 1 << "3/5" << 3 << QStringList{"01/05/2026", "03/05/2026", "03/05/2026", "03/05/2026", "04/05/2026"};
+        QTest::newRow("first entry to an earlier date")
+            << 0 << "1/1" << 0 << QStringList{"01/01/2026", "02/05/2026", "03/05/2026", "03/05/2026", "04/05/2026"};
+        QTest::newRow("last entry to an earlier date in its place")
+            << 4 << "3/31" << 4 << QStringList{"01/05/2026", "02/05/2026", "03/05/2026", "03/05/2026", "03/31/2026"};
         QTest::newRow("to a later date")
             << 0 << "3/6" << 3 << QStringList{"02/05/2026", "03/05/2026", "03/05/2026", "03/06/2026", "04/05/2026"};
         QTest::newRow("to the end")

@@ -128,11 +128,11 @@ private slots:
         Session::key(Qt::Key_A, Qt::ControlModifier);
         Session::type(QStringLiteral("250"));
         s.click(QStringLiteral("Replace"));
-        // Its date is unchanged, so it now follows the other entry of March 15.
-        QCOMPARE(s.lines(), QStringList({"03/15/2026\t        \t  250.00\t  370.00", "03/15/2026\t   20.00\t        \t  620.00",
+        // Its date is unchanged, so it keeps its place before the other entry of March 15.
+        QCOMPARE(s.lines(), QStringList({"03/15/2026\t   20.00\t        \t  370.00", "03/15/2026\t        \t  250.00\t  350.00",
                                          "03/01/2026\t  500.00\t        \t  600.00",
                                          "02/01/2026\t  100.00\t        \t  100.00"}));
-        QCOMPARE(s.selectedLine(), 1);
+        QCOMPARE(s.selectedLine(), 2);
     }
 
     void deleteTheOnlyEntry()
