@@ -255,7 +255,7 @@ private slots:
         QTest::addColumn<QString>("paid");
         QTest::addColumn<QString>("message");
         QTest::newRow("no such day") << "2/30/2026" << "5" << "" << "Date error... correct and continue";
-        QTest::newRow("year 99999") << "3/1/99999" << "5" << "" << "Date error... correct and continue";
+        QTest::newRow("year 214749") << "3/1/214749" << "5" << "" << "Date error... correct and continue";
         QTest::newRow("no amount") << "3/1" << "  " << "" << "Must enter an advance or paid amount";
         QTest::newRow("thousands separator") << "3/1" << "1,000" << "" << "Amount error... correct and continue";
         QTest::newRow("letters") << "3/1" << "" << "abc" << "Amount error... correct and continue";
