@@ -704,11 +704,15 @@ private slots:
         QCOMPARE(model.salesPeople.size(), 2);
         QCOMPARE(s.salesBox()->currentText(), QStringLiteral("Delta")); // Delete erased nothing
 
-        // The same person typed in other letters is the same person.
+        // The same person typed in other letters is the same person: refused
+        // just the same, under the name as typed.
         s.salesBox()->lineEdit()->selectAll();
         Session::type(QStringLiteral("delta"));
         Session::key(Qt::Key_Delete);
         QCOMPARE(messages.asked.size(), 2);
+        QCOMPARE(messages.asked.at(1).text, messages.asked.at(0).text);
+        QCOMPARE(messages.asked.at(1).caption, QStringLiteral("delta"));
+        QCOMPARE(messages.asked.at(1).icon, MessageIcon::Error);
         QCOMPARE(model.salesPeople.size(), 2);
 
         // A person the ledger does not name: asked, No keeps, Yes deletes.
