@@ -911,6 +911,31 @@ private slots:
         QVERIFY(model.settingsChanged);
     }
 
+    // A price still being typed when the dialog is closed is stored, from either box.
+    void closingStoresThePriceBeingTyped_data()
+    {
+        QTest::addColumn<bool>("colour");
+        QTest::newRow("colour") << true;
+        QTest::newRow("black and white") << false;
+    }
+    void closingStoresThePriceBeingTyped()
+    {
+        QFETCH(bool, colour);
+        LedgerModel model = modelWithAds(1);
+        Session s(model);
+        QVERIFY(s.tabTo(s.sizeChoice()));
+        Session::key(Qt::Key_End); // the last size
+        QVERIFY(s.tabTo(s.publicationChoice()));
+        Session::key(Qt::Key_End); // the last publication
+        QVERIFY(s.tabTo(colour ? s.colourBox() : s.bwBox()));
+        Session::type(QStringLiteral("45"));
+        s.dialog->close(); // the close event the close box sends
+        QVERIFY(!s.dialog->isVisible());
+        QCOMPARE(model.prices.colourPrice(kPriceEntryCount), colour ? QStringLiteral("45") : QString());
+        QCOMPARE(model.prices.bwPrice(kPriceEntryCount), colour ? QString() : QStringLiteral("45"));
+        QVERIFY(model.settingsChanged);
+    }
+
     void aPriceTypedWithOnlyASizeChosenStoresNothing()
     {
         LedgerModel model = modelWithAds(1);
