@@ -106,6 +106,7 @@ AdvancesDialog::AdvancesDialog(LedgerModel &model, QWidget *parent)
     setFixedSize(units.size(kWidth, kHeight));
     createControls(units);
     createEntryRow(units);
+    setTabOrders();
     m_entryList->setFocus();
 }
 
@@ -169,12 +170,17 @@ void AdvancesDialog::createEntryRow(const DialogUnits &units)
             [this](const QString &text) { m_paidBox->setPlaceholderText(text.isEmpty() ? kPaidCue : QString()); });
     connect(m_paidBox, &QLineEdit::textChanged, this,
             [this](const QString &text) { m_advancedBox->setPlaceholderText(text.isEmpty() ? kAdvanceCue : QString()); });
+}
 
-    // Tab leaves the row for the list, which ends adding or editing.
-    setTabOrder(m_dateBox, m_advancedBox);
-    setTabOrder(m_advancedBox, m_paidBox);
-    setTabOrder(m_paidBox, m_submitButton);
-    setTabOrder(m_submitButton, m_entryList);
+void AdvancesDialog::setTabOrders()
+{
+    // The pulldown, the list, the four buttons, then the entry row while it is
+    // open (the buttons are disabled then, so Shift+Tab from the date box goes
+    // back to the list, which ends adding or editing).
+    const QList<QWidget *> order = {m_personBox, m_entryList, m_buttons[0], m_buttons[1], m_buttons[2],
+                                    m_buttons[3], m_dateBox, m_advancedBox, m_paidBox, m_submitButton};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 }
 
 // ---------------------------------------------------------------------------

@@ -38,6 +38,7 @@ private:
 
     void createControls(const DialogUnits &units);
     void createEntryRow(const DialogUnits &units);
+    void setTabOrders();
 
     void choosePerson(int index);
     void fillList(int selectLine, bool changed);

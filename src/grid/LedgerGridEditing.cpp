@@ -139,6 +139,8 @@ void LedgerGrid::removeAdData()
     goToCell();
 }
 
+// Ctrl+S in an editor. The cell being edited is not committed first: the file
+// gets what is stored, and the text still being typed goes with a later save.
 void LedgerGrid::saveLedgerNow()
 {
     if (showMessage(QStringLiteral("Save file now?"), m_ledgerFile, MessageButtons::YesNo) != MessageAnswer::Yes)

@@ -80,9 +80,10 @@ private slots:
         QTest::newRow("a fourth field is ignored") << "1/2/2026/7" << 20260102 << "01/02/2026";
         QTest::newRow("fields are rounded") << "4.6/2.4/2026" << 20260502 << "05/02/2026";
         QTest::newRow("text is no number") << "May/3/2026" << 0 << "May/3/2026";
-        QTest::newRow("last year that fits") << "12/31/9999" << 99991231 << "12/31/9999";
-        QTest::newRow("year 10000") << "1/1/10000" << 0 << "1/1/10000";
-        QTest::newRow("year 99999") << "1/1/99999" << 0 << "1/1/99999";
+        QTest::newRow("year 9999") << "12/31/9999" << 99991231 << "12/31/9999";
+        QTest::newRow("year 10000") << "1/1/10000" << 100000101 << "01/01/10000";
+        QTest::newRow("last year that fits") << "12/31/214748" << 2147481231 << "12/31/214748";
+        QTest::newRow("first year that does not fit") << "1/1/214749" << 0 << "1/1/214749";
         QTest::newRow("year past any integer") << "1/1/1e300" << 0 << "1/1/1e300";
         QTest::newRow("a dash before the year separates") << "1/1/-1950" << 20000101 << "01/01/2000";
         QTest::newRow("huge day") << "1/4294967297/2026" << 0 << "1/4294967297/2026";
@@ -214,7 +215,8 @@ private slots:
         QTest::newRow("thousands separator") << "3/1" << "1,000" << "" << int(AdvanceSubmit::AmountError);
         QTest::newRow("letters paid") << "3/1" << "" << "abc" << int(AdvanceSubmit::AmountError);
         QTest::newRow("one good, one bad") << "3/1" << "5" << "five" << int(AdvanceSubmit::AmountError);
-        QTest::newRow("year 99999") << "3/1/99999" << "5" << "" << int(AdvanceSubmit::DateError);
+        QTest::newRow("year 214749") << "3/1/214749" << "5" << "" << int(AdvanceSubmit::DateError);
+        QTest::newRow("year 99999") << "3/1/99999" << "5" << "" << int(AdvanceSubmit::Stored);
         QTest::newRow("stored") << "3/1" << " 500 " << "" << int(AdvanceSubmit::Stored);
         QTest::newRow("empty date is today") << "" << "5" << "" << int(AdvanceSubmit::Stored);
     }
@@ -257,8 +259,16 @@ private slots:
             << 4 << "1/1" << 0 << QStringList{"01/01/2026", "01/05/2026", "02/05/2026", "03/05/2026", "03/05/2026"};
         QTest::newRow("to its own place")
             << 1 << "2/5" << 1 << QStringList{"01/05/2026", "02/05/2026", "03/05/2026", "03/05/2026", "04/05/2026"};
-        QTest::newRow("first of equal dates goes after the second")
-            << 2 << "3/5" << 3 << QStringList{"01/05/2026", "02/05/2026", "03/05/2026", "03/05/2026", "04/05/2026"};
+        QTest::newRow("first of equal dates, date unchanged")
+            << 2 << "3/5" << 2 << QStringList{"01/05/2026", "02/05/2026", "03/05/2026", "03/05/2026", "04/05/2026"};
+        QTest::newRow("second of equal dates, date unchanged")
+            << 3 << "03/05/2026" << 3 << QStringList{"01/05/2026", "02/05/2026", "03/05/2026", "03/05/2026", "04/05/2026"};
+        QTest::newRow("to the date of others goes after them")
+            << 1 << "3/5" << 3 << QStringList{"01/05/2026", "03/05/2026", "03/05/2026", "03/05/2026", "04/05/2026"};
+        QTest::newRow("first entry to an earlier date")
+            << 0 << "1/1" << 0 << QStringList{"01/01/2026", "02/05/2026", "03/05/2026", "03/05/2026", "04/05/2026"};
+        QTest::newRow("last entry to an earlier date in its place")
+            << 4 << "3/31" << 4 << QStringList{"01/05/2026", "02/05/2026", "03/05/2026", "03/05/2026", "03/31/2026"};
         QTest::newRow("to a later date")
             << 0 << "3/6" << 3 << QStringList{"02/05/2026", "03/05/2026", "03/05/2026", "03/06/2026", "04/05/2026"};
         QTest::newRow("to the end")

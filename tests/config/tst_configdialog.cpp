@@ -704,11 +704,15 @@ private slots:
         QCOMPARE(model.salesPeople.size(), 2);
         QCOMPARE(s.salesBox()->currentText(), QStringLiteral("Delta")); // Delete erased nothing
 
-        // The same person typed in other letters is the same person.
+        // The same person typed in other letters is the same person: refused
+        // just the same, under the name as typed.
         s.salesBox()->lineEdit()->selectAll();
         Session::type(QStringLiteral("delta"));
         Session::key(Qt::Key_Delete);
         QCOMPARE(messages.asked.size(), 2);
+        QCOMPARE(messages.asked.at(1).text, messages.asked.at(0).text);
+        QCOMPARE(messages.asked.at(1).caption, QStringLiteral("delta"));
+        QCOMPARE(messages.asked.at(1).icon, MessageIcon::Error);
         QCOMPARE(model.salesPeople.size(), 2);
 
         // A person the ledger does not name: asked, No keeps, Yes deletes.
@@ -904,6 +908,31 @@ private slots:
         Session::type(QStringLiteral("200"));
         Session::key(Qt::Key_Return);
         QCOMPARE(model.prices.bwPrice(9), QStringLiteral("200"));
+        QVERIFY(model.settingsChanged);
+    }
+
+    // A price still being typed when the dialog is closed is stored, from either box.
+    void closingStoresThePriceBeingTyped_data()
+    {
+        QTest::addColumn<bool>("colour");
+        QTest::newRow("colour") << true;
+        QTest::newRow("black and white") << false;
+    }
+    void closingStoresThePriceBeingTyped()
+    {
+        QFETCH(bool, colour);
+        LedgerModel model = modelWithAds(1);
+        Session s(model);
+        QVERIFY(s.tabTo(s.sizeChoice()));
+        Session::key(Qt::Key_End); // the last size
+        QVERIFY(s.tabTo(s.publicationChoice()));
+        Session::key(Qt::Key_End); // the last publication
+        QVERIFY(s.tabTo(colour ? s.colourBox() : s.bwBox()));
+        Session::type(QStringLiteral("45"));
+        s.dialog->close(); // the close event the close box sends
+        QVERIFY(!s.dialog->isVisible());
+        QCOMPARE(model.prices.colourPrice(kPriceEntryCount), colour ? QStringLiteral("45") : QString());
+        QCOMPARE(model.prices.bwPrice(kPriceEntryCount), colour ? QString() : QStringLiteral("45"));
         QVERIFY(model.settingsChanged);
     }
 

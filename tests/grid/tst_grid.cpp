@@ -78,6 +78,7 @@ private slots:
     void removeAdDataEmptiesShownIssueOnly();
     void overrideRefusedRestoresSale();
     void ctrlSSavesAndReportsFailure();
+    void ctrlSLeavesThePendingTextToTheNextSave();
     void endToEndTypeAndSave();
     void endToEndFromAnEmptyFolder();
 };
@@ -803,6 +804,41 @@ void GridTest::ctrlSSavesAndReportsFailure()
     QVERIFY(messages.asked.at(2).text.contains(QDir::toNativeSeparators(f.ledgerPath())));
     QVERIFY(f.model.ledgerChanged);
     QCOMPARE(f.fileBytes(f.ledgerPath()), before);
+}
+
+// Ctrl+S in the editor saves what is committed; the text still being typed
+// goes with the next save, here the one on closing.
+void GridTest::ctrlSLeavesThePendingTextToTheNextSave()
+{
+    GridFixture f;
+    f.openWith(2);
+    f.editMode();
+    f.clickCell(0, 3);
+    QTest::keyClicks(f.focused(), "3");
+    f.clickCell(1, 3);
+    QCOMPARE(f.focused(), f.grid()->cellEditor());
+    QTest::keyClicks(f.focused(), "7");
+    ScriptedMessages messages;
+    messages.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    QTest::keyClick(f.focused(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(messages.asked.size(), 1);
+    QCOMPARE(messages.asked.at(0).text, QString("Save file now?"));
+    QCOMPARE(f.grid()->cellEditor()->text(), QString("7"));
+
+    // The ledger as it is expected on disk after each save.
+    LedgerModel expected = GridFixture::sampleModel(2);
+    expected.cell(1, ColNumber, 1) = "3"; // Corvel January, the issue shown
+    const auto bytesOf = [&f](LedgerModel &m) {
+        const QString path = f.dir.filePath("expected.qmr");
+        return writeLedgerFile(path, m).ok ? f.fileBytes(path) : QByteArray("(not written)");
+    };
+    QCOMPARE(f.fileBytes(f.ledgerPath()), bytesOf(expected));
+
+    QVERIFY(f.window->close());
+    QCOMPARE(messages.asked.size(), 2);
+    QCOMPARE(messages.asked.at(1).text, QString("Do you want to save the files?"));
+    expected.cell(1, ColNumber, 2) = "7";
+    QCOMPARE(f.fileBytes(f.ledgerPath()), bytesOf(expected));
 }
 
 void GridTest::endToEndTypeAndSave()

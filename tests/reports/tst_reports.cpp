@@ -1,4 +1,5 @@
 #include "core/Clock.h"
+#include "core/files/CsvExport.h"
 #include "core/rules/RunSheet.h"
 #include "print/QtPrintDevice.h"
 #include "reports/ReportPrinting.h"
@@ -70,6 +71,8 @@ private slots:
     void windowViews();
     void windowPrintsShownView();
     void windowCloses();
+    void decemberCountsForItsPerson_data();
+    void decemberCountsForItsPerson();
 };
 
 void TestReports::runSheetNumbers_data()
@@ -346,6 +349,67 @@ void TestReports::windowCloses()
     QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("CloseButton")), Qt::LeftButton);
     QVERIFY(!window.isVisible());
     QCOMPARE(window.result(), 0);
+}
+
+void TestReports::decemberCountsForItsPerson_data()
+{
+    QTest::addColumn<QString>("person");
+    QTest::addColumn<int>("column"); // the person's column on screen, on paper and in the file
+    QTest::newRow("owner") << "Owner" << 1;
+    QTest::newRow("sales person") << "Ann Lee" << 2;
+}
+
+// The last month counts in the Corvel and Totals rows of its person's column
+// on screen, on paper and in the exported file.
+void TestReports::decemberCountsForItsPerson()
+{
+    QFETCH(QString, person);
+    QFETCH(int, column);
+    LedgerModel model = modelWithAds(1);
+    model.salesPeople << SalesPerson{QStringLiteral("Ann Lee"), QStringLiteral("10")};
+    for (const auto &[month, sale] : {std::pair(11, "100"), std::pair(12, "40.50")}) {
+        model.cell(month, ColSalesPerson, 1) = person;
+        model.cell(month, ColSale, 1) = QString::fromLatin1(sale);
+    }
+    struct Row
+    {
+        int row;
+        QString label;
+        QString amount;
+    };
+    const Row rows[] = {{12, QStringLiteral("December"), QStringLiteral("40.50")},
+                        {kCorvelTotalRow, QStringLiteral("Corvel Magazine"), QStringLiteral("140.50")},
+                        {kTotalsRow, QStringLiteral("      Totals"), QStringLiteral("140.50")}};
+
+    YearToDateWindow window(model);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    RecordingChooser chooser;
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("PrintButton")), Qt::LeftButton);
+    QCOMPARE(chooser.printed.size(), 1);
+    const PrintedPage page = chooser.printed.first().pages.first();
+    const QStringList csvLines = QString::fromUtf8(csvBytes(yearToDateTable(model)).mid(3)).split(QStringLiteral("\r\n"));
+
+    for (const Row &r : rows) {
+        QCOMPARE(window.reportTable()->item(r.row - 1, 0)->text(), r.label);
+        QCOMPARE(window.reportTable()->item(r.row - 1, column)->text(), r.amount);
+
+        QStringList printed; // the texts printed on the row's line
+        for (const PrintedLine &label : page.lines) {
+            if (label.text != r.label)
+                continue;
+            for (const PrintedLine &line : page.lines) {
+                if (line.y == label.y)
+                    printed << line.text;
+            }
+        }
+        QCOMPARE(printed.value(0), r.label);
+        QCOMPARE(printed.value(column), r.amount);
+
+        const QStringList fields = csvLines.value(r.row).split(u',');
+        QCOMPARE(fields.value(0), r.label.trimmed());
+        QCOMPARE(fields.value(column), r.amount);
+    }
 }
 
 QTEST_MAIN(TestReports)

@@ -100,17 +100,18 @@ AdvanceSubmitResult submitAdvanceEntry(AdvanceLedger &entries, const QString &da
         return result;
     }
 
-    const bool editing = editIndex >= 0 && editIndex < entries.size();
-    int index = insertAdvanceEntry(entries, entry, key);
-    if (editing) {
-        // The edited entry stands one further on when the new one went in before it.
-        const int old = index <= editIndex ? editIndex + 1 : editIndex;
-        entries.removeAt(old);
-        if (old < index)
-            --index;
-    }
     result.outcome = AdvanceSubmit::Stored;
-    result.index = index;
+    if (editIndex >= 0 && editIndex < entries.size()) {
+        // An entry whose date stays the same keeps its place among the entries
+        // of that date; one with a new date goes after those of its new date.
+        if (dateKeyOf(entries.at(editIndex).date) == key) {
+            entries[editIndex] = entry;
+            result.index = editIndex;
+            return result;
+        }
+        entries.removeAt(editIndex);
+    }
+    result.index = insertAdvanceEntry(entries, entry, key);
     return result;
 }
 

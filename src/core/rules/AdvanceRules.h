@@ -48,7 +48,9 @@ struct AdvanceSubmitResult
 
 // The entry row's Submit (and Replace, with `editIndex` >= 0): checks the
 // texts, normalises the date and puts the entry in its place, replacing the
-// edited one. The entries stay untouched unless the outcome is Stored.
+// edited one. A replaced entry whose date is unchanged stays where it was;
+// with a new date it goes after the entries of that date. The entries stay
+// untouched unless the outcome is Stored.
 AdvanceSubmitResult submitAdvanceEntry(AdvanceLedger &entries, const QString &date, const QString &advanced,
                                        const QString &paid, int editIndex = -1);
 

@@ -6,12 +6,14 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <limits>
 
 namespace qm {
 
 namespace {
 
-constexpr int kLastYear = 9999;
+// The last year whose key, YYYYMMDD as one number, still fits in an int.
+constexpr int kLastYear = std::numeric_limits<int>::max() / 10000;
 
 // A field's number, rounded; false when it is too large to be any part of a date.
 bool fieldValue(const QStringList &fields, int index, int *value)

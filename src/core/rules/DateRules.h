@@ -15,7 +15,7 @@ int daysInMonth(int month, int year);
 // A valid date is rewritten in place as MM/DD/YYYY and gives its key, the
 // number YYYYMMDD, which sorts like the dates. An invalid one gives 0 and the
 // text stays as it was. Years 100..1999 are refused, and so are years past
-// 9999, whose key would no longer fit in 32 bits.
+// 214748, whose key would no longer fit in 32 bits.
 int dateKey(QString &text);
 
 // The key of a stored date, which stays as it is; 0 when it is not valid.
