@@ -142,6 +142,11 @@ ArchiveResult archiveYear(LedgerModel &model, const ArchiveFiles &files, int cur
         if (!confirmReplace || !confirmReplace(question)) {
             ArchiveResult result;
             result.outcome = ArchiveOutcome::Declined;
+            result.message = QStringLiteral("The %1 data was not archived; the archive of %2 that was there is "
+                                            "kept as it was.\n\nThe ledger keeps all its entries, and the "
+                                            "archive is offered again when the program next starts.")
+                                 .arg(model.ledgerYear)
+                                 .arg(archiveYear);
             return result;
         }
     }
