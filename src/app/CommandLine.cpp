@@ -104,7 +104,9 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
     parser.addOption(quitOption);
     parser.addPositionalArgument(QStringLiteral("ledger"),
                                  QStringLiteral("The ledger file (.qmr); its settings file (.ini) lies beside "
-                                                "it. Without it: QuillmoorAds.qmr and .ini in the working folder."),
+                                                "it. Without it: QuillmoorAds.qmr and .ini in the working folder. "
+                                                "Any further files named are ignored; a name that begins with "
+                                                "\"-\" goes after \"--\"."),
                                  QStringLiteral("[LEDGER.qmr]"));
 
     if (!parser.parse(arguments))
@@ -114,13 +116,17 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
     if (parser.isSet(version))
         return done(0, QStringLiteral("Quillmoor Ad Sales %1").arg(kVersion));
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() > 1)
-        return usageError(QStringLiteral("only one ledger file can be named, not %1.").arg(positional.size()));
     if (parser.isSet(checkOption) && parser.isSet(exportOption))
         return usageError(QStringLiteral("--check and --export-csv cannot be used together."));
 
     CommandLineRequest request;
+    // The first argument is the ledger file; any after it are ignored, as the
+    // program has always done, but not without a word.
     request.ledgerFile = positional.value(0);
+    if (positional.size() > 1) {
+        request.note = QStringLiteral("%1: only the first ledger file named is used (%2); ignored: %3")
+                           .arg(kProgramName, positional.first(), positional.mid(1).join(QStringLiteral(" ")));
+    }
     request.quitWhenShown = parser.isSet(quitOption);
     if (parser.isSet(checkOption)) {
         request.action = CommandLineRequest::Action::Check;
@@ -136,29 +142,27 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
 bool runsWithoutWindow(int argc, char **argv)
 {
     static const QStringList qtFlags = {"reverse", "nograb", "dograb", "sync"};
-    int positional = 0;
     for (int i = 1; i < argc; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
-        if (argument == QStringLiteral("--")) {
-            positional += argc - i - 1;
-            break;
-        }
+        if (argument == QStringLiteral("--"))
+            break; // only file names follow, even those that begin with "-"
         if (argument == QStringLiteral("--quit-when-shown"))
             continue; // an option of the window's own
-        if (argument.size() < 2 || !argument.startsWith(u'-')) {
-            ++positional;
-        } else if (!isQtWindowOption(argument)) {
+        if (argument.size() < 2 || !argument.startsWith(u'-'))
+            continue; // a file name: the first is the ledger, the rest are ignored
+        if (!isQtWindowOption(argument))
             return true;
-        } else if (!argument.contains(u'=') && !qtFlags.contains(argument.section(u'-', -1))) {
+        if (!argument.contains(u'=') && !qtFlags.contains(argument.section(u'-', -1)))
             ++i; // the Qt option's value
-        }
     }
-    // More than one ledger file is a mistake to report, not a window to open.
-    return positional > 1;
+    return false;
 }
+
+void printNote(const CommandLineRequest &request) { print(stderr, request.note); }
 
 int runRequest(const CommandLineRequest &request, const QString &programPath)
 {
+    printNote(request);
     if (request.action == CommandLineRequest::Action::Done || request.action == CommandLineRequest::Action::Open) {
         print(stdout, request.output);
         print(stderr, request.error);

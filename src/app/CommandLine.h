@@ -21,6 +21,7 @@ struct CommandLineRequest
     int exitCode = 0;
     QString output; // for standard output
     QString error;  // for standard error
+    QString note;   // for standard error whatever the action: the arguments that were ignored
 };
 
 // Parses the arguments (the program first) with Qt's conventions.
@@ -30,6 +31,9 @@ CommandLineRequest parseCommandLine(const QStringList &arguments);
 // version, check, export, or an option the program does not know): it must then
 // run without a display. Qt's own window options (-platform, -style...) do not count.
 bool runsWithoutWindow(int argc, char **argv);
+
+// Prints the request's note, if any, on standard error.
+void printNote(const CommandLineRequest &request);
 
 // Does what the request asks without a window and returns the exit status:
 // prints help, version or errors (status 2 for a bad command line), checks

@@ -209,14 +209,15 @@ void MainWindow::archiveYear(int currentYear)
     const ArchiveResult result =
         qm::archiveYear(m_model, {m_paths.settingsFile, m_paths.ledgerFile, programFolder}, currentYear,
                         [&caption](const QString &question) {
-                            return showMessage(question, caption, MessageButtons::YesNo, MessageIcon::Question) ==
-                                   MessageAnswer::Yes;
+                            // Enter keeps the earlier archive: replacing it takes a deliberate Yes.
+                            return showMessage(question, caption, MessageButtons::YesNo, MessageIcon::Question,
+                                               MessageAnswer::No) == MessageAnswer::Yes;
                         });
     if (result.outcome == ArchiveOutcome::Archived)
         m_grid->resetView();
     if (!result.message.isEmpty()) {
         showMessage(result.message, caption, MessageButtons::Ok,
-                    result.outcome == ArchiveOutcome::Archived ? MessageIcon::Information : MessageIcon::Error);
+                    result.outcome == ArchiveOutcome::Failed ? MessageIcon::Error : MessageIcon::Information);
     }
 }
 

@@ -28,6 +28,7 @@ int main(int argc, char *argv[])
     const qm::CommandLineRequest request = qm::parseCommandLine(QApplication::arguments());
     if (request.action != qm::CommandLineRequest::Action::Open)
         return qm::runRequest(request, programPath);
+    qm::printNote(request);
     const qm::FileChoice files = qm::chooseFiles({programPath, request.ledgerFile}, programPath);
     if (!files.error.isEmpty()) {
         qm::showMessage(files.error, QStringLiteral("Quillmoor Ad Sales"), qm::MessageButtons::Ok,

@@ -100,6 +100,8 @@ struct FilesOnDisk
     int adCount = 0;               // the ad count both files were read or written with; -1: unknown
     bool keepSettingsCopy = false; // the settings file on disk did not read cleanly, or was not read
     bool keepLedgerCopy = false;   // the same for the ledger file
+    bool settingsUnread = false;   // the settings file exists but could not be read
+    bool ledgerUnread = false;     // the ledger file exists but was not read (no readable settings file)
 };
 
 // The whole year's advertising ledger. There is one per run; every window works

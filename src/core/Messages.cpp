@@ -13,10 +13,10 @@ MessageHandler &installedHandler()
 } // namespace
 
 MessageAnswer showMessage(const QString &text, const QString &caption, MessageButtons buttons,
-                          MessageIcon icon)
+                          MessageIcon icon, std::optional<MessageAnswer> defaultAnswer)
 {
     if (installedHandler())
-        return installedHandler()({text, caption, buttons, icon});
+        return installedHandler()({text, caption, buttons, icon, defaultAnswer});
     // Nobody to ask: take the answer that changes nothing.
     qWarning().noquote() << caption << ":" << text;
     switch (buttons) {

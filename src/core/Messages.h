@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace qm {
 
@@ -16,6 +17,7 @@ struct MessageRequest
     QString caption;
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
+    std::optional<MessageAnswer> defaultAnswer = std::nullopt; // the button Enter presses; none: the box's own
 };
 
 using MessageHandler = std::function<MessageAnswer(const MessageRequest &)>;
@@ -23,7 +25,8 @@ using MessageHandler = std::function<MessageAnswer(const MessageRequest &)>;
 // Every message box of the program goes through here. The program installs
 // real message boxes at start-up; tests install scripted answers.
 MessageAnswer showMessage(const QString &text, const QString &caption,
-                          MessageButtons buttons = MessageButtons::Ok, MessageIcon icon = MessageIcon::None);
+                          MessageButtons buttons = MessageButtons::Ok, MessageIcon icon = MessageIcon::None,
+                          std::optional<MessageAnswer> defaultAnswer = std::nullopt);
 // Returns the handler that was installed before.
 MessageHandler setMessageHandler(MessageHandler handler);
 

@@ -39,10 +39,27 @@ QMessageBox::StandardButtons buttonsOf(MessageButtons buttons)
     return QMessageBox::Ok;
 }
 
+QMessageBox::StandardButton buttonOf(MessageAnswer answer)
+{
+    switch (answer) {
+    case MessageAnswer::Ok:
+        return QMessageBox::Ok;
+    case MessageAnswer::Yes:
+        return QMessageBox::Yes;
+    case MessageAnswer::No:
+        return QMessageBox::No;
+    case MessageAnswer::Cancel:
+        break;
+    }
+    return QMessageBox::Cancel;
+}
+
 MessageAnswer ask(const MessageRequest &request)
 {
     QMessageBox box(iconOf(request.icon), request.caption, request.text, buttonsOf(request.buttons),
                     QApplication::activeWindow());
+    if (request.defaultAnswer)
+        box.setDefaultButton(buttonOf(*request.defaultAnswer));
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;

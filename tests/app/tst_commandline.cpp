@@ -15,14 +15,15 @@ struct Run
     QString out, err;
 };
 
-// Runs the program in `folder` where no window can open: a window would fail it.
-Run runProgram(const QString &folder, const QStringList &arguments)
+// Runs the program in `folder` where no window can open (a window would fail
+// it), or else with an offscreen window.
+Run runProgram(const QString &folder, const QStringList &arguments, bool window = false)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
-    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("QT_QPA_PLATFORM", window ? "offscreen" : "xcb");
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(folder);
     process.start(QM_PROGRAM, arguments);
@@ -45,6 +46,8 @@ private slots:
     void statuses_data();
     void statuses();
     void exportWritesBothFiles();
+    void furtherFilesAreIgnored_data();
+    void furtherFilesAreIgnored();
 };
 
 void CommandLineTest::statuses_data()
@@ -56,7 +59,6 @@ void CommandLineTest::statuses_data()
     QTest::newRow("help") << "" << QStringList{"--help"} << 0 << "--export-csv <file>";
     QTest::newRow("version") << "" << QStringList{"--version"} << 0 << "Quillmoor Ad Sales 1.76";
     QTest::newRow("unknown option") << "" << QStringList{"--chek"} << 2 << "Unknown option 'chek'";
-    QTest::newRow("two ledgers") << "" << QStringList{"a.qmr", "b.qmr"} << 2 << "only one ledger file";
     QTest::newRow("export without file") << "" << QStringList{"--export-csv"} << 2 << "Missing value";
     QTest::newRow("check and export") << "" << QStringList{"--check", "--export-csv", "x.csv"} << 2
                                       << "cannot be used together";
@@ -66,6 +68,8 @@ void CommandLineTest::statuses_data()
                                         << "Alice Moor: 2 entries";
     QTest::newRow("check mismatched") << "mismatch" << QStringList{"--check"} << 1 << "The file is short";
     QTest::newRow("check missing") << "" << QStringList{"--check"} << 1 << "no settings file";
+    QTest::newRow("check three sales people") << "three people" << QStringList{"--check"} << 1
+                                              << "names 3 sales people, but the program keeps at most 2";
     QTest::newRow("export over the ledger")
         << "clean" << QStringList{"--export-csv", "QuillmoorAds.qmr"} << 1 << "never writes over it";
     QTest::newRow("export of a mismatched pair")
@@ -87,6 +91,13 @@ void CommandLineTest::statuses()
             fewer.ads.removeLast();
             fewer.resizeLedger(2);
             QVERIFY(qm::writeLedgerFile(dir.filePath("QuillmoorAds.qmr"), fewer).ok);
+        }
+        if (pair == "three people") {
+            QByteArray settings = fileBytes(dir.filePath("QuillmoorAds.ini"));
+            settings.replace("\r\n3,2\r\n", "\r\n3,3\r\n");
+            settings.replace("\"Bram Tully\",\"12.5\"\r\n", "\"Bram Tully\",\"12.5\"\r\n\"Cora Vane\",\"9\"\r\n");
+            QFile file(dir.filePath("QuillmoorAds.ini"));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(settings) == settings.size());
         }
     }
     const QDir folder(dir.path());
@@ -114,6 +125,48 @@ void CommandLineTest::exportWritesBothFiles()
     QVERIFY(csv.contains("\r\nCorvel,February,\"Tide & Co, Ltd\",Bram Tully,2,Full,no,320.00,100.00,Proof,40.00,\r\n"));
     QVERIFY(csv.contains(QString::fromUtf8("\r\nWyndle,,Café Brönte,Alice Moor,").toUtf8()));
     QVERIFY(fileBytes(dir.filePath("out_advances.csv")).contains("\r\nBram Tully,03/01/2026,75.25,0.00,75.25\r\n"));
+}
+
+void CommandLineTest::furtherFilesAreIgnored_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("window");
+    QTest::addColumn<QString>("says");
+    QTest::addColumn<QString>("ignored");
+    QTest::newRow("window") << QStringList{"--quit-when-shown", "year/QuillmoorAds.qmr", "notes.txt"} << true << ""
+                            << "ignored: notes.txt";
+    QTest::newRow("window, a name with a dash") << QStringList{"--quit-when-shown", "--", "-year.qmr", "notes.txt"}
+                                                << true << "" << "ignored: notes.txt";
+    QTest::newRow("check") << QStringList{"--check", "year/QuillmoorAds.qmr", "other.qmr", "notes.txt"} << false
+                           << "Alice Moor: 2 entries" << "ignored: other.qmr notes.txt";
+    QTest::newRow("check, a name with a dash") << QStringList{"--check", "--", "-year.qmr"} << false
+                                               << "-year.qmr (version 1.76)" << "";
+}
+
+// The first file named is the ledger; the rest are ignored with a word on
+// standard error. A wrong file opened would show a message (no settings file
+// beside the default ledger, or not a ledger file) and never end.
+void CommandLineTest::furtherFilesAreIgnored()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, window);
+    QFETCH(QString, says);
+    QFETCH(QString, ignored);
+    QTemporaryDir dir;
+    const qm::LedgerModel year = filledYear(QDate::currentDate().year());
+    writePair(dir.filePath("year"), year);
+    writePair(dir.path(), year);
+    QVERIFY(QFile::rename(dir.filePath("QuillmoorAds.ini"), dir.filePath("-year.ini")));
+    QVERIFY(QFile::copy(dir.filePath("QuillmoorAds.qmr"), dir.filePath("-year.qmr")));
+
+    const Run run = runProgram(dir.path(), arguments, window);
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.out.contains(says), qPrintable(run.out));
+    if (ignored.isEmpty())
+        QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+    else
+        QVERIFY2(run.err.contains("only the first ledger file named is used") && run.err.contains(ignored),
+                 qPrintable(run.err));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

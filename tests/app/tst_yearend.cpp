@@ -10,8 +10,10 @@
 #include "grid/LedgerGrid.h"
 #include "LedgerPair.h"
 #include "ScriptedMessages.h"
+#include "ui/MessageBoxes.h"
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -56,6 +58,28 @@ QWidget *focused(ArchiveChoiceDialog *dialog)
 
 void pressOk(ArchiveChoiceDialog *dialog) { QTest::keyClick(focused(dialog), Qt::Key_Return); }
 
+// Answers every real message box with Enter where its focus is, as a hurried
+// user does, and notes what each said. The watch ends with `context`.
+void pressEnterOnMessageBoxes(QObject *context, QStringList *shown)
+{
+    auto *timer = new QTimer(context);
+    QObject::connect(timer, &QTimer::timeout, context, [timer, shown] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        timer->stop(); // not again while this box is waited for
+        const bool exposed = QTest::qWaitForWindowExposed(box);
+        timer->start();
+        if (!exposed)
+            return;
+        *shown << box->text();
+        QApplication::setActiveWindow(box);
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus && focus->window() == box ? focus : box, Qt::Key_Return);
+    });
+    timer->start(10);
+}
+
 void chooseArchiveOption(ArchiveChoiceDialog *dialog)
 {
     QTest::mouseClick(dialog->archiveOption(), Qt::LeftButton);
@@ -69,16 +93,18 @@ struct YearEnd
     std::unique_ptr<MainWindow> window;
     ScriptedMessages messages{MessageAnswer::No};
     QString folder;
-    QObject watch; // ends the wait for the offer with the test
+    QString opened; // the folder part of the paths the window is given, as typed
+    QObject watch;  // ends the wait for the offer with the test
 
-    QString settingsFile() const { return QDir(folder).filePath("QuillmoorAds.ini"); }
-    QString ledgerFile() const { return QDir(folder).filePath("QuillmoorAds.qmr"); }
+    QString settingsFile() const { return opened + "QuillmoorAds.ini"; }
+    QString ledgerFile() const { return opened + "QuillmoorAds.qmr"; }
     QString program() const { return dir.filePath("program"); }
     QDir archive() const { return QDir(QDir(program()).filePath("QuillmoorAds_Archive")); }
 
     explicit YearEnd(int year, const QString &sub = "ads")
     {
         folder = dir.filePath(sub);
+        opened = folder + "/";
         writePair(folder, filledYear(year));
         QDir().mkpath(program());
     }
@@ -165,20 +191,44 @@ void YearEndTest::offerShowsTheLedgerYear()
 void YearEndTest::noOfferInsideArchive_data()
 {
     QTest::addColumn<QString>("folder");
-    QTest::newRow("as made") << "QuillmoorAds_Archive";
-    QTest::newRow("lower case") << "quillmoorads_archive";
-    QTest::newRow("upper case") << "QUILLMOORADS_ARCHIVE";
+    QTest::addColumn<QString>("typed"); // how the folder is named on the command line
+    QTest::newRow("as made") << "QuillmoorAds_Archive" << "absolute";
+    QTest::newRow("lower case") << "quillmoorads_archive" << "absolute";
+    QTest::newRow("upper case") << "QUILLMOORADS_ARCHIVE" << "absolute";
+    QTest::newRow("started in the archive folder") << "QuillmoorAds_Archive" << "";
+    QTest::newRow("started in it, with ./") << "QuillmoorAds_Archive" << "./";
+    QTest::newRow("started beside it") << "QuillmoorAds_Archive" << "QuillmoorAds_Archive/";
+    QTest::newRow("through a link to it") << "QuillmoorAds_Archive" << "link";
 }
 
+// An archived year opened for viewing, however its path is typed.
 void YearEndTest::noOfferInsideArchive()
 {
     QFETCH(QString, folder);
+    QFETCH(QString, typed);
     YearEnd y(2025, folder);
+    const QString workingFolder = QDir::currentPath();
+    const auto restore = qScopeGuard([&] { QDir::setCurrent(workingFolder); });
+    if (typed == "link") {
+#ifndef Q_OS_UNIX
+        QSKIP("A link to a folder is a shortcut file elsewhere, not a path the program is started with");
+#endif
+        QVERIFY(QFile::link(y.folder, y.dir.filePath("last year")));
+        y.opened = y.dir.filePath("last year") + "/";
+    } else if (typed != "absolute") {
+        QVERIFY(QDir::setCurrent(typed.contains(folder) ? y.dir.path() : y.folder));
+        y.opened = typed;
+    }
+    const QByteArray ledger = fileBytes(y.ledgerFile());
     bool offered = false;
     QVERIFY(y.start(chooseArchiveOption, &offered));
     QTest::qWait(50);
     QVERIFY(!offered);
     QCOMPARE(y.firstSalesPerson(), QString("Alice Moor"));
+    QCOMPARE(y.model.ledgerYear, 2025);
+    QVERIFY(!y.model.ledgerChanged);
+    QCOMPARE(fileBytes(y.ledgerFile()), ledger);
+    QVERIFY(!y.archive().exists());
 }
 
 void YearEndTest::noOfferForThisYear()
@@ -240,6 +290,8 @@ void YearEndTest::archiveFailureKeepsTheLedger()
     QVERIFY(!y.model.ledgerChanged);
 }
 
+// Last year's archive is replaced only by a deliberate Yes: Enter on the real
+// question keeps it, and the user is told that the year was not archived.
 void YearEndTest::existingArchiveNeedsYes()
 {
     YearEnd y(2025);
@@ -248,12 +300,14 @@ void YearEndTest::existingArchiveNeedsYes()
     QVERIFY(earlier.open(QIODevice::WriteOnly));
     earlier.write("kept");
     earlier.close();
-    y.messages.answers = {MessageAnswer::No};
+    installMessageBoxes();
+    QStringList shown;
+    pressEnterOnMessageBoxes(&y.watch, &shown);
     bool offered = false;
     QVERIFY(y.start(chooseArchiveOption, &offered));
-    QCOMPARE(y.messages.asked.size(), 1);
-    QCOMPARE(y.messages.asked.first().buttons, MessageButtons::YesNo);
-    QVERIFY(y.messages.asked.first().text.startsWith("An archive of 2025 already exists"));
+    QCOMPARE(shown.size(), 2);
+    QVERIFY2(shown.at(0).startsWith("An archive of 2025 already exists"), qPrintable(shown.at(0)));
+    QVERIFY2(shown.at(1).startsWith("The 2025 data was not archived"), qPrintable(shown.at(1)));
     QCOMPARE(fileBytes(earlier.fileName()), QByteArray("kept"));
     QVERIFY(!QFileInfo::exists(y.archive().filePath("QuillmoorAds_2025.qmr")));
     QCOMPARE(y.firstSalesPerson(), QString("Alice Moor"));

@@ -234,6 +234,7 @@ void ArchiveTest::existingCopy()
         QCOMPARE(f.model.ledgerYear, 2026);
     } else {
         QCOMPARE(result.outcome, ArchiveOutcome::Declined);
+        QVERIFY2(result.message.startsWith("The 2025 data was not archived"), qPrintable(result.message));
         QCOMPARE(fileBytes(earlier.fileName()), QByteArray("the earlier archive"));
         QCOMPARE(archive.entryList(QDir::Files), QStringList{"QuillmoorAds_2025.qmr"});
         f.verifyUntouched(2025);

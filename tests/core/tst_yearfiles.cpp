@@ -1,5 +1,5 @@
 // Start-up and saving with real files: what is on disk after each step, byte
-// for byte, including the copies kept of files that did not read cleanly.
+// for byte.
 
 #include "core/Clock.h"
 #include "core/LedgerModel.h"
@@ -7,6 +7,7 @@
 #include "core/files/SafeSave.h"
 #include "core/files/SettingsFile.h"
 #include "core/year/YearFiles.h"
+#include "YearFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,59 +15,7 @@
 #include <QtTest>
 
 using namespace qm;
-
-namespace {
-
-const QString kStamp = QStringLiteral("_030326_1405");
-
-// A folder with the two files of a year.
-struct Folder
-{
-    QTemporaryDir dir;
-    QString ini = dir.filePath("QuillmoorAds.ini");
-    QString qmr = dir.filePath("QuillmoorAds.qmr");
-
-    QString file(const QString &name) const { return dir.filePath(name); }
-    QByteArray bytes(const QString &path) const
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
-    void put(const QString &path, const QByteArray &data) const
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(data);
-    }
-    QStringList entries() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
-};
-
-// Three ads, a sales person, prices, cells in every issue and both advance ledgers.
-LedgerModel sampleYear(int ads = 3)
-{
-    LedgerModel m;
-    for (int i = 1; i <= ads; ++i)
-        m.ads << AdRecord{QString("Ad %1").arg(i), {QString(QChar(CHECKMARK)), {}, {}, {}}};
-    m.salesPeople = {SalesPerson{"Delta", "10"}};
-    m.prices.colourPrice(1) = "300";
-    m.resizeLedger(ads);
-    for (int issue = 1; issue <= kIssueCount; ++issue)
-        for (int ad = 1; ad <= ads; ++ad)
-            m.cell(issue, ColNumber, ad) = QString::number(issue * 10 + ad);
-    m.ledgerYear = 2026;
-    m.advances[0] = {AdvanceEntry{"03/05/2026", 100, 0}};
-    m.advances[1] = {AdvanceEntry{"04/05/2026", 0, 25.5}};
-    return m;
-}
-
-void addAd(LedgerModel &m)
-{
-    m.ads << AdRecord{"New", {}};
-    m.resizeLedger(m.adCount());
-    m.settingsChanged = true;
-}
-
-} // namespace
+using namespace qm::testing;
 
 class YearFilesTest : public QObject
 {
@@ -80,8 +29,6 @@ private slots:
         setSaveFault(SaveFault());
     }
 
-    void ledgerWithoutSettingsIsKeptBeforeItIsReplaced();
-    void damagedLineKeepsTheRestOfTheYear();
     void addedAdWithAnUnwritableLedgerWritesNeither();
     void gridSaveWritesChangedSettingsToo();
     void settingsWithoutAdsKeepTheirPeoplePricesAndAdvances();
@@ -92,71 +39,6 @@ private slots:
     void failedSaveMakesNoBackupOfTheStaleFile();
     void failedBackupIsReportedAfterTheFile();
 };
-
-// Only the ledger file in the folder: it is not read, and the first save that
-// replaces it keeps it beside it first.
-void YearFilesTest::ledgerWithoutSettingsIsKeptBeforeItIsReplaced()
-{
-    Folder f;
-    LedgerModel year = sampleYear();
-    const QByteArray oldLedger = ledgerBytes(year);
-    f.put(f.qmr, oldLedger);
-
-    LedgerModel m;
-    const QStringList warnings = loadFiles(m, f.ini, f.qmr);
-    QCOMPARE(warnings.size(), 1);
-    QVERIFY2(warnings.at(0).contains(QDir::toNativeSeparators(f.qmr)) &&
-                 warnings.at(0).contains(QDir::toNativeSeparators(f.ini)) && warnings.at(0).contains("was not found"),
-             qPrintable(warnings.at(0)));
-    QCOMPARE(m.adCount(), 0);
-
-    addAd(m); // configure one ad, close, Yes
-    const SaveReport r = saveChangedFiles(m, f.ini, f.qmr, Clock::now());
-    QVERIFY2(r.ok(), qPrintable(r.errors.join('\n')));
-    const QString kept = f.file("QuillmoorAds_kept" + kStamp + ".qmr");
-    QCOMPARE(f.bytes(kept), oldLedger);
-    QCOMPARE(r.notices.size(), 1);
-    QVERIFY(r.notices.at(0).contains(QDir::toNativeSeparators(kept)));
-    // Both files now hold the one ad; their backups are copies of them.
-    QCOMPARE(f.bytes(f.ini), settingsBytes(m));
-    QCOMPARE(f.bytes(f.qmr), ledgerBytes(m));
-    QCOMPARE(f.bytes(f.file("QuillmoorAds" + kStamp + ".qmr")), ledgerBytes(m));
-    QCOMPARE(f.entries().size(), 5);
-    // A later save keeps no further copy.
-    m.ledgerChanged = true;
-    QVERIFY(saveChangedFiles(m, f.ini, f.qmr, Clock::now()).notices.isEmpty());
-    QCOMPARE(f.entries().size(), 5);
-}
-
-// One damaged cell line: the rest of the year and the advances survive a save,
-// and the damaged file is kept beside it.
-void YearFilesTest::damagedLineKeepsTheRestOfTheYear()
-{
-    Folder f;
-    LedgerModel year = sampleYear();
-    f.put(f.ini, settingsBytes(year));
-    QList<QByteArray> lines = ledgerBytes(year).split('\n');
-    lines[4] = lines[4].left(lines[4].lastIndexOf(',')) + "\r"; // the fifth line lacks its last cell
-    const QByteArray damaged = lines.join('\n');
-    f.put(f.qmr, damaged);
-
-    LedgerModel m;
-    const QStringList warnings = loadFiles(m, f.ini, f.qmr);
-    QCOMPARE(warnings.size(), 1);
-    QVERIFY2(warnings.at(0).contains("line 5") && !warnings.at(0).contains("short"), qPrintable(warnings.at(0)));
-    QCOMPARE(f.bytes(f.qmr), damaged); // reading changes nothing
-    QCOMPARE(m.cells, year.cells);     // the lost cell was empty anyway
-    QCOMPARE(m.advances, year.advances);
-
-    m.cell(2, ColPaid, 1) = "5.00";
-    m.ledgerChanged = true;
-    const SaveReport r = saveChangedFiles(m, f.ini, f.qmr, Clock::now());
-    QVERIFY(r.ok());
-    QCOMPARE(f.bytes(f.file("QuillmoorAds_kept" + kStamp + ".qmr")), damaged);
-    year.cell(2, ColPaid, 1) = "5.00";
-    QCOMPARE(f.bytes(f.qmr), ledgerBytes(year));
-    QCOMPARE(f.bytes(f.ini), settingsBytes(year)); // not changed, not written
-}
 
 // An ad added while the ledger file cannot be written: neither file changes,
 // and each error says what its file holds.

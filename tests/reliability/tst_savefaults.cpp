@@ -65,6 +65,7 @@ private slots:
     void replacementFailing();
     void twoFilesFailingInTheSecondFile();
     void twoFilesFailingInTheFirstFile();
+    void twoNewFilesFailingInTheSecondFile();
     void twoFilesWhoseRestoreFails();
     void folderBelowAPlainFile();
     void targetIsAFolder();
@@ -307,6 +308,27 @@ void SaveFaultTest::twoFilesFailingInTheFirstFile()
         QVERIFY(r.errors.at(0).contains(QDir::toNativeSeparators(f.settingsPath)));
         QVERIFY(r.errors.at(1).contains(QDir::toNativeSeparators(f.ledgerPath)));
         QCOMPARE(folderEntries(f.dir.path()), entries);
+        ++m_pairPoints;
+    }
+}
+
+// Neither file exists yet: when the second cannot be written, the first is
+// removed again, and the folder is as empty as it was.
+void SaveFaultTest::twoNewFilesFailingInTheSecondFile()
+{
+    QTemporaryDir dir;
+    const QString first = dir.filePath("QuillmoorAds.ini");
+    const QString second = dir.filePath("QuillmoorAds.qmr");
+    const QByteArray bytes = "\"1.76\",2026\r\n0,0\r\n0,0\r\n";
+    for (const SaveFault &fault : faultsFor(second, bytes.size())) {
+        const QString where =
+            QString("k=%1, commit %2, %3").arg(fault.failAfter).arg(fault.failCommit).arg(modeName(fault.persistent));
+        setSaveFault(fault);
+        const TogetherResult r = saveTogether({{first, "\"1.76\"\r\n"}, {second, bytes}});
+        setSaveFault(SaveFault());
+        QVERIFY2(!r.ok && r.failed == 1, qPrintable(where));
+        QVERIFY2(r.holdsNew == QList<bool>({false, false}) && r.restoreError.isEmpty(), qPrintable(where));
+        QVERIFY2(folderEntries(dir.path()).isEmpty(), qPrintable(where + ": " + folderEntries(dir.path()).join(' ')));
         ++m_pairPoints;
     }
 }

@@ -104,11 +104,18 @@ bool commitContent(QSaveFile &file, QString *error)
     return true;
 }
 
-std::unique_ptr<QSaveFile> prepare(const QString &path, const QByteArray &bytes, QString *error)
+std::unique_ptr<QSaveFile> prepare(const QString &path, const QByteArray &bytes, QString *error,
+                                   std::optional<QFileDevice::Permissions> permissions = std::nullopt)
 {
     auto file = std::make_unique<QSaveFile>(path);
     if (!file->open(QIODevice::WriteOnly)) {
         *error = file->errorString();
+        return nullptr;
+    }
+    // Set on the new file before any byte is in it, so that no one else ever sees those bytes.
+    if (permissions && !file->setPermissions(*permissions)) {
+        *error = file->errorString();
+        file->cancelWriting();
         return nullptr;
     }
     if (!writeContent(*file, bytes, error)) {
@@ -122,10 +129,21 @@ std::unique_ptr<QSaveFile> prepare(const QString &path, const QByteArray &bytes,
 
 void setSaveFault(const SaveFault &fault) { activeFault() = fault; }
 
-bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
+bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString *error,
+                        std::optional<QFileDevice::Permissions> permissions)
 {
-    const std::unique_ptr<QSaveFile> file = prepare(path, bytes, error);
+    const std::unique_ptr<QSaveFile> file = prepare(path, bytes, error, permissions);
     return file && commitContent(*file, error);
+}
+
+bool saveCopyAtomically(const QString &source, const QString &copy, const QByteArray &bytes, QString *error)
+{
+    const QFileInfo info(source);
+    if (!info.exists()) {
+        *error = QStringLiteral("the file it copies is gone");
+        return false;
+    }
+    return saveFileAtomically(copy, bytes, error, info.permissions());
 }
 
 TogetherResult saveTogether(const QList<PendingFile> &files)

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 class QIODevice;
 
@@ -14,8 +17,15 @@ bool writeAllTo(QIODevice &device, const QByteArray &bytes, QString *error);
 bool readWholeFile(const QString &path, QByteArray *bytes, QString *error);
 
 // Replaces the file at `path` only once the new content is completely on disk;
-// on any failure the old file stays as it was and `error` says why.
-bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString *error);
+// on any failure the old file stays as it was and `error` says why. A new file
+// gets the folder's default permissions, a replaced one keeps its own, unless
+// `permissions` are given: then the file has those before it takes its name.
+bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString *error,
+                        std::optional<QFileDevice::Permissions> permissions = std::nullopt);
+
+// Writes `bytes`, read from `source`, as a copy at `copy` that no one can read
+// who cannot read the source: the copy gets the source's permissions.
+bool saveCopyAtomically(const QString &source, const QString &copy, const QByteArray &bytes, QString *error);
 
 // New contents for several files that must change together.
 struct PendingFile

@@ -105,12 +105,15 @@ FileResult readSettings(const QByteArray &bytes, LedgerModel &model)
     // without ads still has its sales people and price table.
     const int salesCount = countFrom(counts.number(1), std::max(0, in.lineCount() - next));
     const int declaredSales = countFrom(counts.number(1), 1 << 30);
+    QList<int> unkept; // the lines of people beyond the ones the program holds
     if (salesCount > 0) {
         QList<SalesPerson> people;
         for (int i = 0; i < salesCount; ++i) {
             const Line line = take(next++, 2);
             if (i < kMaxSalesPeople)
                 people << SalesPerson{line.text(0), line.text(1)};
+            else
+                unkept << line.lineNumber;
         }
         model.salesPeople = people;
     }
@@ -132,6 +135,12 @@ FileResult readSettings(const QByteArray &bytes, LedgerModel &model)
     } else if (next < in.lineCount()) {
         problems << QStringLiteral("The file holds %1 lines after its price table; they were not read.")
                         .arg(in.lineCount() - next);
+    }
+    if (!unkept.isEmpty()) {
+        problems << QStringLiteral("The file names %1 sales people, but the program keeps at most %2: %3 %4 not read.")
+                        .arg(salesCount)
+                        .arg(kMaxSalesPeople)
+                        .arg(lineList(unkept), unkept.size() == 1 ? QStringLiteral("was") : QStringLiteral("were"));
     }
     if (!malformed.isEmpty())
         problems << QStringLiteral("Not as the program writes them: %1.").arg(lineList(malformed));

@@ -37,6 +37,7 @@ struct Copy
     QString source;
     QString target;
     std::optional<QByteArray> replaced; // what the target held before, if it existed
+    QFileDevice::Permissions replacedPermissions = {};
 };
 
 bool copyFile(Copy &copy, QString *error)
@@ -49,10 +50,12 @@ bool copyFile(Copy &copy, QString *error)
     }
     if (QFileInfo::exists(copy.target)) {
         QByteArray old;
-        if (readWholeFile(copy.target, &old, &reason))
+        if (readWholeFile(copy.target, &old, &reason)) {
             copy.replaced = old;
+            copy.replacedPermissions = QFile::permissions(copy.target);
+        }
     }
-    if (!saveFileAtomically(copy.target, bytes, &reason)) {
+    if (!saveCopyAtomically(copy.source, copy.target, bytes, &reason)) {
         *error = QStringLiteral("The archive copy %1 could not be written: %2").arg(shown(copy.target), reason);
         return false;
     }
@@ -64,7 +67,7 @@ void undoCopy(const Copy &copy)
 {
     QString ignored;
     if (copy.replaced)
-        saveFileAtomically(copy.target, *copy.replaced, &ignored);
+        saveFileAtomically(copy.target, *copy.replaced, &ignored, copy.replacedPermissions);
     else
         QFile::remove(copy.target);
 }
@@ -123,8 +126,8 @@ ArchiveResult archiveYear(LedgerModel &model, const ArchiveFiles &files, int cur
         folder = besideLedger;
     }
 
-    Copy settings{files.settingsFile, QDir(folder).filePath(archiveCopyName(files.settingsFile, archiveYear)), {}};
-    Copy ledger{files.ledgerFile, QDir(folder).filePath(archiveCopyName(files.ledgerFile, archiveYear)), {}};
+    Copy settings{files.settingsFile, QDir(folder).filePath(archiveCopyName(files.settingsFile, archiveYear)), {}, {}};
+    Copy ledger{files.ledgerFile, QDir(folder).filePath(archiveCopyName(files.ledgerFile, archiveYear)), {}, {}};
 
     QStringList existing;
     for (const Copy *copy : {&settings, &ledger}) {
@@ -139,6 +142,11 @@ ArchiveResult archiveYear(LedgerModel &model, const ArchiveFiles &files, int cur
         if (!confirmReplace || !confirmReplace(question)) {
             ArchiveResult result;
             result.outcome = ArchiveOutcome::Declined;
+            result.message = QStringLiteral("The %1 data was not archived; the archive of %2 that was there is "
+                                            "kept as it was.\n\nThe ledger keeps all its entries, and the "
+                                            "archive is offered again when the program next starts.")
+                                 .arg(model.ledgerYear)
+                                 .arg(archiveYear);
             return result;
         }
     }

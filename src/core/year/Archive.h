@@ -19,7 +19,7 @@ struct ArchiveFiles
 
 enum class ArchiveOutcome {
     Archived, // both copies made, the ledger emptied for the new year
-    Declined, // an archive of that year exists and the user kept it
+    Declined, // an archive of that year exists and the user kept it; nothing changed
     Failed,   // nothing changed; `message` says what and why
 };
 

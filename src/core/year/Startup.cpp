@@ -32,8 +32,22 @@ FileChoice chooseFiles(const QStringList &arguments, const QString &programPath)
 
 bool isArchiveCopy(const QString &settingsFile)
 {
-    const QStringList parts = settingsFile.split(QRegularExpression(QStringLiteral("[/\\\\]")));
-    return parts.size() >= 2 && parts.at(parts.size() - 2).toLower() == QStringLiteral("quillmoorads_archive");
+    // The folder is judged from where the file is, not only from the path as
+    // typed: "QuillmoorAds_2025.ini" or "./QuillmoorAds_2025.ini" typed in the
+    // archive folder has no folder part, and a link may lead into the archive
+    // folder under another name. Any name of the folder makes it an archive copy.
+    const QFileInfo file(settingsFile);
+    const QString folder = QDir::cleanPath(file.absolutePath());
+    const QString real = file.canonicalFilePath(); // empty when there is no such file
+    const QStringList typed = settingsFile.split(QRegularExpression(QStringLiteral("[/\\\\]")));
+    const QString names[] = {typed.size() >= 2 ? typed.at(typed.size() - 2) : QString(), QFileInfo(folder).fileName(),
+                             QFileInfo(QFileInfo(folder).canonicalFilePath()).fileName(),
+                             real.isEmpty() ? QString() : QFileInfo(QFileInfo(real).path()).fileName()};
+    for (const QString &name : names) {
+        if (name.toLower() == QStringLiteral("quillmoorads_archive"))
+            return true;
+    }
+    return false;
 }
 
 QString findHelpFile(const QString &programPath)

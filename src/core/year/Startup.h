@@ -24,6 +24,7 @@ FileChoice chooseFiles(const QStringList &arguments, const QString &programPath)
 
 // True when the settings file lies directly in a folder named
 // "QuillmoorAds_Archive" (any letter case): an archived year opened for viewing.
+// A relative path counts from the working folder, and links are followed.
 bool isArchiveCopy(const QString &settingsFile);
 
 // "quillmoorAds.ahp" in the working folder, or else beside the program, or else

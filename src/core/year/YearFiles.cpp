@@ -18,6 +18,9 @@ QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
 const QString kKeptUntilSaved =
     QStringLiteral("\n\nThe file on disk stays as it is. If you save, a copy of it as it is now is kept beside it "
                    "before it is replaced.");
+const QString kUnreadUntilChanged =
+    QStringLiteral("\n\nThe file on disk stays as it is until you change the ledger and save it; a copy of it as it "
+                   "is now is then kept beside it before it is replaced.");
 
 // One of the two files of a save.
 struct Target
@@ -27,6 +30,7 @@ struct Target
     QByteArray bytes;
     bool LedgerModel::*changed;
     bool FilesOnDisk::*keepCopy;
+    bool FilesOnDisk::*unread;
     bool refused = false;
 };
 
@@ -35,7 +39,7 @@ QString backUp(const QString &path, const QDateTime &moment)
     QByteArray bytes;
     QString error;
     const QString backup = backupName(path, moment);
-    if (readWholeFile(path, &bytes, &error) && saveFileAtomically(backup, bytes, &error))
+    if (readWholeFile(path, &bytes, &error) && saveCopyAtomically(path, backup, bytes, &error))
         return QString();
     return QStringLiteral("The backup copy %1 could not be written: %2").arg(shown(backup), error);
 }
@@ -52,7 +56,7 @@ void keepCopyIfNeeded(LedgerModel &model, Target &target, const QDateTime &momen
     const QString copy = keptCopyName(target.path, moment);
     QByteArray bytes;
     QString error;
-    if (!readWholeFile(target.path, &bytes, &error) || !saveFileAtomically(copy, bytes, &error)) {
+    if (!readWholeFile(target.path, &bytes, &error) || !saveCopyAtomically(target.path, copy, bytes, &error)) {
         target.refused = true;
         report.errors << QStringLiteral("The %1 %2 was not replaced: it was not read in full when the program "
                                         "started, and a copy of it could not be kept as %3: %4")
@@ -68,6 +72,7 @@ void keepCopyIfNeeded(LedgerModel &model, Target &target, const QDateTime &momen
 void saved(LedgerModel &model, const Target &target, const QDateTime &moment, bool backups, SaveReport &report)
 {
     model.*target.changed = false;
+    model.onDisk.*target.unread = false;
     if (!backups)
         return;
     const QString backupError = backUp(target.path, moment);
@@ -125,18 +130,22 @@ SaveReport saveFiles(LedgerModel &model, const QString &settingsFile, const QStr
     const bool together = model.adCount() != model.onDisk.adCount;
     Target targets[2] = {
         {settingsFile, QStringLiteral("settings file"), QByteArray(), &LedgerModel::settingsChanged,
-         &FilesOnDisk::keepSettingsCopy},
+         &FilesOnDisk::keepSettingsCopy, &FilesOnDisk::settingsUnread},
         {ledgerFile, QStringLiteral("ledger file"), QByteArray(), &LedgerModel::ledgerChanged,
-         &FilesOnDisk::keepLedgerCopy},
+         &FilesOnDisk::keepLedgerCopy, &FilesOnDisk::ledgerUnread},
     };
-    const bool wanted[2] = {settings || together, ledger || together};
+    // A file that was never read holds nothing this run knows of: it is
+    // written over only when its own part changed, not to match the other.
+    bool wanted[2] = {settings, ledger};
+    for (int i = 0; i < 2; ++i)
+        wanted[i] = wanted[i] || (together && !(model.onDisk.*targets[i].unread));
     for (int i = 0; i < 2; ++i) {
         if (wanted[i])
             keepCopyIfNeeded(model, targets[i], moment, report);
     }
     targets[0].bytes = settingsBytes(model);
     targets[1].bytes = ledgerBytes(model);
-    if (together) {
+    if (together && wanted[0] && wanted[1]) {
         saveBothTogether(model, targets, moment, backups, report);
         return report;
     }
@@ -167,21 +176,23 @@ LoadOutcome readFiles(LedgerModel &model, const QString &settingsFile, const QSt
         if (hasLedger) {
             model.onDisk.adCount = -1;
             model.onDisk.keepLedgerCopy = true;
+            model.onDisk.ledgerUnread = true;
             warnings << QStringLiteral("The ledger file\n%1\nexists, but its settings file\n%2\nwas not found, so "
                                        "the ledger file was not read: the ledger starts empty.")
                                 .arg(shown(ledgerFile), shown(settingsFile)) +
-                            kKeptUntilSaved;
+                            kUnreadUntilChanged;
         }
         return outcome;
     }
     const FileResult settings = readSettingsFile(settingsFile, model);
     outcome.settings = settings;
     if (!settings.ok) {
-        model.onDisk = FilesOnDisk{-1, true, hasLedger};
+        model.onDisk = FilesOnDisk{-1, true, hasLedger, true, hasLedger};
         warnings << settings.message +
                         QStringLiteral("\n\nNeither file was read: the program starts without ads. The files on "
                                        "disk stay as they are. If you save, a copy of each is kept beside it "
-                                       "before it is replaced.");
+                                       "before it is replaced. A file is replaced only when what it holds has "
+                                       "changed.");
         return outcome;
     }
     model.onDisk.adCount = model.adCount();
