@@ -33,7 +33,12 @@ LedgerExport exportLedgerCsv(const QString &settingsFile, const QString &ledgerF
                                                       "(see the problems above).");
         return result;
     }
-    const QStringList dataFiles = {settingsFile, ledgerFile};
+    return writeLedgerCsv(model, csvFile, {settingsFile, ledgerFile});
+}
+
+LedgerExport writeLedgerCsv(const LedgerModel &model, const QString &csvFile, const QStringList &dataFiles)
+{
+    LedgerExport result;
     const CsvTable ledger = ledgerTable(model);
     const CsvTable advances = advancesTable(model);
     const QString advancesFile = advancesCsvPath(csvFile);

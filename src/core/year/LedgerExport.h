@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace qm {
+
+class LedgerModel;
 
 // What an export of the ledger to CSV did: the lines to show on success, or
 // why nothing (or not everything) was written.
@@ -12,6 +15,11 @@ struct LedgerExport
     QString report; // on success
     QString error;  // otherwise
 };
+
+// Writes the ledger of `model` to `csvFile` and its advances beside it
+// ("_advances" before the extension), never over one of `dataFiles` nor over
+// any ledger or settings file.
+LedgerExport writeLedgerCsv(const LedgerModel &model, const QString &csvFile, const QStringList &dataFiles);
 
 // Reads the pair as start-up does and, when both files read cleanly, writes the
 // ledger to `csvFile` and the advances beside it ("_advances" before the
