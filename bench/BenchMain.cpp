@@ -152,7 +152,9 @@ int main(int argc, char *argv[])
     for (const auto &[ads, limit] : {std::pair(500, 1.3), std::pair(10000, 1.6)}) {
         const GeneratedFiles startFiles = writeGeneratedFiles(folder.path(), ads);
         const StartupTimes start = measureStartup(startFiles.ledgerFile, 11);
-        table.target(QStringLiteral("start with %1 ads until shown, against one text line").arg(ads),
+        table.target(QStringLiteral("start with %1 ads until shown (%2), against one text line")
+                         .arg(ads)
+                         .arg(startupPlatform()),
                      ms(start.programMs), ms(start.textWindowMs), start.programMs / start.textWindowMs, limit);
         if (ads == 500)
             table.info("start with 500 ads until shown, against an empty window", ms(start.programMs),

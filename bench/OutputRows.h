@@ -11,7 +11,7 @@ struct OutputTimes
     double reportMs = 0, reportFloorMs = 0;     // both report views; one pass summing the cells
     double runSheetMs = 0, runSheetFloorMs = 0; // January's run sheet to PDF; QPdfWriter drawing its lines
     double exportMs = 0, exportFloorMs = 0;     // --export-csv's work; writing its CSV bytes
-    double checkMs = 0, checkFloorMs = 0;       // --check's work; reading the bytes
+    double checkMs = 0, checkFloorMs = 0;       // --check's work; reading the bytes, counting lines
 };
 
 // Needs a QApplication (the run sheet prints with fonts).

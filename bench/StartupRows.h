@@ -11,6 +11,10 @@ struct StartupTimes
     double emptyWindowMs = 0; // a window with nothing in it
 };
 
+// "xcb" where an X display is set (DISPLAY), else "offscreen": the platform the
+// start-up rows run on.
+QString startupPlatform();
+
 // Medians of the program started on `ledgerFile` until its window is shown,
 // and of both floors, all started in turn so that they see the same load.
 StartupTimes measureStartup(const QString &ledgerFile, int runs);

@@ -6,7 +6,8 @@
 set -euo pipefail
 QM_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 . "$QM_ROOT/scripts/deps.sh"
-qm_ensure_packages
+# Xvfb: the start-up rows time the window until it is mapped on an X display.
+qm_ensure_packages xvfb
 build="$QM_ROOT/build"
 launcher=()
 command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
@@ -15,4 +16,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake -S "$QM_ROOT" -B "$build" -DQM_BENCH=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target qm_bench
+if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null 2>&1; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$build/bench/qm_bench" "$@"
+fi
 exec "$build/bench/qm_bench" "$@"

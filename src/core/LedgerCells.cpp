@@ -1,5 +1,7 @@
 #include "core/LedgerCells.h"
 
+#include "core/LargePages.h"
+
 #include "core/LedgerModel.h"
 
 #include <QDebug>
@@ -34,7 +36,10 @@ void LedgerCells::resize(int adCount)
     const std::size_t oldLine = std::size_t(m_adCount) * kColumnCount;
     const std::size_t newLine = std::size_t(adCount) * kColumnCount;
     const std::size_t kept = std::min(oldLine, newLine);
-    std::vector<quint32> cells(newLine * kIssueCount, 0);
+    std::vector<quint32> cells;
+    cells.reserve(newLine * kIssueCount);
+    preferLargePages(cells.data(), qsizetype(cells.capacity() * sizeof(quint32)));
+    cells.resize(newLine * kIssueCount, 0);
     for (std::size_t issue = 0; issue < std::size_t(kIssueCount); ++issue) {
         const auto from = m_cells.begin() + std::ptrdiff_t(issue * oldLine);
         std::copy(from, from + std::ptrdiff_t(kept), cells.begin() + std::ptrdiff_t(issue * newLine));

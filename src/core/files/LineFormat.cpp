@@ -70,9 +70,11 @@ LineReader::LineReader(const QByteArray &bytes) : m_bytes(bytes)
     const char *const end = begin + m_bytes.size();
     m_terminator = find(begin, end, '\n') != end ? '\n' : '\r';
     m_scanner = QuoteScanner(begin, end, m_terminator);
-    // About one line in 64 bytes, for a ledger; more is found as it comes.
-    m_starts.reserve(m_bytes.size() / 64 + 1);
-    m_ends.reserve(m_bytes.size() / 64 + 1);
+    // Room for every line of a ledger (its lines are longer than 32 bytes), so
+    // that the lists are never copied as they grow; a file of shorter lines
+    // grows them as they come.
+    m_starts.reserve(m_bytes.size() / 32 + 1);
+    m_ends.reserve(m_bytes.size() / 32 + 1);
 }
 
 int LineReader::lineCount() const

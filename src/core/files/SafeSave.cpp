@@ -1,9 +1,12 @@
 #include "core/files/SafeSave.h"
 
+#include "core/LargePages.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -32,7 +35,21 @@ bool readWholeFile(const QString &path, QByteArray *bytes, QString *error)
         *error = file.errorString();
         return false;
     }
-    *bytes = file.readAll();
+    // Read into a buffer of the file's size, so that a large file is copied
+    // once into memory that has never been touched.
+    const qint64 size = file.size();
+    QByteArray buffer(qsizetype(std::max<qint64>(size, 0)), Qt::Uninitialized);
+    preferLargePages(buffer.data(), buffer.size());
+    qsizetype got = 0;
+    while (got < buffer.size()) {
+        const qint64 n = file.read(buffer.data() + got, buffer.size() - got);
+        if (n <= 0)
+            break;
+        got += qsizetype(n);
+    }
+    buffer.truncate(got);
+    buffer += file.readAll(); // a file that grew while it was read, or one that tells no size
+    *bytes = std::move(buffer);
     if (file.error() != QFileDevice::NoError) {
         *error = file.errorString();
         return false;
