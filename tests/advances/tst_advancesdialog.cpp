@@ -250,12 +250,15 @@ private slots:
 
     void refusedEntriesStayOpen_data()
     {
+        // The error names the form it wants on a line of its own.
+        const QString kDateError =
+            QStringLiteral("Date error... correct and continue\nType the date as MM/DD/YYYY, for example 03/15/2026.");
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("advanced");
         QTest::addColumn<QString>("paid");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no such day") << "2/30/2026" << "5" << "" << "Date error... correct and continue";
-        QTest::newRow("year 214749") << "3/1/214749" << "5" << "" << "Date error... correct and continue";
+        QTest::newRow("no such day") << "2/30/2026" << "5" << "" << kDateError;
+        QTest::newRow("year 214749") << "3/1/214749" << "5" << "" << kDateError;
         QTest::newRow("no amount") << "3/1" << "  " << "" << "Must enter an advance or paid amount";
         QTest::newRow("thousands separator") << "3/1" << "1,000" << "" << "Amount error... correct and continue";
         QTest::newRow("letters") << "3/1" << "" << "abc" << "Amount error... correct and continue";

@@ -133,7 +133,10 @@ bool clearAdvanceLines(AdvanceLedger &entries, int line)
     return true;
 }
 
-QString advanceDateError() { return QStringLiteral("Date error... correct and continue"); }
+QString advanceDateError()
+{
+    return QStringLiteral("Date error... correct and continue\nType the date as MM/DD/YYYY, for example 03/15/2026.");
+}
 QString advanceAmountMissing() { return QStringLiteral("Must enter an advance or paid amount"); }
 QString advanceAmountError() { return QStringLiteral("Amount error... correct and continue"); }
 QString advanceErrorCaption() { return QStringLiteral("ERROR"); }
