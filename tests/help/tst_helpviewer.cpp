@@ -11,7 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScrollBar>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest>
 
 #include <memory>
@@ -47,22 +47,22 @@ public:
         }
     }
     template <typename T> T *find(const QString &name) const { return help->findChild<T *>(name); }
-    QTreeWidget *tree() const { return find<QTreeWidget>("TopicTree"); }
+    QTreeView *tree() const { return find<QTreeView>("TopicTree"); }
     QPlainTextEdit *text() const { return find<QPlainTextEdit>("TopicText"); }
     QString banner() const { return find<QLabel>("Banner")->text(); }
     QString status2() const { return find<QLabel>("StatusPart2")->text(); }
     QString selected() const { return text()->textCursor().selectedText(); }
     int selectionStart() const { return text()->textCursor().selectionStart(); }
-    QTreeWidgetItem *item(int topic) const
+    // The tree entry of a topic.
+    QModelIndex item(int topic) const
     {
-        QTreeWidgetItemIterator it(tree());
-        for (; *it; ++it) {
-            if ((*it)->data(0, Qt::UserRole).toInt() == topic)
-                return *it;
-        }
-        return nullptr;
+        QAbstractItemModel *model = tree()->model();
+        return model->match(model->index(0, 0), Qt::UserRole, topic, 1, Qt::MatchExactly | Qt::MatchRecursive)
+            .value(0);
     }
-    bool bold(int topic) const { return item(topic)->font(0).bold(); }
+    bool bold(int topic) const { return item(topic).data(Qt::FontRole).value<QFont>().bold(); }
+    bool expanded(int topic) const { return tree()->isExpanded(item(topic)); }
+    void select(int topic) const { tree()->setCurrentIndex(item(topic)); }
     // A key to the control with the focus, once the viewer is the active
     // window again (a closed input box hands it back).
     void key(int key, Qt::KeyboardModifiers mods = {})
@@ -125,10 +125,11 @@ void HelpViewerTest::opensBesideItsParentOnTheFirstTopicWithText()
     QVERIFY(v.text()->isReadOnly());
     QCOMPARE(v.find<QLabel>("StatusPart1")->text(), QString("  Right click mouse (or F1) for menu options"));
     // Level 0 at the top, others under the top-level topic before them.
-    QCOMPARE(v.tree()->topLevelItemCount(), 3);
-    QCOMPARE(v.item(1)->parent(), v.item(0));
-    QCOMPARE(v.item(4)->parent(), v.item(3));
-    QVERIFY(v.item(0)->isExpanded());
+    QCOMPARE(v.tree()->model()->rowCount(), 3);
+    QCOMPARE(v.item(1).parent(), v.item(0));
+    QCOMPARE(v.item(4).parent(), v.item(3));
+    QCOMPARE(v.tree()->model()->rowCount(v.item(3)), 1);
+    QVERIFY(v.expanded(0));
     v.key(Qt::Key_Escape);
     QTRY_VERIFY(!v.help);
 }
@@ -257,7 +258,7 @@ void HelpViewerTest::prevWithOneLetter()
     QCOMPARE(messages.asked.first().text, QString("No more found"));
     QCOMPARE(v.selectionStart(), 4);
     // From the last topic back into earlier ones.
-    v.tree()->setCurrentItem(v.item(3));
+    v.select(3);
     v.key(Qt::Key_F3, Qt::ShiftModifier);
     QCOMPARE(v.help->currentTopic(), 2);
     QCOMPARE(v.selectionStart(), 33);
@@ -267,7 +268,7 @@ void HelpViewerTest::withoutSearchFromTopNoWrap()
 {
     ScriptedMessages messages;
     Viewer v;
-    v.tree()->setCurrentItem(v.item(3));
+    v.select(3);
     v.find("shift", false);
     QCOMPARE(messages.asked.size(), 1);
     QCOMPARE(messages.asked.first().text, QString("None found"));
@@ -299,25 +300,25 @@ void HelpViewerTest::expandAndCollapseAll()
     v.text()->setFocus();
     // Ctrl+C is the window's command even where text could be copied.
     v.key(Qt::Key_C, Qt::ControlModifier);
-    QVERIFY(!v.item(0)->isExpanded());
-    QVERIFY(!v.item(3)->isExpanded());
+    QVERIFY(!v.expanded(0));
+    QVERIFY(!v.expanded(3));
     v.key(Qt::Key_X, Qt::ControlModifier);
-    QVERIFY(v.item(0)->isExpanded());
-    QVERIFY(v.item(3)->isExpanded());
+    QVERIFY(v.expanded(0));
+    QVERIFY(v.expanded(3));
 }
 
 void HelpViewerTest::treeMenu()
 {
     Viewer v;
-    QTreeWidget *tree = v.tree();
+    QTreeView *tree = v.tree();
     // Empty space: no menu.
     const QPoint below(20, tree->viewport()->height() - 5);
-    QVERIFY(!tree->itemAt(below));
+    QVERIFY(!tree->indexAt(below).isValid());
     QContextMenuEvent none(QContextMenuEvent::Mouse, below, tree->viewport()->mapToGlobal(below));
     QApplication::sendEvent(tree->viewport(), &none);
     QVERIFY(!QApplication::activePopupWidget());
     // On "Wide": it is selected and the menu comes up; "Collapse topic" folds it.
-    const QPoint at = tree->visualItemRect(v.item(3)).center();
+    const QPoint at = tree->visualRect(v.item(3)).center();
     QContextMenuEvent right(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
     QApplication::sendEvent(tree->viewport(), &right);
     QCOMPARE(v.help->currentTopic(), 3);
@@ -332,8 +333,8 @@ void HelpViewerTest::treeMenu()
     QAction *collapse = menu->actions().at(5);
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(collapse).center());
     QTRY_VERIFY(!QApplication::activePopupWidget());
-    QVERIFY(!v.item(3)->isExpanded());
-    QVERIFY(v.item(0)->isExpanded());
+    QVERIFY(!v.expanded(3));
+    QVERIFY(v.expanded(0));
 }
 
 void HelpViewerTest::wrapModesAndTabStops()
@@ -343,11 +344,11 @@ void HelpViewerTest::wrapModesAndTabStops()
     QCOMPARE(v.text()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     const int average = QFontMetrics(v.text()->font()).averageCharWidth();
     QCOMPARE(v.text()->tabStopDistance(), 8.0 * average);
-    v.tree()->setCurrentItem(v.item(3));
+    v.select(3);
     QCOMPARE(v.help->textWrapMode(), -1);
     QCOMPARE(v.text()->lineWrapMode(), QPlainTextEdit::NoWrap);
     QTRY_VERIFY(v.text()->horizontalScrollBar()->maximum() > 0);
-    v.tree()->setCurrentItem(v.item(2));
+    v.select(2);
     QCOMPARE(v.help->textWrapMode(), 1);
     QCOMPARE(v.text()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     QCOMPARE(v.text()->tabStopDistance(), 4.0 * average);
