@@ -38,8 +38,8 @@ int tabStopChars(qint32 tabWidth) { return tabWidth > 0 && tabWidth <= 64 ? tabW
 
 } // namespace
 
-AppHelp::AppHelp(const QList<HelpTopic> &topics, const QString &title, QWidget *owner)
-    : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+AppHelp::AppHelp(const QList<HelpTopic> &topics, const QString &title)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_topics(topics)
 {

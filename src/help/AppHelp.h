@@ -28,7 +28,8 @@ class AppHelp : public QWidget
     Q_OBJECT
 
 public:
-    AppHelp(const QList<HelpTopic> &topics, const QString &title, QWidget *owner = nullptr);
+    // A window of its own: no other window owns it.
+    AppHelp(const QList<HelpTopic> &topics, const QString &title);
 
     const QList<HelpTopic> &topics() const { return m_topics; }
     // The topic shown (index into topics()), -1 when none.
