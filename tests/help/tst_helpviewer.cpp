@@ -113,6 +113,7 @@ private slots:
     void capitalsFindMixedCase();
     void nextInSameTopicThenLaterTopics();
     void prevWithOneLetter();
+    void prevFindsTheMatchEndingWhereTheCurrentStarts();
     void withoutSearchFromTopNoWrap();
     void escStillSearchesAndEmptyTextFocusesTree();
     void expandAndCollapseAll();
@@ -273,6 +274,20 @@ void HelpViewerTest::prevWithOneLetter()
     v.key(Qt::Key_F3, Qt::ShiftModifier);
     QCOMPARE(v.help->currentTopic(), 2);
     QCOMPARE(v.selectionStart(), 33);
+}
+
+void HelpViewerTest::prevFindsTheMatchEndingWhereTheCurrentStarts()
+{
+    ScriptedMessages messages;
+    Viewer v({helpTopic("Twice", "gridgrid")});
+    v.find("grid");
+    QCOMPARE(v.selectionStart(), 0);
+    v.key(Qt::Key_F3);
+    QCOMPARE(v.selectionStart(), 4);
+    v.key(Qt::Key_F3, Qt::ShiftModifier);
+    QVERIFY(messages.asked.isEmpty());
+    QCOMPARE(v.selectionStart(), 0);
+    QCOMPARE(v.selected(), QString("grid"));
 }
 
 void HelpViewerTest::withoutSearchFromTopNoWrap()
