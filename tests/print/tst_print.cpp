@@ -6,6 +6,7 @@
 #include "ScriptedMessages.h"
 
 #include <QFile>
+#include <QFontInfo>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -71,6 +72,8 @@ private slots:
     void reportJob();
     void reportJobCancelledOrRefused();
     void pdfPrinter();
+    void fixedPitchFaces_data();
+    void fixedPitchFaces();
     void textPrinterPage();
 };
 
@@ -393,6 +396,30 @@ void TestPrint::pdfPrinter()
     const FontMetrics m = device.metrics(font);
     QVERIFY(m.height >= font.pixelHeight);
     QVERIFY(device.textWidth(font, QStringLiteral("WW")) > device.textWidth(font, QStringLiteral("W")));
+}
+
+void TestPrint::fixedPitchFaces_data()
+{
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<bool>("fixedPitch");
+    QTest::newRow("printed help") << "Courier New" << true;
+    QTest::newRow("reports") << "Times New Roman" << false;
+}
+
+// Whichever face the platform puts in place of one that is not installed,
+// Courier New stays fixed pitch, so that tab columns line up on paper.
+void TestPrint::fixedPitchFaces()
+{
+    QFETCH(QString, face);
+    QFETCH(bool, fixedPitch);
+    QTemporaryDir dir;
+    QtPrintDevice device(::pdfPrinter(dir.filePath(QStringLiteral("fonts.pdf"))));
+    FontSpec font = device.defaultFont();
+    font.face = face;
+    const QFontInfo used(QtPrintDevice::font(font));
+    QCOMPARE(used.fixedPitch(), fixedPitch);
+    const QString narrow(10, u'i'), wide(10, u'M');
+    QCOMPARE(device.textWidth(font, narrow) == device.textWidth(font, wide), fixedPitch);
 }
 
 void TestPrint::textPrinterPage()
