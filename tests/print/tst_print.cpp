@@ -262,11 +262,21 @@ void TestPrint::printerErrors()
         printer.startPage();
         printer.endDoc();
     }
-    QCOMPARE(messages.asked.size(), 2);
+    {
+        // No printer at all: the document cannot start.
+        RecordingChooser chooser;
+        chooser.noDefault = true;
+        cTPrint printer;
+        printer.startDoc(QStringLiteral("no printer"));
+        printer.endDoc();
+    }
+    QCOMPARE(messages.asked.size(), 3);
     QCOMPARE(messages.asked.at(0).text, QStringLiteral("Document printing error"));
     QCOMPARE(messages.asked.at(0).caption, QStringLiteral("Printer Error"));
     QCOMPARE(messages.asked.at(0).icon, MessageIcon::Error);
     QCOMPARE(messages.asked.at(1).text, QStringLiteral("Page printing error"));
+    QCOMPARE(messages.asked.at(2).text, QStringLiteral("Document printing error"));
+    QCOMPARE(messages.asked.at(2).caption, QStringLiteral("Printer Error"));
 }
 
 void TestPrint::cancelledDialogLeavesNameEmpty()
