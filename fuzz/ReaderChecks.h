@@ -93,7 +93,8 @@ inline QString checkHelp(const QByteArray &bytes)
     const qsizetype topics = read.topics.size();
     if (topics > std::max<qint32>(read.topicCount, 0))
         return QStringLiteral("more topics than the file announces");
-    if (topics > bytes.size() / 2)
+    // Each topic takes at least two text lengths, a level and a layout.
+    if (topics > std::max<qsizetype>(bytes.size() - 4, 0) / 16)
         return QStringLiteral("more topics than the file's bytes can hold");
     if (read.damaged != (bytes.size() < 4 || (read.topicCount > 0 && topics < read.topicCount) ||
                          (read.topicCount > 0 && helpFileBytes(read.topics).size() > bytes.size())))

@@ -1,6 +1,7 @@
 # Sourced by the other scripts: installs the Debian packages the build needs,
-# and only when one of them is missing.
-QM_PACKAGES="cmake g++ make qt6-base-dev libgl-dev"
+# and only when one of them is missing. fonts-liberation2 has the faces with the
+# widths of Courier New, Times New Roman and Arial, which the printouts ask for.
+QM_PACKAGES="cmake g++ make qt6-base-dev libgl-dev fonts-liberation2"
 
 qm_missing_packages() {
   local missing=""

@@ -42,7 +42,8 @@ ConfigureDialog::ConfigureDialog(LedgerModel &model, const QString &helpFile, QW
 
     setObjectName(QStringLiteral("ConfigureDialog"));
     setWindowTitle(QStringLiteral("Options for Quillmoor Ad Sales"));
-    setModal(true);
+    // Modal to the main window only: the help window beside it stays usable.
+    setWindowModality(Qt::WindowModal);
     setFont(uiFont(10));
     setFixedSize(kDialogWidth, kDialogHeight);
 

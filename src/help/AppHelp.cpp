@@ -1,5 +1,6 @@
 #include "help/AppHelp.h"
 
+#include "help/HelpTopicModel.h"
 #include "ui/Fonts.h"
 
 #include <QAction>
@@ -14,13 +15,12 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace qm {
 
 namespace {
 
-constexpr int kTopicRole = Qt::UserRole;
 const QString kBannerIndent = QStringLiteral("     ");
 const QString kMenuHint = QStringLiteral("  Right click mouse (or F1) for menu options");
 
@@ -38,8 +38,8 @@ int tabStopChars(qint32 tabWidth) { return tabWidth > 0 && tabWidth <= 64 ? tabW
 
 } // namespace
 
-AppHelp::AppHelp(const QList<HelpTopic> &topics, const QString &title, QWidget *owner)
-    : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+AppHelp::AppHelp(const QList<HelpTopic> &topics, const QString &title)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_topics(topics)
 {
@@ -48,8 +48,6 @@ AppHelp::AppHelp(const QList<HelpTopic> &topics, const QString &title, QWidget *
     // The program ends with its main window, whether help is open or not.
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(title.isEmpty() ? QStringLiteral("Application Help") : title);
-    for (const HelpTopic &topic : m_topics)
-        m_texts << helpDisplayText(topic.body);
 
     buildControls();
     buildMenus();
@@ -61,14 +59,14 @@ AppHelp::AppHelp(const QList<HelpTopic> &topics, const QString &title, QWidget *
 
 void AppHelp::buildControls()
 {
-    m_tree = new QTreeWidget(this);
+    m_tree = new QTreeView(this);
     m_tree->setObjectName(QStringLiteral("TopicTree"));
     m_tree->setGeometry(10, 5, 235, 325);
     m_tree->setFont(uiFont(10));
     m_tree->setHeaderHidden(true);
-    m_tree->setColumnCount(1);
+    m_tree->setUniformRowHeights(true);
+    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_tree, &QTreeWidget::currentItemChanged, this, &AppHelp::showTopic);
     connect(m_tree, &QWidget::customContextMenuRequested, this, &AppHelp::showTreeMenu);
 
     m_banner = new QLabel(this);
@@ -135,14 +133,10 @@ void AppHelp::buildMenus()
     add(m_treeMenu, QStringLiteral("Next\tF3"), &AppHelp::findNext);
     add(m_treeMenu, QStringLiteral("Prev\tSHFT+F3"), &AppHelp::findPrev);
     m_treeMenu->addSeparator();
-    m_treeMenu->addAction(QStringLiteral("Expand topic"), this, [this] {
-        if (m_currentItem)
-            m_currentItem->setExpanded(true);
-    });
-    m_treeMenu->addAction(QStringLiteral("Collapse topic"), this, [this] {
-        if (m_currentItem)
-            m_currentItem->setExpanded(false);
-    });
+    m_treeMenu->addAction(QStringLiteral("Expand topic"), this,
+                          [this] { m_tree->expand(m_model->indexOf(m_currentTopic)); });
+    m_treeMenu->addAction(QStringLiteral("Collapse topic"), this,
+                          [this] { m_tree->collapse(m_model->indexOf(m_currentTopic)); });
     m_treeMenu->addAction(QStringLiteral("Expand all\tCTRL+X"), this, [this] { expandAll(true); });
     m_treeMenu->addAction(QStringLiteral("Collapse all\tCTRL+C"), this, [this] { expandAll(false); });
     m_treeMenu->addSeparator();
@@ -173,20 +167,22 @@ void AppHelp::addAccelerators()
 
 void AppHelp::buildTopicTree()
 {
-    m_currentItem = nullptr;
-    m_tree->clear();
-    m_items.clear();
-    const QList<int> parents = helpTopicParents(m_topics);
-    for (int i = 0; i < m_topics.size(); ++i) {
-        QTreeWidgetItem *item = parents.at(i) < 0 ? new QTreeWidgetItem(m_tree)
-                                                  : new QTreeWidgetItem(m_items.at(parents.at(i)));
-        item->setText(0, m_topics.at(i).title);
-        item->setData(0, kTopicRole, i);
-        m_items << item;
-    }
+    m_currentTopic = -1;
+    HelpTopicModel *previous = m_model;
+    m_model = new HelpTopicModel(m_topics, this);
+    m_tree->setModel(m_model);
+    delete previous;
+    connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) { showTopic(current); });
     m_tree->expandAll();
-    if (QTreeWidgetItem *first = itemOf(firstShownHelpTopic(m_topics)))
-        m_tree->setCurrentItem(first);
+    selectTopic(firstShownHelpTopic(m_topics));
+}
+
+void AppHelp::selectTopic(int topic)
+{
+    const QModelIndex index = m_model->indexOf(topic);
+    if (index.isValid())
+        m_tree->setCurrentIndex(index);
 }
 
 void AppHelp::expandAll(bool expand)
@@ -197,25 +193,21 @@ void AppHelp::expandAll(bool expand)
         m_tree->collapseAll();
 }
 
-void AppHelp::showTopic(QTreeWidgetItem *item, QTreeWidgetItem *)
+void AppHelp::showTopic(const QModelIndex &current)
 {
-    if (m_currentItem) {
-        QFont plain = m_currentItem->font(0);
-        plain.setBold(false);
-        m_currentItem->setFont(0, plain);
-    }
-    m_currentItem = item;
-    m_currentTopic = item ? item->data(0, kTopicRole).toInt() : -1;
-    if (!item)
+    m_model->setBoldTopic(-1);
+    m_currentTopic = HelpTopicModel::topicOf(current);
+    if (m_currentTopic < 0)
         return;
     const HelpTopic &topic = m_topics.at(m_currentTopic);
-    m_text->setPlainText(m_texts.at(m_currentTopic));
+    m_text->setPlainText(helpDisplayText(topic.body));
     m_banner->setText(kBannerIndent + topic.title);
     if ((topic.wrapMode == -1 ? -1 : 1) != m_textWrapMode)
         switchWrapMode();
     m_text->setTabStopDistance(tabStopChars(topic.tabWidth) * QFontMetrics(m_text->font()).averageCharWidth());
-    QTreeWidgetItem *parent = item->parent();
-    m_statusPart2->setText(parent ? parent->text(0) + QStringLiteral(" : ") + topic.title : topic.title);
+    const QModelIndex parent = current.parent();
+    m_statusPart2->setText(parent.isValid() ? parent.data().toString() + QStringLiteral(" : ") + topic.title
+                                            : topic.title);
 }
 
 void AppHelp::switchWrapMode()
@@ -228,16 +220,20 @@ void AppHelp::switchWrapMode()
 
 void AppHelp::showTreeMenu(const QPoint &pos)
 {
-    QTreeWidgetItem *item = m_tree->itemAt(pos);
-    if (!item)
+    const QModelIndex index = m_tree->indexAt(pos);
+    if (!index.isValid())
         return;
-    m_tree->setCurrentItem(item);
+    m_tree->setCurrentIndex(index);
     m_treeMenu->popup(m_tree->viewport()->mapToGlobal(pos));
 }
 
-QTreeWidgetItem *AppHelp::itemOf(int topic) const
+QStringList AppHelp::shownTexts() const
 {
-    return topic >= 0 && topic < m_items.size() ? m_items.at(topic) : nullptr;
+    QStringList texts;
+    texts.reserve(m_topics.size());
+    for (const HelpTopic &topic : m_topics)
+        texts << helpDisplayText(topic.body);
+    return texts;
 }
 
 void AppHelp::resizeEvent(QResizeEvent *event)

@@ -10,12 +10,14 @@
 
 class QLabel;
 class QMenu;
+class QModelIndex;
 class QPlainTextEdit;
 class QStatusBar;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace qm {
+
+class HelpTopicModel;
 
 // The help viewer: the topic tree on the left, the chosen topic's title in a
 // banner and its text on the right, a splitter strip between them that the
@@ -26,7 +28,8 @@ class AppHelp : public QWidget
     Q_OBJECT
 
 public:
-    AppHelp(const QList<HelpTopic> &topics, const QString &title, QWidget *owner = nullptr);
+    // A window of its own: no other window owns it.
+    AppHelp(const QList<HelpTopic> &topics, const QString &title);
 
     const QList<HelpTopic> &topics() const { return m_topics; }
     // The topic shown (index into topics()), -1 when none.
@@ -49,18 +52,19 @@ private:
     void buildControls();
     void buildMenus();
     void addAccelerators();
-    void showTopic(QTreeWidgetItem *item, QTreeWidgetItem *previous);
+    void showTopic(const QModelIndex &current);
     void switchWrapMode();
     void showTreeMenu(const QPoint &pos);
     void dragSplitter(int d);
     void showMatch(const HelpMatch &match, int length);
     void noMoreFound();
-    QTreeWidgetItem *itemOf(int topic) const;
+    void selectTopic(int topic);
+    // The bodies as shown, one "\n" between lines.
+    QStringList shownTexts() const;
 
     QList<HelpTopic> m_topics;
-    QStringList m_texts; // the bodies as shown, one "\n" between lines
-    QList<QTreeWidgetItem *> m_items;
-    QTreeWidget *m_tree = nullptr;
+    HelpTopicModel *m_model = nullptr;
+    QTreeView *m_tree = nullptr;
     QLabel *m_banner = nullptr;
     QPlainTextEdit *m_text = nullptr;
     QWidget *m_splitter = nullptr;
@@ -70,7 +74,6 @@ private:
     QMenu *m_treeMenu = nullptr;
     QMenu *m_textMenu = nullptr;
 
-    QTreeWidgetItem *m_currentItem = nullptr;
     int m_currentTopic = -1;
     int m_textWrapMode = 1;
 

@@ -3,27 +3,15 @@
 
 #include "core/Messages.h"
 #include "help/HelpPrinting.h"
+#include "help/HelpTopicModel.h"
 #include "help/InputTextBox.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace qm {
-
-namespace {
-
-void markBold(QTreeWidgetItem *item)
-{
-    if (!item)
-        return;
-    QFont bold = item->font(0);
-    bold.setBold(true);
-    item->setFont(0, bold);
-}
-
-} // namespace
 
 void AppHelp::findText()
 {
@@ -33,15 +21,15 @@ void AppHelp::findText()
     if (input.fromTop)
         m_searchTopic = 0;
     m_searchText = foldHelpCase(input.text);
-    if (QTreeWidgetItem *item = itemOf(m_searchTopic)) {
-        m_tree->setCurrentItem(item);
-        markBold(item);
+    if (m_model->indexOf(m_searchTopic).isValid()) {
+        selectTopic(m_searchTopic);
+        m_model->setBoldTopic(m_searchTopic);
     }
     if (m_searchText.isEmpty()) {
         m_tree->setFocus();
         return;
     }
-    const HelpMatch match = qm::findText(m_texts, m_searchText, m_searchTopic);
+    const HelpMatch match = qm::findText(shownTexts(), m_searchText, m_searchTopic);
     if (!match.found()) {
         showMessage(QStringLiteral("None found"), m_searchText);
         return;
@@ -53,7 +41,8 @@ void AppHelp::findNext()
 {
     if (m_currentTopic < 0)
         return;
-    const HelpMatch match = qm::findNext(m_texts, m_searchText, m_currentTopic, m_text->textCursor().selectionEnd());
+    const HelpMatch match =
+        qm::findNext(shownTexts(), m_searchText, m_currentTopic, m_text->textCursor().selectionEnd());
     if (match.found())
         showMatch(match, int(m_searchText.size()));
     else
@@ -65,7 +54,7 @@ void AppHelp::findPrev()
     if (m_currentTopic < 0)
         return;
     const HelpMatch match =
-        qm::findPrev(m_texts, m_searchText, m_currentTopic, m_text->textCursor().selectionStart());
+        qm::findPrev(shownTexts(), m_searchText, m_currentTopic, m_text->textCursor().selectionStart());
     if (match.found())
         showMatch(match, int(m_searchText.size()));
     else
@@ -74,9 +63,8 @@ void AppHelp::findPrev()
 
 void AppHelp::showMatch(const HelpMatch &match, int length)
 {
-    QTreeWidgetItem *item = itemOf(match.topic);
-    m_tree->setCurrentItem(item);
-    markBold(item);
+    selectTopic(match.topic);
+    m_model->setBoldTopic(match.topic);
     QTextCursor cursor(m_text->document());
     cursor.setPosition(match.position);
     cursor.setPosition(match.position + length, QTextCursor::KeepAnchor);
@@ -101,9 +89,10 @@ void AppHelp::noMoreFound()
 
 void AppHelp::printTopic()
 {
-    if (m_currentTopic < 0 || !m_currentItem)
+    if (m_currentTopic < 0)
         return;
-    printHelpTopic(m_currentItem->text(0), m_topics.at(m_currentTopic).body, this);
+    const HelpTopic &topic = m_topics.at(m_currentTopic);
+    printHelpTopic(topic.title, topic.body, this);
 }
 
 } // namespace qm

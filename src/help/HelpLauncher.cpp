@@ -4,7 +4,6 @@
 #include "core/rules/HelpFile.h"
 #include "help/AppHelp.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -15,17 +14,34 @@ namespace qm {
 
 namespace {
 
-const char *const kViewerProperty = "qmHelpViewer";
-
 void tellHelpFile(const QString &text)
 {
     showMessage(text, QStringLiteral("Help File"), MessageButtons::Ok, MessageIcon::Information);
+}
+
+// The one help window of the program while it is open.
+QPointer<AppHelp> &openViewer()
+{
+    static QPointer<AppHelp> viewer;
+    return viewer;
+}
+
+void bringToFront(AppHelp *viewer)
+{
+    viewer->showNormal();
+    viewer->raise();
+    viewer->activateWindow();
 }
 
 } // namespace
 
 AppHelp *showHelp(const QString &helpFile, const QString &title, QWidget *parent, int xOffset, int yOffset)
 {
+    // A viewer just closed is hidden at once and deleted a little later.
+    if (AppHelp *open = openViewer(); open && open->isVisible()) {
+        bringToFront(open);
+        return parent ? open : nullptr;
+    }
     if (!QFileInfo::exists(helpFile)) {
         showMessage(QStringLiteral("Help file not found"), QDir::toNativeSeparators(helpFile),
                     MessageButtons::Ok, MessageIcon::Error);
@@ -43,14 +59,12 @@ AppHelp *showHelp(const QString &helpFile, const QString &title, QWidget *parent
         return nullptr;
     }
 
-    // Opened from a modal dialog, the viewer belongs to it: a window outside
-    // the dialog could not be used while the dialog is open.
-    QWidget *owner = QApplication::activeModalWidget();
-    auto *viewer = new AppHelp(contents.topics, title, owner);
-    if (parent)
-        viewer->move(parent->frameGeometry().topLeft() + QPoint(xOffset, yOffset));
+    // A window of its own, owned by no other: a modal dialog that is open
+    // (or opened later) over the main window does not block it, and it does
+    // not close with that dialog.
+    auto *viewer = new AppHelp(contents.topics, title);
+    openViewer() = viewer;
     if (!parent) {
-        QPointer<AppHelp> guard(viewer);
         viewer->setWindowModality(Qt::ApplicationModal);
         viewer->show();
         QEventLoop loop;
@@ -59,14 +73,10 @@ AppHelp *showHelp(const QString &helpFile, const QString &title, QWidget *parent
         return nullptr;
     }
 
-    QPointer<AppHelp> previous = parent->property(kViewerProperty).value<QPointer<AppHelp>>();
-    if (previous)
-        previous->close();
-    parent->setProperty(kViewerProperty, QVariant::fromValue(QPointer<AppHelp>(viewer)));
+    viewer->move(parent->frameGeometry().topLeft() + QPoint(xOffset, yOffset));
+    // The program ends with the window it was opened from (the main window).
     QObject::connect(parent, &QObject::destroyed, viewer, [viewer] { delete viewer; });
-    viewer->show();
-    viewer->raise();
-    viewer->activateWindow();
+    bringToFront(viewer);
     return viewer;
 }
 

@@ -1,6 +1,7 @@
 #include "print/QtPrintDevice.h"
 
 #include "core/Messages.h"
+#include "ui/Fonts.h"
 
 #include <QDir>
 #include <QFont>
@@ -13,18 +14,6 @@ namespace qm {
 
 namespace {
 
-QFont qtFont(const FontSpec &wanted)
-{
-    QFont font(wanted.face);
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(qMax(1, wanted.pixelHeight));
-    font.setBold(wanted.bold);
-    font.setItalic(wanted.italic);
-    font.setUnderline(wanted.underline);
-    font.setStrikeOut(wanted.strikeout);
-    return font;
-}
-
 bool toPdfFile(const QPrinter &printer)
 {
     return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
@@ -33,6 +22,17 @@ bool toPdfFile(const QPrinter &printer)
 } // namespace
 
 QtPrintDevice::QtPrintDevice(std::unique_ptr<QPrinter> printer) : m_printer(std::move(printer)) {}
+
+QFont QtPrintDevice::font(const FontSpec &wanted)
+{
+    QFont drawn = namedFont(wanted.face);
+    drawn.setPixelSize(qMax(1, wanted.pixelHeight));
+    drawn.setBold(wanted.bold);
+    drawn.setItalic(wanted.italic);
+    drawn.setUnderline(wanted.underline);
+    drawn.setStrikeOut(wanted.strikeout);
+    return drawn;
+}
 
 QtPrintDevice::~QtPrintDevice()
 {
@@ -64,13 +64,13 @@ PageGeometry QtPrintDevice::geometry() const
 
 FontMetrics QtPrintDevice::metrics(const FontSpec &font) const
 {
-    const QFontMetrics fm(qtFont(font), m_printer.get());
+    const QFontMetrics fm(QtPrintDevice::font(font), m_printer.get());
     return {fm.averageCharWidth(), fm.height(), fm.leading()};
 }
 
 int QtPrintDevice::textWidth(const FontSpec &font, const QString &text) const
 {
-    return QFontMetrics(qtFont(font), m_printer.get()).horizontalAdvance(text);
+    return QFontMetrics(QtPrintDevice::font(font), m_printer.get()).horizontalAdvance(text);
 }
 
 bool QtPrintDevice::canDuplex() const
@@ -126,7 +126,7 @@ bool QtPrintDevice::doEnd()
 
 void QtPrintDevice::doDrawText(const FontSpec &font, int x, int y, const QString &text)
 {
-    const QFont qfont = qtFont(font);
+    const QFont qfont = QtPrintDevice::font(font);
     m_painter.setFont(qfont);
     const QFontMetrics fm(qfont, m_printer.get());
     m_painter.drawText(QPoint(x, y + fm.ascent()), text);

@@ -2,6 +2,7 @@
 
 #include "print/PrintDevice.h"
 
+#include <QFont>
 #include <QPainter>
 
 #include <memory>
@@ -28,6 +29,8 @@ public:
     void setDuplex(int mode) override;
 
     QPrinter &printer() { return *m_printer; }
+    // The font a text asked for in `wanted` is drawn and measured in.
+    static QFont font(const FontSpec &wanted);
 
 protected:
     bool doBegin(const QString &name) override;

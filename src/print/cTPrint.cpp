@@ -234,9 +234,8 @@ void cTPrint::printText(const QString &text, double x, double y)
 
 void cTPrint::startDoc(const QString &name)
 {
-    if (!ensureDevice())
-        return;
-    if (!m_device->beginDocument(name.left(63)))
+    // Without any printer the document cannot start either.
+    if (!ensureDevice() || !m_device->beginDocument(name.left(63)))
         showPrinterError(PrinterError::Document);
 }
 

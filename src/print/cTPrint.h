@@ -43,7 +43,9 @@ public:
     void setPos(double x, double y);
     // x = 0 keeps the column, y = 0 moves one line down.
     void printText(const QString &text, double x = 0, double y = 0);
-    void startDoc(const QString &name); // the name is cut to 63 characters
+    // The name is cut to 63 characters. "Document printing error" when the
+    // document cannot start, also when there is no printer at all.
+    void startDoc(const QString &name);
     void startPage();
     void endPage();
     void endDoc();

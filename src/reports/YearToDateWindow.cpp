@@ -86,14 +86,15 @@ void YearToDateWindow::buildControls()
     print->setObjectName(QStringLiteral("PrintButton"));
     print->setGeometry(100, 410, 90, 40);
     print->setAutoDefault(false);
-    auto *exportButton = new QPushButton(QStringLiteral("&Export..."), this);
-    exportButton->setObjectName(QStringLiteral("ExportButton"));
-    exportButton->setGeometry(200, 410, 90, 40);
-    exportButton->setAutoDefault(false);
     auto *close = new QPushButton(QStringLiteral("&Close"), this);
     close->setObjectName(QStringLiteral("CloseButton"));
-    close->setGeometry(300, 410, 90, 40);
+    close->setGeometry(200, 410, 90, 40);
     close->setAutoDefault(false);
+    // The export has the free place right of "Close", before the view options.
+    auto *exportButton = new QPushButton(QStringLiteral("&Export..."), this);
+    exportButton->setObjectName(QStringLiteral("ExportButton"));
+    exportButton->setGeometry(300, 410, 90, 40);
+    exportButton->setAutoDefault(false);
 
     m_totalSales = new QRadioButton(QStringLiteral("Total Sales"), this);
     m_totalSales->setObjectName(QStringLiteral("TotalSalesOption"));

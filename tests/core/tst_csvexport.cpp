@@ -66,6 +66,13 @@ QList<QStringList> parseCsv(const QByteArray &bytes, QString *problem)
     return rows;
 }
 
+// A text as the export writes it: with an apostrophe in front when a
+// spreadsheet would run it as a formula.
+QString asText(const QString &text)
+{
+    return !text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front()) ? "'" + text : text;
+}
+
 double figure(const QString &field)
 {
     bool ok = false;
@@ -85,6 +92,8 @@ private slots:
     void randomLedgerReadsBack_data();
     void randomLedgerReadsBack();
     void hardTexts();
+    void formulaTextsStayText_data();
+    void formulaTextsStayText();
     void advancesWithBalance();
     void refusesDataFiles_data();
     void refusesDataFiles();
@@ -99,6 +108,8 @@ void CsvExportTest::fields_data()
     QTest::newRow("comma") << "Tide, Ltd" << "\"Tide, Ltd\"";
     QTest::newRow("quote") << "The \"Gull\"" << "\"The \"\"Gull\"\"\"";
     QTest::newRow("line break") << "two\r\nlines" << "\"two\r\nlines\"";
+    QTest::newRow("bare LF") << "two\nlines" << "\"two\nlines\"";
+    QTest::newRow("bare CR") << "two\rlines" << "\"two\rlines\"";
     QTest::newRow("empty") << "" << "";
     QTest::newRow("non-ASCII") << QString::fromUtf8("Café Brönte") << QString::fromUtf8("Café Brönte");
 }
@@ -145,10 +156,10 @@ void CsvExportTest::randomLedgerReadsBack()
             QCOMPARE(row.size(), 12);
             QCOMPARE(row.at(0), publicationName(issue <= 12 ? 1 : issue - 11));
             QCOMPARE(row.at(1), issue <= 12 ? monthName(issue) : QString());
-            QCOMPARE(row.at(2), model.ads.at(ad - 1).name);
-            QCOMPARE(row.at(3), model.cell(issue, ColSalesPerson, ad));
-            QCOMPARE(row.at(5), model.cell(issue, ColSize, ad));
-            QCOMPARE(row.at(9), model.cell(issue, ColStatus, ad));
+            QCOMPARE(row.at(2), asText(model.ads.at(ad - 1).name));
+            QCOMPARE(row.at(3), asText(model.cell(issue, ColSalesPerson, ad)));
+            QCOMPARE(row.at(5), asText(model.cell(issue, ColSize, ad)));
+            QCOMPARE(row.at(9), asText(model.cell(issue, ColStatus, ad)));
             const int amountColumns[] = {ColSale, ColPaid, ColComm, ColCommPaid};
             const int fields[] = {7, 8, 10, 11};
             for (int k = 0; k < 4; ++k) {
@@ -179,6 +190,50 @@ void CsvExportTest::hardTexts()
     QCOMPARE(rows.at(2), QStringList({"Corvel", "February", QString::fromUtf8("Tide \"& Co\", Ltd – Łódź"),
                                       "Bram Tully", "2", "Full", "no", "320.00", "100.00", "P/U Fen", "40.00", ""}));
     QCOMPARE(rows.at(3).mid(0, 4), QStringList({"Tarn", "", "Harbour Books", "Owner"}));
+}
+
+void CsvExportTest::formulaTextsStayText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("title"); // the report's titles are trimmed
+    const QString link = "=HYPERLINK(\"http://x.test\",\"open\")";
+    QTest::newRow("=") << link << "'" + link << "'" + link;
+    QTest::newRow("+") << "+1" << "'+1" << "'+1";
+    QTest::newRow("-") << "-1" << "'-1" << "'-1";
+    QTest::newRow("@") << "@x" << "'@x" << "'@x";
+    QTest::newRow("tab") << "\tx" << "'\tx" << "x";
+    QTest::newRow("CR") << "\rx" << "'\rx" << "x";
+    QTest::newRow("signs inside") << "a=b-c" << "a=b-c" << "a=b-c";
+}
+
+// Names and texts that a spreadsheet would run come out as text in every
+// export; negative amounts stay numbers.
+void CsvExportTest::formulaTextsStayText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, field);
+    LedgerModel model = filledYear(2026);
+    model.ads[0].name = text;
+    model.salesPeople[0].name = text;
+    model.cell(1, ColSalesPerson, 1) = text;
+    model.cell(1, ColSize, 1) = text;
+    model.cell(1, ColStatus, 1) = text;
+    model.cell(1, ColPaid, 1) = "-12";
+    model.advances[0][0].advanced = -200;
+
+    QString problem;
+    const QList<QStringList> ledger = parseCsv(csvBytes(ledgerTable(model)), &problem);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(ledger.at(1), QStringList({"Corvel", "January", field, field, "1", field, "yes", "150.00", "-12.00", field,
+                                        "15.00", "15.00"}));
+    const QList<QStringList> advances = parseCsv(csvBytes(advancesTable(model)), &problem);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(advances.at(1), QStringList({field, "01/15/2026", "-200.00", "0.00", "-200.00"}));
+    const QList<QStringList> report = parseCsv(csvBytes(yearToDateTable(model)), &problem);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QTEST(report.first().at(2), "title");
+    QCOMPARE(report.at(1).at(2), QString("150.00"));
 }
 
 void CsvExportTest::advancesWithBalance()

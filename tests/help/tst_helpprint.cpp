@@ -9,7 +9,7 @@
 #include "HelpFixture.h"
 #include "RecordingPrinter.h"
 
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest>
 
 using namespace qm;
@@ -231,8 +231,8 @@ void HelpPrintTest::ctrlPPrintsTheTopicShown()
     QCOMPARE(chooser.printed.first().pages.first().lines.first().text, QString("Keys"));
     QCOMPARE(bodyLines(chooser.printed.first()).first(), QStringList{"Shift+Right"});
     // The empty topic prints nothing.
-    help->findChild<QTreeWidget *>("TopicTree")->setCurrentItem(
-        help->findChild<QTreeWidget *>("TopicTree")->topLevelItem(0));
+    auto *tree = help->findChild<QTreeView *>("TopicTree");
+    tree->setCurrentIndex(tree->model()->index(0, 0));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(chooser.dialogs.size(), 1);
     help->close();

@@ -5,13 +5,16 @@
 #include "help/HelpLauncher.h"
 #include "HelpFixture.h"
 #include "ScriptedMessages.h"
+#include "SampleModel.h"
+#include "config/ConfigureDialog.h"
 
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QScrollBar>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest>
 
 #include <memory>
@@ -47,22 +50,22 @@ public:
         }
     }
     template <typename T> T *find(const QString &name) const { return help->findChild<T *>(name); }
-    QTreeWidget *tree() const { return find<QTreeWidget>("TopicTree"); }
+    QTreeView *tree() const { return find<QTreeView>("TopicTree"); }
     QPlainTextEdit *text() const { return find<QPlainTextEdit>("TopicText"); }
     QString banner() const { return find<QLabel>("Banner")->text(); }
     QString status2() const { return find<QLabel>("StatusPart2")->text(); }
     QString selected() const { return text()->textCursor().selectedText(); }
     int selectionStart() const { return text()->textCursor().selectionStart(); }
-    QTreeWidgetItem *item(int topic) const
+    // The tree entry of a topic.
+    QModelIndex item(int topic) const
     {
-        QTreeWidgetItemIterator it(tree());
-        for (; *it; ++it) {
-            if ((*it)->data(0, Qt::UserRole).toInt() == topic)
-                return *it;
-        }
-        return nullptr;
+        QAbstractItemModel *model = tree()->model();
+        return model->match(model->index(0, 0), Qt::UserRole, topic, 1, Qt::MatchExactly | Qt::MatchRecursive)
+            .value(0);
     }
-    bool bold(int topic) const { return item(topic)->font(0).bold(); }
+    bool bold(int topic) const { return item(topic).data(Qt::FontRole).value<QFont>().bold(); }
+    bool expanded(int topic) const { return tree()->isExpanded(item(topic)); }
+    void select(int topic) const { tree()->setCurrentIndex(item(topic)); }
     // A key to the control with the focus, once the viewer is the active
     // window again (a closed input box hands it back).
     void key(int key, Qt::KeyboardModifiers mods = {})
@@ -87,6 +90,14 @@ public:
     bool active = false;
 };
 
+int helpWindows()
+{
+    int count = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        count += qobject_cast<AppHelp *>(w) && w->isVisible() ? 1 : 0;
+    return count;
+}
+
 } // namespace
 
 class HelpViewerTest : public QObject
@@ -102,13 +113,14 @@ private slots:
     void capitalsFindMixedCase();
     void nextInSameTopicThenLaterTopics();
     void prevWithOneLetter();
+    void prevFindsTheMatchEndingWhereTheCurrentStarts();
     void withoutSearchFromTopNoWrap();
     void escStillSearchesAndEmptyTextFocusesTree();
     void expandAndCollapseAll();
     void treeMenu();
     void wrapModesAndTabStops();
     void splitterDragAndResize();
-    void notModalAndClosesWithItsParent();
+    void oneWindowUsableBesideConfigure();
 };
 
 void HelpViewerTest::opensBesideItsParentOnTheFirstTopicWithText()
@@ -125,10 +137,11 @@ void HelpViewerTest::opensBesideItsParentOnTheFirstTopicWithText()
     QVERIFY(v.text()->isReadOnly());
     QCOMPARE(v.find<QLabel>("StatusPart1")->text(), QString("  Right click mouse (or F1) for menu options"));
     // Level 0 at the top, others under the top-level topic before them.
-    QCOMPARE(v.tree()->topLevelItemCount(), 3);
-    QCOMPARE(v.item(1)->parent(), v.item(0));
-    QCOMPARE(v.item(4)->parent(), v.item(3));
-    QVERIFY(v.item(0)->isExpanded());
+    QCOMPARE(v.tree()->model()->rowCount(), 3);
+    QCOMPARE(v.item(1).parent(), v.item(0));
+    QCOMPARE(v.item(4).parent(), v.item(3));
+    QCOMPARE(v.tree()->model()->rowCount(v.item(3)), 1);
+    QVERIFY(v.expanded(0));
     v.key(Qt::Key_Escape);
     QTRY_VERIFY(!v.help);
 }
@@ -257,17 +270,31 @@ void HelpViewerTest::prevWithOneLetter()
     QCOMPARE(messages.asked.first().text, QString("No more found"));
     QCOMPARE(v.selectionStart(), 4);
     // From the last topic back into earlier ones.
-    v.tree()->setCurrentItem(v.item(3));
+    v.select(3);
     v.key(Qt::Key_F3, Qt::ShiftModifier);
     QCOMPARE(v.help->currentTopic(), 2);
     QCOMPARE(v.selectionStart(), 33);
+}
+
+void HelpViewerTest::prevFindsTheMatchEndingWhereTheCurrentStarts()
+{
+    ScriptedMessages messages;
+    Viewer v({helpTopic("Twice", "gridgrid")});
+    v.find("grid");
+    QCOMPARE(v.selectionStart(), 0);
+    v.key(Qt::Key_F3);
+    QCOMPARE(v.selectionStart(), 4);
+    v.key(Qt::Key_F3, Qt::ShiftModifier);
+    QVERIFY(messages.asked.isEmpty());
+    QCOMPARE(v.selectionStart(), 0);
+    QCOMPARE(v.selected(), QString("grid"));
 }
 
 void HelpViewerTest::withoutSearchFromTopNoWrap()
 {
     ScriptedMessages messages;
     Viewer v;
-    v.tree()->setCurrentItem(v.item(3));
+    v.select(3);
     v.find("shift", false);
     QCOMPARE(messages.asked.size(), 1);
     QCOMPARE(messages.asked.first().text, QString("None found"));
@@ -299,25 +326,25 @@ void HelpViewerTest::expandAndCollapseAll()
     v.text()->setFocus();
     // Ctrl+C is the window's command even where text could be copied.
     v.key(Qt::Key_C, Qt::ControlModifier);
-    QVERIFY(!v.item(0)->isExpanded());
-    QVERIFY(!v.item(3)->isExpanded());
+    QVERIFY(!v.expanded(0));
+    QVERIFY(!v.expanded(3));
     v.key(Qt::Key_X, Qt::ControlModifier);
-    QVERIFY(v.item(0)->isExpanded());
-    QVERIFY(v.item(3)->isExpanded());
+    QVERIFY(v.expanded(0));
+    QVERIFY(v.expanded(3));
 }
 
 void HelpViewerTest::treeMenu()
 {
     Viewer v;
-    QTreeWidget *tree = v.tree();
+    QTreeView *tree = v.tree();
     // Empty space: no menu.
     const QPoint below(20, tree->viewport()->height() - 5);
-    QVERIFY(!tree->itemAt(below));
+    QVERIFY(!tree->indexAt(below).isValid());
     QContextMenuEvent none(QContextMenuEvent::Mouse, below, tree->viewport()->mapToGlobal(below));
     QApplication::sendEvent(tree->viewport(), &none);
     QVERIFY(!QApplication::activePopupWidget());
     // On "Wide": it is selected and the menu comes up; "Collapse topic" folds it.
-    const QPoint at = tree->visualItemRect(v.item(3)).center();
+    const QPoint at = tree->visualRect(v.item(3)).center();
     QContextMenuEvent right(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
     QApplication::sendEvent(tree->viewport(), &right);
     QCOMPARE(v.help->currentTopic(), 3);
@@ -332,8 +359,8 @@ void HelpViewerTest::treeMenu()
     QAction *collapse = menu->actions().at(5);
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(collapse).center());
     QTRY_VERIFY(!QApplication::activePopupWidget());
-    QVERIFY(!v.item(3)->isExpanded());
-    QVERIFY(v.item(0)->isExpanded());
+    QVERIFY(!v.expanded(3));
+    QVERIFY(v.expanded(0));
 }
 
 void HelpViewerTest::wrapModesAndTabStops()
@@ -343,11 +370,11 @@ void HelpViewerTest::wrapModesAndTabStops()
     QCOMPARE(v.text()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     const int average = QFontMetrics(v.text()->font()).averageCharWidth();
     QCOMPARE(v.text()->tabStopDistance(), 8.0 * average);
-    v.tree()->setCurrentItem(v.item(3));
+    v.select(3);
     QCOMPARE(v.help->textWrapMode(), -1);
     QCOMPARE(v.text()->lineWrapMode(), QPlainTextEdit::NoWrap);
     QTRY_VERIFY(v.text()->horizontalScrollBar()->maximum() > 0);
-    v.tree()->setCurrentItem(v.item(2));
+    v.select(2);
     QCOMPARE(v.help->textWrapMode(), 1);
     QCOMPARE(v.text()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     QCOMPARE(v.text()->tabStopDistance(), 4.0 * average);
@@ -377,19 +404,43 @@ void HelpViewerTest::splitterDragAndResize()
     QCOMPARE(v.tree()->height(), 300 - 40);
 }
 
-void HelpViewerTest::notModalAndClosesWithItsParent()
+// The help window opened from the main window stays usable while Configure is
+// open over it; "?" in Configure brings the same window to the front, and it
+// stays open when Configure closes, until Esc.
+void HelpViewerTest::oneWindowUsableBesideConfigure()
 {
     Viewer v;
     QVERIFY(!v.help->isModal());
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(v.parent->isEnabled());
-    // Asked again, the viewer reads the file anew in a fresh window.
-    QPointer<AppHelp> first = v.help;
-    QPointer<AppHelp> second = showHelp(v.path, QString(), v.parent.get());
+    const QPointer<AppHelp> first = v.help;
+    LedgerModel model = modelWithAds(1);
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        QPointer<QWidget> configure = QApplication::activeModalWidget();
+        const auto closeConfigure = qScopeGuard([&] {
+            if (configure)
+                configure->close();
+        });
+        QVERIFY(configure);
+        QVERIFY(QTest::qWaitForWindowActive(configure));
+        QTest::mouseClick(configure->findChild<QPushButton *>("HelpButton"), Qt::LeftButton);
+        QCOMPARE(helpWindows(), 1);
+        QVERIFY(first);
+        QVERIFY(first->isVisible());
+        // Keys reach the help window through the window system while the dialog is open.
+        first->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(first));
+        QTest::keyClick(first->windowHandle(), Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(!v.expanded(0));
+        checked = true;
+    });
+    openConfigureDialog(model, v.path, v.parent.get());
+    QVERIFY(checked);
+    QVERIFY(first);
+    QVERIFY(first->isVisible());
+    v.key(Qt::Key_Escape);
     QTRY_VERIFY(!first);
-    QVERIFY(second);
-    v.parent.reset();
-    QVERIFY(!second);
 }
 
 QTEST_MAIN(HelpViewerTest)

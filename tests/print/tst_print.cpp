@@ -6,6 +6,7 @@
 #include "ScriptedMessages.h"
 
 #include <QFile>
+#include <QFontInfo>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -71,6 +72,8 @@ private slots:
     void reportJob();
     void reportJobCancelledOrRefused();
     void pdfPrinter();
+    void fixedPitchFaces_data();
+    void fixedPitchFaces();
     void textPrinterPage();
 };
 
@@ -259,11 +262,21 @@ void TestPrint::printerErrors()
         printer.startPage();
         printer.endDoc();
     }
-    QCOMPARE(messages.asked.size(), 2);
+    {
+        // No printer at all: the document cannot start.
+        RecordingChooser chooser;
+        chooser.noDefault = true;
+        cTPrint printer;
+        printer.startDoc(QStringLiteral("no printer"));
+        printer.endDoc();
+    }
+    QCOMPARE(messages.asked.size(), 3);
     QCOMPARE(messages.asked.at(0).text, QStringLiteral("Document printing error"));
     QCOMPARE(messages.asked.at(0).caption, QStringLiteral("Printer Error"));
     QCOMPARE(messages.asked.at(0).icon, MessageIcon::Error);
     QCOMPARE(messages.asked.at(1).text, QStringLiteral("Page printing error"));
+    QCOMPARE(messages.asked.at(2).text, QStringLiteral("Document printing error"));
+    QCOMPARE(messages.asked.at(2).caption, QStringLiteral("Printer Error"));
 }
 
 void TestPrint::cancelledDialogLeavesNameEmpty()
@@ -393,6 +406,30 @@ void TestPrint::pdfPrinter()
     const FontMetrics m = device.metrics(font);
     QVERIFY(m.height >= font.pixelHeight);
     QVERIFY(device.textWidth(font, QStringLiteral("WW")) > device.textWidth(font, QStringLiteral("W")));
+}
+
+void TestPrint::fixedPitchFaces_data()
+{
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<bool>("fixedPitch");
+    QTest::newRow("printed help") << "Courier New" << true;
+    QTest::newRow("reports") << "Times New Roman" << false;
+}
+
+// Whichever face the platform puts in place of one that is not installed,
+// Courier New stays fixed pitch, so that tab columns line up on paper.
+void TestPrint::fixedPitchFaces()
+{
+    QFETCH(QString, face);
+    QFETCH(bool, fixedPitch);
+    QTemporaryDir dir;
+    QtPrintDevice device(::pdfPrinter(dir.filePath(QStringLiteral("fonts.pdf"))));
+    FontSpec font = device.defaultFont();
+    font.face = face;
+    const QFontInfo used(QtPrintDevice::font(font));
+    QCOMPARE(used.fixedPitch(), fixedPitch);
+    const QString narrow(10, u'i'), wide(10, u'M');
+    QCOMPARE(device.textWidth(font, narrow) == device.textWidth(font, wide), fixedPitch);
 }
 
 void TestPrint::textPrinterPage()

@@ -73,6 +73,7 @@ private slots:
     void windowCloses();
     void decemberCountsForItsPerson_data();
     void decemberCountsForItsPerson();
+    void exportBesideTheLayoutsButtons();
 };
 
 void TestReports::runSheetNumbers_data()
@@ -409,6 +410,30 @@ void TestReports::decemberCountsForItsPerson()
         const QStringList fields = csvLines.value(r.row).split(u',');
         QCOMPARE(fields.value(0), r.label.trimmed());
         QCOMPARE(fields.value(column), r.amount);
+    }
+}
+
+// "&Print" and "&Close" keep the places of the report's layout; "&Export..."
+// takes room that no other control uses, in both views.
+void TestReports::exportBesideTheLayoutsButtons()
+{
+    const LedgerModel model = sampleLedger(2);
+    YearToDateWindow window(model);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("PrintButton"))->geometry(), QRect(100, 410, 90, 40));
+    QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("CloseButton"))->geometry(), QRect(200, 410, 90, 40));
+    auto *exportButton = window.findChild<QPushButton *>(QStringLiteral("ExportButton"));
+    auto *commissions = window.findChild<QRadioButton *>(QStringLiteral("CommissionsOption"));
+    for (int view = 0; view < 2; ++view) {
+        if (view == 1)
+            QTest::mouseClick(commissions, Qt::LeftButton, {}, QPoint(8, commissions->height() / 2));
+        QVERIFY(exportButton->isVisible());
+        QVERIFY(window.rect().contains(exportButton->geometry()));
+        for (QWidget *other : window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (other != exportButton && other->isVisible())
+                QVERIFY2(!other->geometry().intersects(exportButton->geometry()), qPrintable(other->objectName()));
+        }
     }
 }
 

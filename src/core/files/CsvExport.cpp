@@ -13,6 +13,17 @@ namespace qm {
 
 namespace {
 
+// A text that a spreadsheet would run as a formula (one that starts with =, +,
+// -, @, a tab or a carriage return) gets an apostrophe in front, so that it
+// shows as typed.
+QString textField(const QString &text)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (!text.isEmpty() && formulaStarts.contains(text.front()))
+        return QLatin1Char('\'') + text;
+    return text;
+}
+
 // Plain numbers a spreadsheet sums: an empty cell stays empty.
 QString amountField(const QString &cell)
 {
@@ -87,14 +98,14 @@ CsvTable ledgerTable(const LedgerModel &model)
             auto cell = [&](int column) { return model.cell(issue, column, ad); };
             table << QStringList{publicationName(publication),
                                  month,
-                                 model.ads.at(ad - 1).name,
-                                 cell(ColSalesPerson),
+                                 textField(model.ads.at(ad - 1).name),
+                                 textField(cell(ColSalesPerson)),
                                  countField(cell(ColNumber)),
-                                 cell(ColSize),
+                                 textField(cell(ColSize)),
                                  cell(ColColor).isEmpty() ? QStringLiteral("no") : QStringLiteral("yes"),
                                  amountField(cell(ColSale)),
                                  amountField(cell(ColPaid)),
-                                 cell(ColStatus),
+                                 textField(cell(ColStatus)),
                                  amountField(cell(ColComm)),
                                  amountField(cell(ColCommPaid))};
         }
@@ -108,12 +119,12 @@ CsvTable advancesTable(const LedgerModel &model)
     table << QStringList{QStringLiteral("Person"), QStringLiteral("Date"), QStringLiteral("Advanced"),
                          QStringLiteral("Paid"), QStringLiteral("Balance")};
     for (int slot = 1; slot <= kMaxSalesPeople; ++slot) {
-        const QString person = slot <= model.salesPeople.size() ? model.salesPeople.at(slot - 1).name
-                                                                : QStringLiteral("salesPerson%1").arg(slot);
+        const QString person = textField(slot <= model.salesPeople.size() ? model.salesPeople.at(slot - 1).name
+                                                                          : QStringLiteral("salesPerson%1").arg(slot));
         double balance = 0;
         for (const AdvanceEntry &entry : model.advances.at(slot - 1)) {
             balance += entry.advanced - entry.paid;
-            table << QStringList{person, entry.date, QString::number(entry.advanced, 'f', 2),
+            table << QStringList{person, textField(entry.date), QString::number(entry.advanced, 'f', 2),
                                  QString::number(entry.paid, 'f', 2), QString::number(balance, 'f', 2)};
         }
     }
@@ -127,11 +138,12 @@ CsvTable yearToDateTable(const LedgerModel &model)
     fillCommissionView(model, commissions);
     const int commissionColumns = kReportColumns - 1; // its sixth column is hidden
     CsvTable table;
-    QStringList header{sales.title(1).trimmed()};
+    // The titles name the sales people.
+    QStringList header{textField(sales.title(1).trimmed())};
     for (int column = 2; column <= kReportColumns; ++column)
-        header << sales.title(column).trimmed();
+        header << textField(sales.title(column).trimmed());
     for (int column = 2; column <= commissionColumns; ++column)
-        header << commissions.title(column).trimmed();
+        header << textField(commissions.title(column).trimmed());
     table << header;
     for (int row = 1; row <= kReportRows; ++row) {
         QStringList line{sales.cell(row, 1).trimmed()};

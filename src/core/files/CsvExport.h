@@ -20,6 +20,10 @@ QString csvField(const QString &text);
 // letters right), fields separated by commas, every line ended by CR LF.
 QByteArray csvBytes(const CsvTable &table);
 
+// The tables below put an apostrophe in front of a text that a spreadsheet
+// would run as a formula (one starting with =, +, -, @, a tab or a carriage
+// return); their amounts and counts are plain numbers, negative ones included.
+
 // A header row, then one row per issue and ad that holds anything: publication,
 // month (Corvel only), ad, sales person, number, size, colour, sale, paid,
 // status, commission, commission paid. Amounts and counts are plain numbers.

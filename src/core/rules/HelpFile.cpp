@@ -10,6 +10,9 @@ namespace qm {
 namespace {
 
 constexpr qint64 kMaxTextBytes = 0xFFFF;
+// The fewest bytes a topic takes: the lengths of an empty body and an empty
+// title, its level and its two layout numbers.
+constexpr qint64 kTopicFixedBytes = 2 + 2 + 4 + 8;
 
 // Reads exactly `size` bytes, or fewer at the end of the file.
 QByteArray readBytes(QIODevice &device, qint64 size, bool &ended)
@@ -44,6 +47,29 @@ bool readText(QIODevice &device, QString &text, bool &ended)
     return true;
 }
 
+// Passes over a 16-bit length and the text after it without keeping it; false
+// when not even the length was there.
+bool skipText(QIODevice &device, bool &ended)
+{
+    if (ended)
+        return false;
+    char length[2];
+    if (device.read(length, 2) < 2) {
+        ended = true;
+        return false;
+    }
+    const quint16 size = qFromLittleEndian<quint16>(length);
+    if (device.skip(size) < size)
+        ended = true;
+    return true;
+}
+
+void skipBytes(QIODevice &device, qint64 size, bool &ended)
+{
+    if (!ended && device.skip(size) < size)
+        ended = true;
+}
+
 void appendInt32(QByteArray &bytes, qint32 value)
 {
     char raw[4];
@@ -70,25 +96,35 @@ HelpFileContents readHelpFile(QIODevice &device)
         contents.damaged = true;
         return contents;
     }
-    const qint32 count = contents.topicCount;
-    if (count <= 0)
+    if (contents.topicCount <= 0)
         return contents;
 
-    // The list grows only with bodies actually read: each took at least two bytes.
-    for (qint32 i = 0; i < count; ++i) {
+    // No more topics are kept than the rest of the file could hold, whatever
+    // count it claims. The texts and levels of the others are passed over, so
+    // that every section is still read where it starts.
+    const qint64 count = contents.topicCount;
+    qint64 keep = count;
+    if (!device.isSequential())
+        keep = std::min(keep, std::max<qint64>(device.size() - device.pos(), 0) / kTopicFixedBytes);
+    qint64 bodies = 0; // read or passed over
+    for (; bodies < count; ++bodies) {
         HelpTopic topic;
-        if (!readText(device, topic.body, ended))
+        const bool kept = bodies < keep;
+        if (!(kept ? readText(device, topic.body, ended) : skipText(device, ended)))
             break;
-        contents.topics.append(topic);
+        if (kept)
+            contents.topics.append(topic);
     }
-    for (HelpTopic &topic : contents.topics) {
-        if (!readText(device, topic.title, ended))
+    for (qint64 i = 0; i < bodies; ++i) {
+        const bool kept = i < contents.topics.size();
+        if (!(kept ? readText(device, contents.topics[i].title, ended) : skipText(device, ended)))
             break;
     }
     for (HelpTopic &topic : contents.topics) {
         if (!readInt32(device, topic.level, ended))
             break;
     }
+    skipBytes(device, 4 * (bodies - contents.topics.size()), ended);
     for (HelpTopic &topic : contents.topics) {
         qint32 tabWidth = 0;
         qint32 wrapMode = 0;
@@ -97,7 +133,7 @@ HelpFileContents readHelpFile(QIODevice &device)
         topic.tabWidth = tabWidth;
         topic.wrapMode = wrapMode;
     }
-    contents.damaged = ended;
+    contents.damaged = ended || contents.topics.size() < contents.topicCount;
     return contents;
 }
 

@@ -20,6 +20,13 @@ struct HelpTopic
     bool operator==(const HelpTopic &) const = default;
 };
 
+} // namespace qm
+
+// Moved in memory as it is when a list of topics grows.
+Q_DECLARE_TYPEINFO(qm::HelpTopic, Q_RELOCATABLE_TYPE);
+
+namespace qm {
+
 struct HelpFileContents
 {
     QList<HelpTopic> topics; // what could be read, in file order
@@ -31,8 +38,11 @@ struct HelpFileContents
 // (each a 16-bit length and that many bytes), N levels and N pairs of tab width
 // and wrap mode (32-bit each). A file that ends early keeps what was read:
 // topics whose body was cut keep the bytes that were there, missing titles are
-// empty, missing levels 0 and missing layouts (8, 1). Nothing is allocated for a
-// topic before its bytes have been read, whatever count the file claims.
+// empty, missing levels 0 and missing layouts (8, 1). Whatever count the file
+// claims, no more topics are kept than its size can hold (each takes at least
+// 16 bytes: two lengths, a level and a layout; the texts of the others are
+// passed over), and nothing is allocated for a topic before its bytes have been
+// read. A file that cannot hold the topics it announces is damaged.
 HelpFileContents readHelpFile(QIODevice &device);
 
 // The bytes of a help file holding these topics. Texts longer than a length
