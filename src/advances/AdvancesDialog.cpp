@@ -100,7 +100,8 @@ AdvancesDialog::AdvancesDialog(LedgerModel &model, QWidget *parent)
 {
     setObjectName(QStringLiteral("AdvancesDialog"));
     setWindowTitle(QStringLiteral("Advances"));
-    setModal(true);
+    // Modal to the main window only: the help window beside it stays usable.
+    setWindowModality(Qt::WindowModal);
     setFont(uiFont(10));
     const DialogUnits units(font());
     setFixedSize(units.size(kWidth, kHeight));

@@ -34,6 +34,8 @@ YearToDateWindow::YearToDateWindow(const LedgerModel &model, QWidget *parent)
       m_model(model)
 {
     setWindowTitle(QStringLiteral("Year to date reporting"));
+    // Modal to the main window only: the help window beside it stays usable.
+    setWindowModality(Qt::WindowModal);
     setFont(uiFont(10));
     setFixedSize(630, 470);
     buildControls();

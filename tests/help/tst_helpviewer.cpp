@@ -6,7 +6,9 @@
 #include "HelpFixture.h"
 #include "ScriptedMessages.h"
 #include "SampleModel.h"
+#include "advances/AdvancesDialog.h"
 #include "config/ConfigureDialog.h"
+#include "reports/YearToDateWindow.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -17,6 +19,7 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace qm;
@@ -121,6 +124,8 @@ private slots:
     void wrapModesAndTabStops();
     void splitterDragAndResize();
     void oneWindowUsableBesideConfigure();
+    void usableBesideTheOtherDialogs_data();
+    void usableBesideTheOtherDialogs();
 };
 
 void HelpViewerTest::opensBesideItsParentOnTheFirstTopicWithText()
@@ -441,6 +446,47 @@ void HelpViewerTest::oneWindowUsableBesideConfigure()
     QVERIFY(first->isVisible());
     v.key(Qt::Key_Escape);
     QTRY_VERIFY(!first);
+}
+
+using OpenDialog = std::function<void(LedgerModel &, QWidget *)>;
+Q_DECLARE_METATYPE(OpenDialog)
+
+void HelpViewerTest::usableBesideTheOtherDialogs_data()
+{
+    QTest::addColumn<OpenDialog>("open");
+    QTest::newRow("advances") << OpenDialog([](LedgerModel &model, QWidget *parent) { openAdvancesDialog(model, parent); });
+    QTest::newRow("year to date")
+        << OpenDialog([](LedgerModel &model, QWidget *parent) { showYearToDate(model, parent); });
+}
+
+// The help window opened from the main window takes keys while a dialog of
+// the main window is open.
+void HelpViewerTest::usableBesideTheOtherDialogs()
+{
+    QFETCH(OpenDialog, open);
+    Viewer v;
+    const QPointer<AppHelp> help = v.help;
+    LedgerModel model = modelWithAds(1);
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        QPointer<QWidget> dialog = QApplication::activeModalWidget();
+        const auto closeDialog = qScopeGuard([&] {
+            if (dialog)
+                dialog->close();
+        });
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        help->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QTest::keyClick(help->windowHandle(), Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(!v.expanded(0));
+        checked = true;
+    });
+    open(model, v.parent.get());
+    QVERIFY(checked);
+    QVERIFY(help);
+    v.key(Qt::Key_Escape);
+    QTRY_VERIFY(!help);
 }
 
 QTEST_MAIN(HelpViewerTest)
