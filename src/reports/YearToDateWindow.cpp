@@ -170,7 +170,7 @@ void YearToDateWindow::exportYearToDate()
     dialog.selectFile(QStringLiteral("Year to date.csv"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    const FileResult saved = saveCsvFile(dialog.selectedFiles().first(), csvBytes(yearToDateTable(m_model)), {});
+    const FileResult saved = saveCsvFile(dialog.selectedFiles().first(), yearToDateCsv(m_model), {});
     if (!saved.ok)
         showMessage(saved.message, QStringLiteral("Export"), MessageButtons::Ok, MessageIcon::Error);
 }

@@ -124,7 +124,7 @@ void CommandLineTest::exportWritesBothFiles()
                            "Commission,Commission paid\r\n"));
     QVERIFY(csv.contains("\r\nCorvel,February,\"Tide & Co, Ltd\",Bram Tully,2,Full,no,320.00,100.00,Proof,40.00,\r\n"));
     QVERIFY(csv.contains(QString::fromUtf8("\r\nWyndle,,Café Brönte,Alice Moor,").toUtf8()));
-    QVERIFY(fileBytes(dir.filePath("out_advances.csv")).contains("\r\nBram Tully,03/01/2026,75.25,0.00,75.25\r\n"));
+    QVERIFY(fileBytes(dir.filePath("out_advances.csv")).contains("\r\nBram Tully,2026-03-01,75.25,0.00,75.25\r\n"));
 }
 
 void CommandLineTest::furtherFilesAreIgnored_data()

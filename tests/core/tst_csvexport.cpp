@@ -89,6 +89,8 @@ class CsvExportTest : public QObject
 private slots:
     void fields_data();
     void fields();
+    void numbersAndDates_data();
+    void numbersAndDates();
     void randomLedgerReadsBack_data();
     void randomLedgerReadsBack();
     void hardTexts();
@@ -121,6 +123,60 @@ void CsvExportTest::fields()
     QCOMPARE(csvField(text), field);
 }
 
+void CsvExportTest::numbersAndDates_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("field");
+    // Amounts as the program writes them, and anything else a file may hold.
+    QTest::newRow("amount") << "amount" << "300.00" << "300.00";
+    QTest::newRow("amount below one") << "amount" << ".50" << "0.50";
+    QTest::newRow("amount with a zero") << "amount" << "0.05" << "0.05";
+    QTest::newRow("amount, leading zeros") << "amount" << "0012.30" << "12.30";
+    QTest::newRow("amount, one decimal") << "amount" << "12.5" << "12.50";
+    QTest::newRow("amount, three decimals") << "amount" << "12.345" << "12.35";
+    QTest::newRow("amount, blanks first") << "amount" << "  7" << "7.00";
+    QTest::newRow("amount, letters after") << "amount" << "15abc" << "15.00";
+    QTest::newRow("amount, exponent") << "amount" << "1e3" << "1000.00";
+    QTest::newRow("amount, negative") << "amount" << "-5.00" << "-5.00";
+    QTest::newRow("amount, sixteen digits") << "amount" << "1234567890123456.00" << "1234567890123456.00";
+    QTest::newRow("amount, letters") << "amount" << "abc" << "0.00";
+    QTest::newRow("amount, blanks") << "amount" << "   " << "";
+    QTest::newRow("amount, empty") << "amount" << "" << "";
+    QTest::newRow("count") << "count" << "3" << "3";
+    QTest::newRow("count, zero") << "count" << "0" << "0";
+    QTest::newRow("count, leading zero") << "count" << "03" << "3";
+    QTest::newRow("count, decimals") << "count" << "2.50" << "2.5";
+    QTest::newRow("count, empty") << "count" << "" << "";
+    QTest::newRow("date") << "date" << "01/15/2026" << "2026-01-15";
+    QTest::newRow("date, December 31") << "date" << "12/31/2026" << "2026-12-31";
+    QTest::newRow("date, year 214748") << "date" << "12/31/214748" << "214748-12-31";
+    QTest::newRow("date, damaged") << "date" << "13/45/2026" << "13/45/2026";
+    QTest::newRow("date, formula") << "date" << "=1+1" << "'=1+1";
+    QTest::newRow("date, empty") << "date" << "" << "";
+}
+
+// Each field alone in a record: the writer's quick forms and its general
+// rules give the same figures.
+void CsvExportTest::numbersAndDates()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, text);
+    CsvWriter csv;
+    if (kind == "amount")
+        csv.amount(text);
+    else if (kind == "count")
+        csv.count(text);
+    else
+        csv.date(text);
+    csv.endRecord();
+    QString problem;
+    const QList<QStringList> rows = parseCsv(csv.bytes(), &problem);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(rows.size(), 1);
+    QTEST(rows.first().value(0), "field");
+}
+
 void CsvExportTest::randomLedgerReadsBack_data()
 {
     QTest::addColumn<quint32>("seed");
@@ -138,7 +194,7 @@ void CsvExportTest::randomLedgerReadsBack()
     random.fillLedger(model);
 
     QString problem;
-    const QList<QStringList> rows = parseCsv(csvBytes(ledgerTable(model)), &problem);
+    const QList<QStringList> rows = parseCsv(ledgerCsv(model), &problem);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
     QCOMPARE(rows.first().size(), 12);
     QCOMPARE(rows.first().at(7), QString("Sale"));
@@ -184,7 +240,7 @@ void CsvExportTest::hardTexts()
     model.ads[1].name = QString::fromUtf8("Tide \"& Co\", Ltd – Łódź");
     model.cell(2, ColStatus, 2) = "P/U Fen";
     QString problem;
-    const QList<QStringList> rows = parseCsv(csvBytes(ledgerTable(model)), &problem);
+    const QList<QStringList> rows = parseCsv(ledgerCsv(model), &problem);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
     QCOMPARE(rows.size(), 5);
     QCOMPARE(rows.at(2), QStringList({"Corvel", "February", QString::fromUtf8("Tide \"& Co\", Ltd – Łódź"),
@@ -223,14 +279,14 @@ void CsvExportTest::formulaTextsStayText()
     model.advances[0][0].advanced = -200;
 
     QString problem;
-    const QList<QStringList> ledger = parseCsv(csvBytes(ledgerTable(model)), &problem);
+    const QList<QStringList> ledger = parseCsv(ledgerCsv(model), &problem);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
     QCOMPARE(ledger.at(1), QStringList({"Corvel", "January", field, field, "1", field, "yes", "150.00", "-12.00", field,
                                         "15.00", "15.00"}));
-    const QList<QStringList> advances = parseCsv(csvBytes(advancesTable(model)), &problem);
+    const QList<QStringList> advances = parseCsv(advancesCsv(model), &problem);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    QCOMPARE(advances.at(1), QStringList({field, "01/15/2026", "-200.00", "0.00", "-200.00"}));
-    const QList<QStringList> report = parseCsv(csvBytes(yearToDateTable(model)), &problem);
+    QCOMPARE(advances.at(1), QStringList({field, "2026-01-15", "-200.00", "0.00", "-200.00"}));
+    const QList<QStringList> report = parseCsv(yearToDateCsv(model), &problem);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
     QTEST(report.first().at(2), "title");
     QCOMPARE(report.at(1).at(2), QString("150.00"));
@@ -240,13 +296,13 @@ void CsvExportTest::advancesWithBalance()
 {
     const LedgerModel model = filledYear(2026);
     QString problem;
-    const QList<QStringList> rows = parseCsv(csvBytes(advancesTable(model)), &problem);
+    const QList<QStringList> rows = parseCsv(advancesCsv(model), &problem);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
     QCOMPARE(rows.size(), 4);
     QCOMPARE(rows.at(0), QStringList({"Person", "Date", "Advanced", "Paid", "Balance"}));
-    QCOMPARE(rows.at(1), QStringList({"Alice Moor", "01/15/2026", "200.00", "0.00", "200.00"}));
-    QCOMPARE(rows.at(2), QStringList({"Alice Moor", "02/15/2026", "0.00", "50.50", "149.50"}));
-    QCOMPARE(rows.at(3), QStringList({"Bram Tully", "03/01/2026", "75.25", "0.00", "75.25"}));
+    QCOMPARE(rows.at(1), QStringList({"Alice Moor", "2026-01-15", "200.00", "0.00", "200.00"}));
+    QCOMPARE(rows.at(2), QStringList({"Alice Moor", "2026-02-15", "0.00", "50.50", "149.50"}));
+    QCOMPARE(rows.at(3), QStringList({"Bram Tully", "2026-03-01", "75.25", "0.00", "75.25"}));
     QCOMPARE(advancesCsvPath("/tmp/x.csv"), QString("/tmp/x_advances.csv"));
 }
 
@@ -281,7 +337,7 @@ void CsvExportTest::failedSaveKeepsOldFile()
     const QString path = dir.filePath("year.csv");
     QVERIFY(saveCsvFile(path, "old\r\n", {}).ok);
     setSaveFault(SaveFault{.failAfter = 2, .persistent = false});
-    const FileResult saved = saveCsvFile(path, csvBytes(ledgerTable(filledYear(2026))), {});
+    const FileResult saved = saveCsvFile(path, ledgerCsv(filledYear(2026)), {});
     setSaveFault(SaveFault());
     QVERIFY(!saved.ok);
     QVERIFY(saved.message.contains(QDir::toNativeSeparators(path)));

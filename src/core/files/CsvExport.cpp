@@ -13,28 +13,6 @@ namespace qm {
 
 namespace {
 
-// A text that a spreadsheet would run as a formula (one that starts with =, +,
-// -, @, a tab or a carriage return) gets an apostrophe in front, so that it
-// shows as typed.
-QString textField(const QString &text)
-{
-    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
-    if (!text.isEmpty() && formulaStarts.contains(text.front()))
-        return QLatin1Char('\'') + text;
-    return text;
-}
-
-// Plain numbers a spreadsheet sums: an empty cell stays empty.
-QString amountField(const QString &cell)
-{
-    return cell.trimmed().isEmpty() ? QString() : QString::number(leadingNumber(cell), 'f', 2);
-}
-
-QString countField(const QString &cell)
-{
-    return cell.trimmed().isEmpty() ? QString() : QString::number(leadingNumber(cell), 'g', 15);
-}
-
 bool rowHoldsAnything(const LedgerModel &model, int issue, int ad)
 {
     for (int column = ColSalesPerson; column <= kColumnCount; ++column) {
@@ -60,100 +38,90 @@ bool samePath(const QString &a, const QString &b)
 
 } // namespace
 
-QString csvField(const QString &text)
+QByteArray ledgerCsv(const LedgerModel &model, qsizetype *records)
 {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')) &&
-        !text.contains(QLatin1Char('\r')))
-        return text;
-    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-}
-
-QByteArray csvBytes(const CsvTable &table)
-{
-    QString text;
-    for (const QStringList &row : table) {
-        QStringList fields;
-        for (const QString &field : row)
-            fields << csvField(field);
-        text += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
-    }
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
-}
-
-CsvTable ledgerTable(const LedgerModel &model)
-{
-    CsvTable table;
-    table << QStringList{QStringLiteral("Publication"), QStringLiteral("Month"),  QStringLiteral("Ad"),
-                         QStringLiteral("Sales person"), QStringLiteral("Number"), QStringLiteral("Size"),
-                         QStringLiteral("Colour"),       QStringLiteral("Sale"),   QStringLiteral("Paid"),
-                         QStringLiteral("Status"),       QStringLiteral("Commission"),
-                         QStringLiteral("Commission paid")};
     const int ads = std::min(model.adCount(), model.cells.adCount());
+    // About what the ledger file takes: a few more bytes per line than its cells.
+    CsvWriter csv(qsizetype(model.cells.fileTextBytes()) + qsizetype(ads) * kIssueCount * 40);
+    for (const char *title : {"Publication", "Month", "Ad", "Sales person", "Number", "Size", "Colour", "Sale", "Paid",
+                              "Status", "Commission", "Commission paid"})
+        csv.field(QString::fromLatin1(title));
+    csv.endRecord();
+    const QString yes = QStringLiteral("yes"), no = QStringLiteral("no");
     for (int issue = 1; issue <= kIssueCount; ++issue) {
         const int publication = issue <= kMonthCount ? 1 : issue - kMonthCount + 1;
+        const QString name = publicationName(publication);
         const QString month = publication == 1 ? monthName(issue) : QString();
         for (int ad = 1; ad <= ads; ++ad) {
             if (!rowHoldsAnything(model, issue, ad))
                 continue;
-            auto cell = [&](int column) { return model.cell(issue, column, ad); };
-            table << QStringList{publicationName(publication),
-                                 month,
-                                 textField(model.ads.at(ad - 1).name),
-                                 textField(cell(ColSalesPerson)),
-                                 countField(cell(ColNumber)),
-                                 textField(cell(ColSize)),
-                                 cell(ColColor).isEmpty() ? QStringLiteral("no") : QStringLiteral("yes"),
-                                 amountField(cell(ColSale)),
-                                 amountField(cell(ColPaid)),
-                                 textField(cell(ColStatus)),
-                                 amountField(cell(ColComm)),
-                                 amountField(cell(ColCommPaid))};
+            auto cell = [&](int column) -> const QString & { return model.cell(issue, column, ad); };
+            csv.field(name);
+            csv.field(month);
+            csv.text(model.ads.at(ad - 1).name);
+            csv.text(cell(ColSalesPerson));
+            csv.count(cell(ColNumber));
+            csv.text(cell(ColSize));
+            csv.field(cell(ColColor).isEmpty() ? no : yes);
+            csv.amount(cell(ColSale));
+            csv.amount(cell(ColPaid));
+            csv.text(cell(ColStatus));
+            csv.amount(cell(ColComm));
+            csv.amount(cell(ColCommPaid));
+            csv.endRecord();
         }
     }
-    return table;
+    if (records)
+        *records = csv.records() - 1;
+    return csv.bytes();
 }
 
-CsvTable advancesTable(const LedgerModel &model)
+QByteArray advancesCsv(const LedgerModel &model, qsizetype *records)
 {
-    CsvTable table;
-    table << QStringList{QStringLiteral("Person"), QStringLiteral("Date"), QStringLiteral("Advanced"),
-                         QStringLiteral("Paid"), QStringLiteral("Balance")};
+    CsvWriter csv;
+    for (const char *title : {"Person", "Date", "Advanced", "Paid", "Balance"})
+        csv.field(QString::fromLatin1(title));
+    csv.endRecord();
     for (int slot = 1; slot <= kMaxSalesPeople; ++slot) {
-        const QString person = textField(slot <= model.salesPeople.size() ? model.salesPeople.at(slot - 1).name
-                                                                          : QStringLiteral("salesPerson%1").arg(slot));
+        const QString person = slot <= model.salesPeople.size() ? model.salesPeople.at(slot - 1).name
+                                                                : QStringLiteral("salesPerson%1").arg(slot);
         double balance = 0;
         for (const AdvanceEntry &entry : model.advances.at(slot - 1)) {
             balance += entry.advanced - entry.paid;
-            table << QStringList{person, textField(entry.date), QString::number(entry.advanced, 'f', 2),
-                                 QString::number(entry.paid, 'f', 2), QString::number(balance, 'f', 2)};
+            csv.text(person);
+            csv.date(entry.date);
+            for (double amount : {entry.advanced, entry.paid, balance})
+                csv.field(QString::number(amount, 'f', 2));
+            csv.endRecord();
         }
     }
-    return table;
+    if (records)
+        *records = csv.records() - 1;
+    return csv.bytes();
 }
 
-CsvTable yearToDateTable(const LedgerModel &model)
+QByteArray yearToDateCsv(const LedgerModel &model)
 {
     ReportTable sales, commissions;
     fillSalesView(model, sales);
     fillCommissionView(model, commissions);
     const int commissionColumns = kReportColumns - 1; // its sixth column is hidden
-    CsvTable table;
+    CsvWriter csv;
     // The titles name the sales people.
-    QStringList header{textField(sales.title(1).trimmed())};
-    for (int column = 2; column <= kReportColumns; ++column)
-        header << textField(sales.title(column).trimmed());
+    for (int column = 1; column <= kReportColumns; ++column)
+        csv.text(sales.title(column).trimmed());
     for (int column = 2; column <= commissionColumns; ++column)
-        header << textField(commissions.title(column).trimmed());
-    table << header;
+        csv.text(commissions.title(column).trimmed());
+    csv.endRecord();
     for (int row = 1; row <= kReportRows; ++row) {
-        QStringList line{sales.cell(row, 1).trimmed()};
+        csv.field(sales.cell(row, 1).trimmed());
         for (int column = 2; column <= kReportColumns; ++column)
-            line << amountField(sales.cell(row, column));
+            csv.amount(sales.cell(row, column).trimmed());
         for (int column = 2; column <= commissionColumns; ++column)
-            line << amountField(commissions.cell(row, column));
-        table << line;
+            csv.amount(commissions.cell(row, column).trimmed());
+        csv.endRecord();
     }
-    return table;
+    return csv.bytes();
 }
 
 QString advancesCsvPath(const QString &csvFile)

@@ -39,11 +39,11 @@ LedgerExport exportLedgerCsv(const QString &settingsFile, const QString &ledgerF
 LedgerExport writeLedgerCsv(const LedgerModel &model, const QString &csvFile, const QStringList &dataFiles)
 {
     LedgerExport result;
-    const CsvTable ledger = ledgerTable(model);
-    const CsvTable advances = advancesTable(model);
+    qsizetype ledgerRecords = 0, advanceRecords = 0;
     const QString advancesFile = advancesCsvPath(csvFile);
-    for (const auto &[path, table] : {std::pair{csvFile, &ledger}, std::pair{advancesFile, &advances}}) {
-        const FileResult saved = saveCsvFile(path, csvBytes(*table), dataFiles);
+    for (const auto &[path, bytes] : {std::pair{csvFile, ledgerCsv(model, &ledgerRecords)},
+                                      std::pair{advancesFile, advancesCsv(model, &advanceRecords)}}) {
+        const FileResult saved = saveCsvFile(path, bytes, dataFiles);
         if (!saved.ok) {
             result.error = saved.message;
             return result;
@@ -51,9 +51,9 @@ LedgerExport writeLedgerCsv(const LedgerModel &model, const QString &csvFile, co
     }
     result.ok = true;
     result.report = QStringLiteral("%1 ledger lines written to %2\n%3 advance entries written to %4")
-                        .arg(ledger.size() - 1)
+                        .arg(ledgerRecords)
                         .arg(QDir::toNativeSeparators(csvFile))
-                        .arg(advances.size() - 1)
+                        .arg(advanceRecords)
                         .arg(QDir::toNativeSeparators(advancesFile));
     return result;
 }
