@@ -1,6 +1,10 @@
 # Sourced by the other scripts: installs the Debian packages the build needs,
 # and only when one of them is missing.
 QM_PACKAGES="cmake g++ make qt6-base-dev libgl-dev"
+# What the install test checks the packaging with: the menu entry, metainfo and
+# manual page validators, the MIME database builder, and cpack's Debian package
+# (dpkg-shlibdeps finds its dependencies, lintian checks it).
+QM_TEST_PACKAGES="desktop-file-utils appstream man-db shared-mime-info dpkg-dev lintian"
 
 qm_missing_packages() {
   local missing=""
