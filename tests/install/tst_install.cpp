@@ -34,9 +34,13 @@ struct Ran
     QString all() const { return output + errors; }
 };
 
+// Messages in English whatever the user's language, so that they can be compared.
 Ran run(const QString &program, const QStringList &arguments)
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", "C.UTF-8");
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     Ran ran;
     if (process.waitForFinished(300000) && process.exitStatus() == QProcess::NormalExit)
@@ -215,10 +219,15 @@ void InstallTest::ledgerFileType()
     QVERIFY(QDir().mkpath(data.filePath("mime/packages")));
     QVERIFY(QFile::copy(installed("share/mime/packages/" + kAppId + ".xml"),
                         data.filePath("mime/packages/" + kAppId + ".xml")));
-    const QByteArray dirs = qgetenv("XDG_DATA_DIRS"), home = qgetenv("XDG_DATA_HOME");
+    // The lookup sees that database alone: the environment points there until the end.
+    const QProcessEnvironment before = QProcessEnvironment::systemEnvironment();
     const auto restore = qScopeGuard([&] {
-        qputenv("XDG_DATA_DIRS", dirs);
-        qputenv("XDG_DATA_HOME", home);
+        for (const char *name : {"XDG_DATA_DIRS", "XDG_DATA_HOME"}) {
+            if (before.contains(name))
+                qputenv(name, before.value(name).toLocal8Bit());
+            else
+                qunsetenv(name);
+        }
     });
     qputenv("XDG_DATA_DIRS", QFile::encodeName(data.path()));
     qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
