@@ -245,8 +245,9 @@ void InstallTest::ledgerFileType()
 void InstallTest::debianPackage()
 {
     const QString dpkgDeb = QStandardPaths::findExecutable("dpkg-deb");
-    if (dpkgDeb.isEmpty() || !QFileInfo::exists(QM_CPACK))
-        QSKIP("dpkg-deb or cpack is not installed (Debian packages dpkg, cmake); no package made");
+    if (dpkgDeb.isEmpty() || QStandardPaths::findExecutable("dpkg-shlibdeps").isEmpty() || !QFileInfo::exists(QM_CPACK))
+        QSKIP("cpack, dpkg-deb or dpkg-shlibdeps is not installed (Debian packages cmake, dpkg, dpkg-dev); "
+              "no package made");
     QTemporaryDir out;
     Ran ran = run(QM_CPACK, {"-G", "DEB", "--config", QM_BUILD_DIR "/CPackConfig.cmake", "-B", out.path()});
     QVERIFY2(ran.status == 0, qPrintable(ran.all()));
