@@ -88,8 +88,8 @@ private slots:
     void helpFileFromInstallLayout();
     void validators_data();
     void validators();
-    void menuEntry_data();
-    void menuEntry();
+    void declarations_data();
+    void declarations();
     void ledgerFileType();
     void debianPackage();
 
@@ -191,21 +191,34 @@ void InstallTest::validators()
         QCOMPARE(ran.output, output);
 }
 
-// The menu entry starts the program in the documents folder, opens ledger
-// files, and owns the windows of the class the program gives them.
-void InstallTest::menuEntry_data()
+// What the menu entry and the metainfo declare, line by line: the menu entry
+// starts the program in the documents folder, opens ledger files and owns the
+// windows of the class the program gives them; the metainfo names the homepage,
+// shows the README's picture from there and claims ledger files too.
+void InstallTest::declarations_data()
 {
+    QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("line");
-    QTest::newRow("command") << "Exec=QuillmoorAds --documents-folder %f";
-    QTest::newRow("ledger files") << "MimeType=" + kLedgerType + ";";
-    QTest::newRow("window class") << "StartupWMClass=QuillmoorAds";
+    const QString entry = "share/applications/" + kAppId + ".desktop";
+    const QString metainfo = "share/metainfo/" + kAppId + ".metainfo.xml";
+    QTest::newRow("menu entry: command") << entry << "Exec=QuillmoorAds --documents-folder %f";
+    QTest::newRow("menu entry: ledger files") << entry << "MimeType=" + kLedgerType + ";";
+    QTest::newRow("menu entry: window class") << entry << "StartupWMClass=QuillmoorAds";
+    QTest::newRow("metainfo: homepage") << metainfo << "<url type=\"homepage\">https://quillmoor.example.org/</url>";
+    QTest::newRow("metainfo: screenshot")
+        << metainfo << "<image type=\"source\">https://quillmoor.example.org/quillmoorads/screenshot.png</image>";
+    QTest::newRow("metainfo: ledger files") << metainfo << "<mediatype>" + kLedgerType + "</mediatype>";
 }
 
-void InstallTest::menuEntry()
+void InstallTest::declarations()
 {
+    QFETCH(QString, file);
     QFETCH(QString, line);
-    const QString entry = QString::fromUtf8(bytesOf(installed("share/applications/" + kAppId + ".desktop")));
-    QVERIFY2(entry.split(u'\n').contains(line), qPrintable(entry));
+    const QString text = QString::fromUtf8(bytesOf(installed(file)));
+    QStringList lines = text.split(u'\n');
+    for (QString &each : lines)
+        each = each.trimmed();
+    QVERIFY2(lines.contains(line), qPrintable(text));
 }
 
 // The installed MIME package built into a database of its own, as the system's
@@ -241,7 +254,8 @@ void InstallTest::ledgerFileType()
 
 // `cpack -G DEB`: the installed files under /usr, the manual page compressed, the
 // licence as Debian's copyright file beside a changelog, the program stripped;
-// and lintian, where it is installed, has nothing to say.
+// and lintian, where it is installed, has nothing to say. Like `make package`,
+// cpack first brings the whole build up to date: run this on a built tree.
 void InstallTest::debianPackage()
 {
     const QString dpkgDeb = QStandardPaths::findExecutable("dpkg-deb");
