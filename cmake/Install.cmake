@@ -20,3 +20,13 @@ foreach(size 16 24 32 48 64 128 256)
   install(FILES ${QM_DATA}/icons/${size}x${size}/${QM_APP_ID}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
+
+# Ledger files (*.qmr) are a MIME type of their own that opens with the program.
+install(FILES ${QM_DATA}/${QM_APP_ID}.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME ${QM_APP_ID}.xml)
+
+# The manual page, and the README (with its picture) and licence.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/QuillmoorAds.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+set(QM_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/quillmoorads)
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${QM_DOC_DIR})
+install(FILES ${PROJECT_SOURCE_DIR}/docs/screenshot.png DESTINATION ${QM_DOC_DIR}/docs)

@@ -2,6 +2,10 @@
 # and only when one of them is missing. fonts-liberation2 has the faces with the
 # widths of Courier New, Times New Roman and Arial, which the printouts ask for.
 QM_PACKAGES="cmake g++ make qt6-base-dev libgl-dev fonts-liberation2"
+# What the install test checks the packaging with: the menu entry, metainfo and
+# manual page validators, the MIME database builder, and cpack's Debian package
+# (dpkg-shlibdeps finds its dependencies, lintian checks it).
+QM_TEST_PACKAGES="desktop-file-utils appstream man-db shared-mime-info dpkg-dev lintian"
 
 qm_missing_packages() {
   local missing=""

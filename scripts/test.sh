@@ -7,7 +7,7 @@
 set -euo pipefail
 QM_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 . "$QM_ROOT/scripts/deps.sh"
-qm_ensure_packages
+qm_ensure_packages $QM_TEST_PACKAGES
 if [ "${1:-}" = "--sanitize" ]; then
   shift
   qm_build "$QM_ROOT/build-asan" -DQM_SANITIZE=ON
