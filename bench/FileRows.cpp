@@ -15,18 +15,6 @@
 
 namespace qm::bench {
 
-namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    return file.readAll();
-}
-
-} // namespace
-
 FileTimes measureFiles(const QString &folder, int ads, int runs)
 {
     const GeneratedFiles files = writeGeneratedFiles(folder, ads);
@@ -44,12 +32,7 @@ FileTimes measureFiles(const QString &folder, int ads, int runs)
                  qFatal("the generated files did not read cleanly");
          },
          [&] { model.emplace(); }},
-        {[&] {
-             for (const QString &path : {files.settingsFile, files.ledgerFile}) {
-                 const QByteArray bytes = fileBytes(path);
-                 lines += std::count(bytes.begin(), bytes.end(), '\n');
-             }
-         }},
+        {[&] { lines += readAndCountLines({files.settingsFile, files.ledgerFile}); }},
     });
     t.readMs = read.at(0);
     t.readFloorMs = read.at(1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QList>
 #include <QStringList>
 
@@ -58,6 +59,26 @@ inline std::pair<double, double> medianPairMs(int runs, const std::function<void
 {
     const QList<double> medians = medianInTurnsMs(runs, {{work}, {floor}});
     return {medians.at(0), medians.at(1)};
+}
+
+// A file's bytes; the benchmark's own files are always there.
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    return file.readAll();
+}
+
+// The floor of every reading row: the files' bytes read, their lines counted.
+inline qsizetype readAndCountLines(const QStringList &paths)
+{
+    qsizetype lines = 0;
+    for (const QString &path : paths) {
+        const QByteArray bytes = fileBytes(path);
+        lines += std::count(bytes.begin(), bytes.end(), '\n');
+    }
+    return lines;
 }
 
 // Waits until what was written to these files is on the disk, so that a

@@ -90,13 +90,6 @@ void drawRunSheetFloor(const RunSheet &sheet, const QString &file)
     }
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 } // namespace
 
 OutputTimes measureOutputs(const QString &folder, int ads, int runs)
@@ -169,12 +162,7 @@ OutputTimes measureOutputs(const QString &folder, int ads, int runs)
                  qFatal("the generated files did not check clean");
          },
          [&] { checked.emplace(); }},
-        {[&] {
-             for (const QString &path : {files.settingsFile, files.ledgerFile}) {
-                 const QByteArray bytes = fileBytes(path);
-                 sum += double(std::count(bytes.begin(), bytes.end(), '\n'));
-             }
-         }},
+        {[&] { sum += double(readAndCountLines({files.settingsFile, files.ledgerFile})); }},
     });
     t.checkMs = check.at(0);
     t.checkFloorMs = check.at(1);
