@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cstdio>
@@ -99,9 +100,15 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
     QCommandLineOption quitOption(QStringLiteral("quit-when-shown"),
                                   QStringLiteral("Ends the program as soon as its window is shown."));
     quitOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    const QCommandLineOption documentsOption(
+        QStringLiteral("documents-folder"),
+        QStringLiteral("Without a ledger named: works on the default pair in the folder \"Quillmoor Ads\" of "
+                       "your documents folder (made when missing) instead of the working folder; printouts "
+                       "to PDF go there too. The menu entry starts the program this way."));
     parser.addOption(checkOption);
     parser.addOption(exportOption);
     parser.addOption(quitOption);
+    parser.addOption(documentsOption);
     parser.addPositionalArgument(QStringLiteral("ledger"),
                                  QStringLiteral("The ledger file (.qmr); its settings file (.ini) lies beside "
                                                 "it. Without it: QuillmoorAds.qmr and .ini in the working folder. "
@@ -128,6 +135,7 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
                            .arg(kProgramName, positional.first(), positional.mid(1).join(QStringLiteral(" ")));
     }
     request.quitWhenShown = parser.isSet(quitOption);
+    request.documentsFolder = parser.isSet(documentsOption);
     if (parser.isSet(checkOption)) {
         request.action = CommandLineRequest::Action::Check;
     } else if (parser.isSet(exportOption)) {
@@ -146,7 +154,7 @@ bool runsWithoutWindow(int argc, char **argv)
         const QString argument = QString::fromLocal8Bit(argv[i]);
         if (argument == QStringLiteral("--"))
             break; // only file names follow, even those that begin with "-"
-        if (argument == QStringLiteral("--quit-when-shown"))
+        if (argument == QStringLiteral("--quit-when-shown") || argument == QStringLiteral("--documents-folder"))
             continue; // an option of the window's own
         if (argument.size() < 2 || !argument.startsWith(u'-'))
             continue; // a file name: the first is the ledger, the rest are ignored
@@ -156,6 +164,23 @@ bool runsWithoutWindow(int argc, char **argv)
             ++i; // the Qt option's value
     }
     return false;
+}
+
+StartFiles startFiles(const CommandLineRequest &request, const QString &programPath)
+{
+    if (!request.documentsFolder)
+        return {chooseFiles({programPath, request.ledgerFile}, programPath), QString()};
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder =
+        documents.isEmpty() ? QString() : QDir(documents).filePath(QStringLiteral("Quillmoor Ads"));
+    StartFiles start{chooseFiles({programPath, request.ledgerFile}, programPath, folder), folder};
+    if (start.files.error.isEmpty() && (folder.isEmpty() || !QDir().mkpath(folder))) {
+        start.files.error = QStringLiteral("The folder \"Quillmoor Ads\" could not be made in your documents "
+                                           "folder (%1).\n\nQuillmoor Ad Sales ends without opening or changing "
+                                           "any file.")
+                                .arg(QDir::toNativeSeparators(documents));
+    }
+    return start;
 }
 
 void printNote(const CommandLineRequest &request) { print(stderr, request.note); }
@@ -168,7 +193,7 @@ int runRequest(const CommandLineRequest &request, const QString &programPath)
         print(stderr, request.error);
         return request.exitCode;
     }
-    const FileChoice files = chooseFiles({programPath, request.ledgerFile}, programPath);
+    const FileChoice files = startFiles(request, programPath).files;
     if (!files.error.isEmpty()) {
         print(stderr, files.error);
         return 2;

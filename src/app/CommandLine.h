@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/year/Startup.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -18,11 +20,24 @@ struct CommandLineRequest
     QString ledgerFile; // the positional argument; empty: the default pair
     QString csvFile;
     bool quitWhenShown = false; // --quit-when-shown: ends once the window is up (start-up timing)
+    bool documentsFolder = false; // --documents-folder: the default pair in the user's documents folder
     int exitCode = 0;
     QString output; // for standard output
     QString error;  // for standard error
     QString note;   // for standard error whatever the action: the arguments that were ignored
 };
+
+// The pair the program works on and the folder its printouts go to (empty:
+// the ledger's folder). With --documents-folder (the desktop entry's way of
+// starting it) the default pair and the printouts are in the user's documents
+// folder, "Quillmoor Ads" in it, made when missing; a ledger named still opens
+// where it is. Without it the default pair is in the working folder.
+struct StartFiles
+{
+    FileChoice files;
+    QString printFolder;
+};
+StartFiles startFiles(const CommandLineRequest &request, const QString &programPath);
 
 // Parses the arguments (the program first) with Qt's conventions.
 CommandLineRequest parseCommandLine(const QStringList &arguments);

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/MainMenu.h"
 #include "app/MonthList.h"
 #include "app/PublicationTabs.h"
 #include "ui/Fonts.h"
@@ -14,11 +15,13 @@
 #include "core/LedgerModel.h"
 #include "core/Messages.h"
 #include "core/year/Archive.h"
+#include "core/year/LedgerLock.h"
 #include "core/year/Startup.h"
 #include "app/ArchiveChoiceDialog.h"
 #include "print/PrinterChooser.h"
 #include "reports/ReportPrinting.h"
 #include "reports/YearToDateWindow.h"
+#include "ui/ProgramSettings.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -36,26 +39,62 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QAbstractItemView>
+#include <QAction>
+#include <QMenuBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
 
 namespace qm {
 
-MainWindow::MainWindow(LedgerModel &model, const StartupPaths &paths)
+namespace {
+
+bool onSomeScreen(const QPoint &position)
+{
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().contains(position))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+MainWindow::MainWindow(LedgerModel &model, const StartupPaths &paths, ProgramSettings *settings)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_model(model), m_paths(paths)
+      m_model(model), m_paths(paths), m_settings(settings)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(mainWindowTitle());
     setFont(uiFont(10));
-    setFixedSize(900, 550);
+    // The window is its client area of fixed size with the menu bar above it.
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("ClientArea"));
+    m_client->setFixedSize(900, 550);
+    m_menu = new MainMenu(this);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(m_menu->menuBar());
+    layout->addWidget(m_client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->activate();
     if (const QScreen *screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    if (const std::optional<QPoint> kept = m_settings ? m_settings->windowPosition() : std::nullopt;
+        kept && onSomeScreen(*kept))
+        move(*kept);
     buildControls();
+    buildMenu();
 }
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::adoptLock(std::unique_ptr<LedgerLock> lock) { m_lock = std::move(lock); }
 
 QPushButton *MainWindow::addButton(const QString &text, int x, int width)
 {
-    auto *button = new QPushButton(text, this);
+    auto *button = new QPushButton(text, m_client);
     button->setGeometry(x, 470, width, 35);
     button->setAutoDefault(false);
     return button;
@@ -63,18 +102,18 @@ QPushButton *MainWindow::addButton(const QString &text, int x, int width)
 
 void MainWindow::buildControls()
 {
-    m_tabs = new PublicationTabs(this);
+    m_tabs = new PublicationTabs(m_client);
     m_tabs->setGeometry(0, 10, 810, 25);
     for (int p = 1; p <= kPublicationCount; ++p)
         m_tabs->addTab(publicationLabel(p));
     m_tabs->setCurrentIndex(0);
 
-    m_caption = new QLabel(this);
+    m_caption = new QLabel(m_client);
     m_caption->setObjectName(QStringLiteral("CaptionLabel"));
     m_caption->setGeometry(350, 90, 200, 25);
     m_caption->setFont(uiFont(14));
 
-    m_monthList = new MonthList(this);
+    m_monthList = new MonthList(m_client);
     m_monthList->setObjectName(QStringLiteral("MonthList"));
     m_monthList->setGeometry(120, 50, 120, 24);
     m_monthList->setMaxVisibleItems(12);
@@ -82,10 +121,10 @@ void MainWindow::buildControls()
         m_monthList->addItem(monthName(month));
     m_monthList->setCurrentIndex(0);
 
-    m_viewOnly = new QRadioButton(QStringLiteral("View only"), this);
+    m_viewOnly = new QRadioButton(QStringLiteral("View only"), m_client);
     m_viewOnly->setObjectName(QStringLiteral("ViewOnlyOption"));
     m_viewOnly->setGeometry(20, 50, 100, 15);
-    m_editItems = new QRadioButton(QStringLiteral("Edit items"), this);
+    m_editItems = new QRadioButton(QStringLiteral("Edit items"), m_client);
     m_editItems->setObjectName(QStringLiteral("EditItemsOption"));
     m_editItems->setGeometry(20, 70, 100, 15);
     auto *modes = new QButtonGroup(this);
@@ -93,13 +132,13 @@ void MainWindow::buildControls()
     modes->addButton(m_editItems);
     m_viewOnly->setChecked(true);
 
-    m_hintBar = new QStatusBar(this);
+    m_hintBar = new QStatusBar(m_client);
     m_hintBar->setObjectName(QStringLiteral("HintBar"));
     m_hintBar->setSizeGripEnabled(false);
     const int hintHeight = 22;
-    m_hintBar->setGeometry(0, height() - hintHeight, width(), hintHeight);
+    m_hintBar->setGeometry(0, m_client->height() - hintHeight, m_client->width(), hintHeight);
 
-    m_grid = new LedgerGrid(m_model, this, m_hintBar);
+    m_grid = new LedgerGrid(m_model, m_client, m_hintBar);
 
     QPushButton *configure = addButton(QStringLiteral("&Configure Ads"), 20, 100);
     QPushButton *advances = addButton(QStringLiteral("&Advances"), 190, 100);
@@ -144,15 +183,9 @@ void MainWindow::buildControls()
         showYearToDate(m_model, this);
         focusCellEditor();
     });
-    connect(runSheet, &QPushButton::clicked, this, [this] {
-        printRunSheet(m_model, m_grid->view().shownPublication, m_grid->view().shownMonth, this);
-        focusCellEditor();
-    });
-    connect(m_helpButton, &QPushButton::clicked, this, [this] {
-        showHelp(m_paths.helpFile, QString(), this);
-        focusCellEditor();
-        m_helpButton->setDefault(false);
-    });
+    // The two buttons are the menu's commands.
+    connect(runSheet, &QPushButton::clicked, this, [this] { m_menu->printRunSheet()->trigger(); });
+    connect(m_helpButton, &QPushButton::clicked, this, [this] { m_menu->helpContents()->trigger(); });
     qApp->installEventFilter(this);
 }
 
@@ -162,12 +195,14 @@ bool MainWindow::start(const QStringList &loadWarnings)
 {
     ViewState &v = m_grid->view();
     v = ViewState();
+    resetSelectors();
     for (const QString &warning : loadWarnings)
         showMessage(warning, QStringLiteral("Quillmoor Ad Sales - check your files"), MessageButtons::Ok,
                     MessageIcon::Warning);
-    m_grid->setLedgerFile(m_paths.ledgerFile);
-    m_grid->setSettingsFile(m_paths.settingsFile);
-    setPrintFileFolder(QFileInfo(m_paths.ledgerFile).absolutePath());
+    setFiles(m_paths.settingsFile, m_paths.ledgerFile);
+    rememberLedger();
+    delete m_prompt;
+    m_prompt = nullptr;
     if (m_model.adCount() == 0)
         showPromptLabel();
     m_model.markUnchanged();
@@ -185,7 +220,18 @@ bool MainWindow::start(const QStringList &loadWarnings)
     updateCaption();
     m_grid->reloadRows();
     m_grid->goToCell();
+    // Another ledger opened in the running window: the grid gets the focus as at start-up.
+    if (isVisible())
+        m_grid->focusGrid();
     return true;
+}
+
+void MainWindow::resetSelectors()
+{
+    const QSignalBlocker tabs(m_tabs);
+    const QSignalBlocker months(m_monthList);
+    m_tabs->setCurrentIndex(0);
+    m_monthList->setCurrentIndex(0);
 }
 
 bool MainWindow::checkYear()
@@ -223,7 +269,7 @@ void MainWindow::archiveYear(int currentYear)
 
 void MainWindow::showPromptLabel()
 {
-    m_prompt = new QLabel(QStringLiteral("Press [Configure Ads] to begin"), this);
+    m_prompt = new QLabel(QStringLiteral("Press [Configure Ads] to begin"), m_client);
     m_prompt->setObjectName(QStringLiteral("PromptLabel"));
     m_prompt->setGeometry(40, 300, 270, 30);
     m_prompt->setFont(uiFont(14));
@@ -341,38 +387,6 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
     default:
         QWidget::keyPressEvent(event);
     }
-}
-
-void MainWindow::closeEvent(QCloseEvent *event)
-{
-    // A cell still being edited is part of what the user typed.
-    m_grid->commitCell();
-    if (!m_model.settingsChanged && !m_model.ledgerChanged) {
-        event->accept();
-        return;
-    }
-    const MessageAnswer answer =
-        showMessage(QStringLiteral("Do you want to save the files?"), QStringLiteral("Ads/data have been changed"),
-                    MessageButtons::YesNoCancel);
-    if (answer == MessageAnswer::Cancel) {
-        event->ignore();
-        return;
-    }
-    if (answer == MessageAnswer::Yes) {
-        const SaveReport saved = saveChangedFiles(m_model, m_paths.settingsFile, m_paths.ledgerFile, Clock::now());
-        if (!saved.notices.isEmpty())
-            showMessage(saved.notices.join(QStringLiteral("\n\n")), QStringLiteral("Quillmoor Ad Sales - copy kept"),
-                        MessageButtons::Ok, MessageIcon::Information);
-        if (!saved.ok()) {
-            showMessage(saved.errors.join(QStringLiteral("\n\n")) +
-                            QStringLiteral("\n\nThe program stays open with all your data. "
-                                           "Free some space or fix the folder, then close again."),
-                        QStringLiteral("Files not saved"), MessageButtons::Ok, MessageIcon::Error);
-            event->ignore();
-            return;
-        }
-    }
-    event->accept();
 }
 
 } // namespace qm

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 class QButtonGroup;
 class QLabel;
 class QPushButton;
@@ -13,8 +15,12 @@ class QTabBar;
 namespace qm {
 
 class LedgerGrid;
+class LedgerLock;
 class LedgerModel;
+class MainMenu;
 class MonthList;
+class ProgramSettings;
+struct SaveReport;
 
 struct StartupPaths
 {
@@ -22,16 +28,23 @@ struct StartupPaths
     QString ledgerFile;
     QString helpFile;
     QString programFolder = {}; // where the year-end archive goes; empty: the running program's folder
+    QString printFolder = {};   // where printouts to PDF go; empty: the ledger's folder
 };
 
-// The program's only top-level window: publication tabs, month list, mode
-// options, the ledger grid, the buttons and the hint bar.
+// The program's only top-level window: the menu bar, and below it the client
+// area with the publication tabs, month list, mode options, the ledger grid,
+// the buttons and the hint bar. The menu and its commands are in MainWindowCommands.cpp.
 class MainWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    MainWindow(LedgerModel &model, const StartupPaths &paths);
+    // With `settings`, the recent ledgers and the window's position are kept there.
+    MainWindow(LedgerModel &model, const StartupPaths &paths, ProgramSettings *settings = nullptr);
+    ~MainWindow() override;
+
+    // The lock of the ledger the window was started on; it moves with the ledger open.
+    void adoptLock(std::unique_ptr<LedgerLock> lock);
 
     // Loads the files and readies the grid; false when the program must end at once.
     bool start();
@@ -47,10 +60,20 @@ public:
     QRadioButton *editItemsOption() const { return m_editItems; }
     QStatusBar *hintBar() const { return m_hintBar; }
     QLabel *promptLabel() const { return m_prompt; }
+    MainMenu *mainMenu() const { return m_menu; }
 
     void selectPublication(int publication);
     void monthListClosed();
     void configureAds();
+
+    // The file commands of the menu.
+    void saveNow();
+    void saveAs();
+    void openLedger();
+    void openRecentLedger(const QString &ledgerFile);
+    void exportLedger();
+    void printYearToDate();
+    void showAbout();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -59,7 +82,19 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildMenu();
     void buildControls();
+    void resetSelectors();
+    // Before another ledger replaces this one: commits the cell being edited and
+    // offers to save the changes. False when the user cancels or the save failed.
+    bool settleChanges(const QString &retry);
+    // Shows what a save had to say; `retry` ends the error text ("close again.").
+    static void reportSave(const SaveReport &saved, const QString &retry);
+    void openPair(const QString &ledgerFile);
+    // The files the window works on from now on (and where printouts go).
+    void setFiles(const QString &settingsFile, const QString &ledgerFile);
+    void rememberLedger();
+    void showRecentLedgers();
     void updateCaption();
     void showPromptLabel();
     // Runs at start-up when the calendar year is past the ledger's; false ends the program.
@@ -70,6 +105,10 @@ private:
 
     LedgerModel &m_model;
     StartupPaths m_paths;
+    ProgramSettings *m_settings;
+    std::unique_ptr<LedgerLock> m_lock;
+    MainMenu *m_menu = nullptr;
+    QWidget *m_client = nullptr;
     LedgerGrid *m_grid = nullptr;
     QTabBar *m_tabs = nullptr;
     MonthList *m_monthList = nullptr;

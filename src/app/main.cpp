@@ -1,8 +1,11 @@
 #include "core/year/LedgerLock.h"
 #include "core/LedgerModel.h"
 #include "app/CommandLine.h"
+#include "app/LedgerLockQuestion.h"
 #include "app/MainWindow.h"
+#include "app/ProgramIdentity.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ProgramSettings.h"
 #include "core/Messages.h"
 #include "core/year/Startup.h"
 
@@ -11,7 +14,6 @@
 #include "core/year/YearFiles.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QTimer>
 
 int main(int argc, char *argv[])
@@ -20,6 +22,7 @@ int main(int argc, char *argv[])
     if (qm::runsWithoutWindow(argc, argv))
         return qm::runWithoutWindow(argc, argv);
     QApplication app(argc, argv);
+    qm::setProgramIdentity();
     const qm::FontWarmUp fonts;
     QApplication::setFont(qm::uiFont(10));
     qm::installMessageBoxes();
@@ -29,29 +32,27 @@ int main(int argc, char *argv[])
     if (request.action != qm::CommandLineRequest::Action::Open)
         return qm::runRequest(request, programPath);
     qm::printNote(request);
-    const qm::FileChoice files = qm::chooseFiles({programPath, request.ledgerFile}, programPath);
+    const qm::StartFiles start = qm::startFiles(request, programPath);
+    const qm::FileChoice &files = start.files;
     if (!files.error.isEmpty()) {
         qm::showMessage(files.error, QStringLiteral("Quillmoor Ad Sales"), qm::MessageButtons::Ok,
                         qm::MessageIcon::Error);
         return 1;
     }
 
-    qm::LedgerLock lock(files.ledgerFile);
-    if (lock.acquire() == qm::LockOutcome::HeldByAnotherCopy) {
-        const QString text =
-            QStringLiteral("The ledger file %1 is already open in another copy of Quillmoor Ad Sales.\n\n"
-                           "If both copies save, the changes of one are lost. Do you want to open it anyway?")
-                .arg(QDir::toNativeSeparators(files.ledgerFile));
-        if (qm::showMessage(text, QStringLiteral("Quillmoor Ad Sales"), qm::MessageButtons::YesNo,
-                            qm::MessageIcon::Warning) != qm::MessageAnswer::Yes)
-            return 0;
-    }
+    std::unique_ptr<qm::LedgerLock> lock = qm::takeLedgerLock(files.ledgerFile);
+    if (!lock)
+        return 0;
 
     // The files are read while the fonts are still being found; the window
     // shows what the reading had to say once it is built.
     qm::LedgerModel model;
     const QStringList warnings = qm::loadFiles(model, files.settingsFile, files.ledgerFile);
-    qm::MainWindow window(model, {files.settingsFile, files.ledgerFile, qm::findHelpFile(programPath)});
+    qm::ProgramSettings settings;
+    qm::MainWindow window(model,
+                          {files.settingsFile, files.ledgerFile, qm::findHelpFile(programPath), {}, start.printFolder},
+                          &settings);
+    window.adoptLock(std::move(lock));
     if (!window.start(warnings))
         return 0;
     window.show();

@@ -81,6 +81,11 @@ void GridEditors::create(QObject *filter)
         for (QComboBox *box : {m_salesPulldown, m_sizePulldown, m_statusPulldown})
             box->installEventFilter(filter);
     }
+    // The pickup entry of another ledger read before does not carry over.
+    {
+        const QSignalBlocker blocker(m_statusPulldown);
+        m_statusPulldown->setItemText(1, m_model.statusValues().at(1));
+    }
     fillSalesChoices();
 }
 

@@ -305,6 +305,20 @@ void LedgerGrid::handleClick(const QPoint &viewportPos)
 bool LedgerGrid::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // An editor keeps its own Ctrl+S ("Save file now?", or nothing in the
+        // status column) before the window's Save shortcut can take it.
+        if (watched == cellEditor() || watched == salesPulldown() || watched == sizePulldown() ||
+            watched == statusPulldown()) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            const EditorMode mode = m_view.viewOnly ? EditorMode::ViewOnly : EditorMode::Edit;
+            if (key->key() == Qt::Key_S && key->modifiers() == Qt::ControlModifier &&
+                editorKeyAction(key->key(), key->modifiers(), m_view.currentColumn, mode) != EditorAction::PassOn) {
+                event->accept();
+                return true;
+            }
+        }
+        break;
     case QEvent::KeyPress:
         if (watched == cellEditor() || watched == salesPulldown() || watched == sizePulldown() ||
             watched == statusPulldown())

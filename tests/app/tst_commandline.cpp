@@ -4,6 +4,7 @@
 #include "LedgerPair.h"
 
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,14 +17,21 @@ struct Run
 };
 
 // Runs the program in `folder` where no window can open (a window would fail
-// it), or else with an offscreen window.
-Run runProgram(const QString &folder, const QStringList &arguments, bool window = false)
+// it), or else with an offscreen window. Its home is `home`, or a new empty
+// folder: the program's own settings never reach the user's.
+Run runProgram(const QString &folder, const QStringList &arguments, bool window = false, QString home = {})
 {
+    QTemporaryDir emptyHome;
+    if (home.isEmpty())
+        home = emptyHome.path();
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.insert("QT_QPA_PLATFORM", window ? "offscreen" : "xcb");
+    env.insert("HOME", home);
+    for (const char *xdg : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+        env.remove(xdg);
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(folder);
     process.start(QM_PROGRAM, arguments);
@@ -35,6 +43,8 @@ Run runProgram(const QString &folder, const QStringList &arguments, bool window 
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
 }
+
+QString real(const QString &path) { return QFileInfo(path).canonicalFilePath(); }
 
 } // namespace
 
@@ -48,6 +58,8 @@ private slots:
     void exportWritesBothFiles();
     void furtherFilesAreIgnored_data();
     void furtherFilesAreIgnored();
+    void documentsFolder_data();
+    void documentsFolder();
 };
 
 void CommandLineTest::statuses_data()
@@ -167,6 +179,50 @@ void CommandLineTest::furtherFilesAreIgnored()
     else
         QVERIFY2(run.err.contains("only the first ledger file named is used") && run.err.contains(ignored),
                  qPrintable(run.err));
+}
+
+void CommandLineTest::documentsFolder_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("window");
+    QTest::addColumn<QString>("pairIn"); // "documents", "work", "work/year" or nothing
+    QTest::addColumn<bool>("folderMade");
+    QTest::newRow("check") << QStringList{"--documents-folder", "--check"} << false << "documents" << true;
+    QTest::newRow("window") << QStringList{"--documents-folder", "--quit-when-shown"} << true << "documents" << true;
+    QTest::newRow("window, first start") << QStringList{"--documents-folder", "--quit-when-shown"} << true << ""
+                                         << true;
+    QTest::newRow("window, ledger named") << QStringList{"--documents-folder", "--quit-when-shown",
+                                                          "year/QuillmoorAds.qmr"}
+                                          << true << "work/year" << true;
+    QTest::newRow("window, working folder") << QStringList{"--quit-when-shown"} << true << "work" << false;
+}
+
+// The desktop entry's option: the default pair (and printing to PDF) in the
+// documents folder, made when missing; a named ledger where it is. The window
+// (not a window-less run) notes the ledger it opened among the recent ones.
+void CommandLineTest::documentsFolder()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, window);
+    QFETCH(QString, pairIn);
+    QFETCH(bool, folderMade);
+    QTemporaryDir home;
+    QTemporaryDir work;
+    const QString documents = home.filePath("Documents/Quillmoor Ads");
+    const QString folder = pairIn == "documents" ? documents : work.filePath(pairIn.mid(5));
+    if (!pairIn.isEmpty())
+        writePair(folder, filledYear(QDate::currentDate().year()));
+
+    const Run run = runProgram(work.path(), arguments, window, home.path());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(QFileInfo(documents).isDir(), folderMade);
+    const QString ledger = QDir(folder).filePath("QuillmoorAds.qmr");
+    if (!window)
+        QVERIFY2(run.out.contains(QDir::toNativeSeparators(ledger)) && run.out.contains("Problems: none"),
+                 qPrintable(run.out));
+    const QSettings kept(home.filePath(".config/Quillmoor/QuillmoorAds.conf"), QSettings::IniFormat);
+    const QStringList recent = kept.value("recentLedgers").toStringList();
+    QCOMPARE(real(recent.value(0)), window && !pairIn.isEmpty() ? real(ledger) : QString());
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

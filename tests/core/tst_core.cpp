@@ -829,6 +829,12 @@ void CoreTest::fileChoice()
     c = chooseFiles({program, "/ads/year.qmr.old"}, program);
     QVERIFY(c.error.isEmpty());
     QCOMPARE(c.settingsFile, QString("/ads/year.ini.old"));
+    // A folder for the default pair; a ledger named stays where it is.
+    c = chooseFiles({program}, program, "/home/ann/Documents/Quillmoor Ads/");
+    QCOMPARE(c.ledgerFile, QString("/home/ann/Documents/Quillmoor Ads/QuillmoorAds.qmr"));
+    QCOMPARE(c.settingsFile, QString("/home/ann/Documents/Quillmoor Ads/QuillmoorAds.ini"));
+    c = chooseFiles({program, "year.qmr"}, program, "/home/ann/Documents/Quillmoor Ads");
+    QCOMPARE(c.ledgerFile, QString("year.qmr"));
 }
 
 void CoreTest::archiveCopyFolder()

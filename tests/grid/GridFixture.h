@@ -7,6 +7,7 @@
 #include "core/LedgerModel.h"
 #include "app/MainWindow.h"
 #include "app/MonthList.h"
+#include "ui/ProgramSettings.h"
 #include "ScriptedMessages.h"
 
 #include <QAbstractItemView>
@@ -24,7 +25,14 @@ struct GridFixture
 {
     QTemporaryDir dir;
     qm::LedgerModel model;
+    std::unique_ptr<qm::ProgramSettings> settings; // none: the window keeps nothing between runs
     std::unique_ptr<qm::MainWindow> window;
+
+    // The window keeps its recent ledgers and position in a file of the folder.
+    void keepProgramSettings()
+    {
+        settings = std::make_unique<qm::ProgramSettings>(dir.filePath("config/program.conf"));
+    }
 
     QString settingsPath() const { return dir.filePath("QuillmoorAds.ini"); }
     QString ledgerPath() const { return dir.filePath("QuillmoorAds.qmr"); }
@@ -58,7 +66,7 @@ struct GridFixture
     void open()
     {
         window = std::make_unique<qm::MainWindow>(
-            model, qm::StartupPaths{settingsPath(), ledgerPath(), dir.filePath("quillmoorAds.ahp")});
+            model, qm::StartupPaths{settingsPath(), ledgerPath(), dir.filePath("quillmoorAds.ahp")}, settings.get());
         QVERIFY(window->start());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

@@ -3,6 +3,7 @@
 #include "grid/Hints.h"
 #include "core/files/SafeSave.h"
 #include "core/year/Startup.h"
+#include "app/MainMenu.h"
 
 #include "config/ConfigureDialog.h"
 
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -89,7 +91,12 @@ void GridTest::windowLayout()
     f.openWith(3);
     MainWindow *w = f.window.get();
     QCOMPARE(w->windowTitle(), QString("Quillmoor Ad Sales - ver 1.76"));
-    QCOMPARE(w->size(), QSize(900, 550));
+    // The controls' client area keeps its size below the menu bar; the window grows by the menu.
+    QWidget *client = w->publicationTabs()->parentWidget();
+    QCOMPARE(client->size(), QSize(900, 550));
+    QVERIFY(w->mainMenu()->menuBar()->isVisible());
+    QCOMPARE(w->mainMenu()->menuBar()->geometry(), QRect(0, 0, 900, client->y()));
+    QCOMPARE(w->size(), QSize(900, client->y() + 550));
     QCOMPARE(w->minimumSize(), w->maximumSize());
     QCOMPARE(w->publicationTabs()->count(), 4);
     QCOMPARE(w->publicationTabs()->tabText(1), QString("  Tarn Mag   "));

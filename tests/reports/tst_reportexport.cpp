@@ -2,6 +2,7 @@
 // file dialog, holding what the window shows.
 
 #include "reports/YearToDateWindow.h"
+#include "FileDialogAnswer.h"
 #include "ReportFixture.h"
 #include "ScriptedMessages.h"
 
@@ -37,23 +38,6 @@ QList<QStringList> readCsv(const QString &path)
 QString asNumber(const QString &shown)
 {
     return shown.isEmpty() ? QString() : QString::number(shown.toDouble(), 'f', 2);
-}
-
-// Enters `name` in the file dialog once it is open, and presses Enter.
-void answerFileDialog(QObject *context, const QString &name)
-{
-    QTimer::singleShot(0, context, [context, name] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!dialog) {
-            answerFileDialog(context, name);
-            return;
-        }
-        auto *edit = dialog->findChild<QLineEdit *>("fileNameEdit");
-        QVERIFY(edit);
-        // Set whole, as a paste would: typed letters would open the name completer.
-        edit->setText(name);
-        QTest::keyClick(edit, Qt::Key_Return);
-    });
 }
 
 } // namespace

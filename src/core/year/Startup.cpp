@@ -6,14 +6,15 @@
 
 namespace qm {
 
-FileChoice chooseFiles(const QStringList &arguments, const QString &programPath)
+FileChoice chooseFiles(const QStringList &arguments, const QString &programPath, const QString &defaultFolder)
 {
     FileChoice choice;
     const QString first = arguments.size() > 1 ? arguments.at(1) : QString();
     if (first.isEmpty()) {
         const QString base = QFileInfo(programPath).completeBaseName();
-        choice.settingsFile = base + QStringLiteral(".ini");
-        choice.ledgerFile = base + QStringLiteral(".qmr");
+        const QString folder = defaultFolder.isEmpty() ? QString() : QDir::cleanPath(defaultFolder) + u'/';
+        choice.settingsFile = folder + base + QStringLiteral(".ini");
+        choice.ledgerFile = folder + base + QStringLiteral(".qmr");
         return choice;
     }
     choice.ledgerFile = first;

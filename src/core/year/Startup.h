@@ -18,9 +18,10 @@ struct FileChoice
 };
 
 // The ledger file is the first argument (the settings file beside it, ".qmr"
-// replaced by ".ini"); without one both carry the program's base name in the
-// working folder.
-FileChoice chooseFiles(const QStringList &arguments, const QString &programPath);
+// replaced by ".ini"); without one both carry the program's base name in
+// `defaultFolder`, or in the working folder when that is empty.
+FileChoice chooseFiles(const QStringList &arguments, const QString &programPath,
+                       const QString &defaultFolder = QString());
 
 // True when the settings file lies directly in a folder named
 // "QuillmoorAds_Archive" (any letter case): an archived year opened for viewing.

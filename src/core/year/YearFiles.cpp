@@ -223,17 +223,22 @@ LoadOutcome readFiles(LedgerModel &model, const QString &settingsFile, const QSt
 
 QStringList loadFiles(LedgerModel &model, const QString &settingsFile, const QString &ledgerFile)
 {
-    LoadOutcome outcome = readFiles(model, settingsFile, ledgerFile);
+    return upgradeLedgerFile(model, ledgerFile, readFiles(model, settingsFile, ledgerFile));
+}
+
+QStringList upgradeLedgerFile(LedgerModel &model, const QString &ledgerFile, const LoadOutcome &outcome)
+{
+    QStringList warnings = outcome.warnings;
     if (outcome.upgradeDue) {
         const FileResult rewritten = writeLedgerFile(ledgerFile, model);
         if (!rewritten.ok)
-            outcome.warnings
+            warnings
                 << QStringLiteral("The ledger file %1 is of an older version (%2) and could not be written "
                                   "in the current format: %3\n\nThe older file was kept as it was; it was "
                                   "read in full, and the next save writes it in the current format.")
                        .arg(shown(ledgerFile), outcome.ledger.version, rewritten.message);
     }
-    return outcome.warnings;
+    return warnings;
 }
 
 SaveReport saveChangedFiles(LedgerModel &model, const QString &settingsFile, const QString &ledgerFile,
@@ -246,6 +251,33 @@ SaveReport saveFilesNow(LedgerModel &model, const QString &settingsFile, const Q
                          const QDateTime &moment)
 {
     return saveFiles(model, settingsFile, ledgerFile, model.settingsChanged, true, moment, false);
+}
+
+SaveReport saveChangesNow(LedgerModel &model, const QString &settingsFile, const QString &ledgerFile,
+                          const QDateTime &moment)
+{
+    return saveFiles(model, settingsFile, ledgerFile, model.settingsChanged, model.ledgerChanged, moment, false);
+}
+
+SaveReport saveFilesAs(LedgerModel &model, const QString &settingsFile, const QString &ledgerFile)
+{
+    SaveReport report;
+    const TogetherResult result =
+        saveTogether({{settingsFile, settingsBytes(model)}, {ledgerFile, ledgerBytes(model)}});
+    if (!result.ok) {
+        const QString what[] = {QStringLiteral("settings file"), QStringLiteral("ledger file")};
+        const QString paths[] = {settingsFile, ledgerFile};
+        report.errors << QStringLiteral("The %1 %2 could not be written: %3")
+                             .arg(what[result.failed], shown(paths[result.failed]), result.error);
+        if (!result.restoreError.isEmpty())
+            report.errors << QStringLiteral("The %1 %2 could not be put back as it was: %3")
+                                 .arg(what[1 - result.failed], shown(paths[1 - result.failed]), result.restoreError);
+        return report;
+    }
+    model.markUnchanged();
+    model.onDisk = FilesOnDisk();
+    model.onDisk.adCount = model.adCount();
+    return report;
 }
 
 QString keptCopyName(const QString &path, const QDateTime &moment)

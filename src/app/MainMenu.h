@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+namespace qm {
+
+// The main window's menu bar: every command of the window as a QAction, each
+// with its object name and with its shortcut set here and nowhere else.
+class MainMenu : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit MainMenu(QWidget *window);
+
+    QMenuBar *menuBar() const { return m_menuBar; }
+
+    QAction *save() const { return m_save; }
+    QAction *saveAs() const { return m_saveAs; }
+    QAction *open() const { return m_open; }
+    QAction *exportLedger() const { return m_export; }
+    QAction *printRunSheet() const { return m_runSheet; }
+    QAction *printYearToDate() const { return m_yearToDate; }
+    QAction *quit() const { return m_quit; }
+    QAction *helpContents() const { return m_help; }
+    QAction *about() const { return m_about; }
+
+    // Fills "Open Recent" with the ledgers, the newest first ("OpenRecent1".. by name).
+    void showRecentLedgers(const QStringList &ledgerFiles);
+
+signals:
+    void recentLedgerChosen(const QString &ledgerFile);
+
+private:
+    QMenuBar *m_menuBar;
+    QMenu *m_recent = nullptr;
+    QAction *m_save = nullptr;
+    QAction *m_saveAs = nullptr;
+    QAction *m_open = nullptr;
+    QAction *m_export = nullptr;
+    QAction *m_runSheet = nullptr;
+    QAction *m_yearToDate = nullptr;
+    QAction *m_quit = nullptr;
+    QAction *m_help = nullptr;
+    QAction *m_about = nullptr;
+};
+
+} // namespace qm

@@ -1,0 +1,286 @@
+#include "app/MainWindow.h"
+
+#include "app/LedgerLockQuestion.h"
+#include "app/MainMenu.h"
+#include "core/Clock.h"
+#include "core/LedgerModel.h"
+#include "core/Messages.h"
+#include "core/Version.h"
+#include "core/files/CsvExport.h"
+#include "core/rules/YearToDate.h"
+#include "core/year/LedgerExport.h"
+#include "core/year/LedgerLock.h"
+#include "core/year/Startup.h"
+#include "grid/LedgerGrid.h"
+#include "help/HelpLauncher.h"
+#include "print/PrinterChooser.h"
+#include "reports/ReportPrinting.h"
+#include "ui/FileDialogs.h"
+#include "ui/ProgramSettings.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+
+// The menu's commands: saving, opening another ledger, exporting, printing,
+// help and about, and closing the window.
+namespace qm {
+
+namespace {
+
+const QString kLedgerFilter = QStringLiteral("Ledger files (*.qmr)");
+
+QString shown(const QString &path) { return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()); }
+
+bool sameFile(const QString &a, const QString &b)
+{
+    const QString realA = QFileInfo(a).canonicalFilePath();
+    const QString realB = QFileInfo(b).canonicalFilePath();
+    if (!realA.isEmpty() && !realB.isEmpty())
+        return realA == realB;
+    return shown(a) == shown(b);
+}
+
+QString notALedger(const QString &path)
+{
+    return QStringLiteral("\"%1\" is not a ledger file: the ledger file's name must contain \".qmr\" (its settings "
+                          "file is the same name with \".qmr\" replaced by \".ini\").")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+} // namespace
+
+void MainWindow::buildMenu()
+{
+    connect(m_menu->save(), &QAction::triggered, this, &MainWindow::saveNow);
+    connect(m_menu->saveAs(), &QAction::triggered, this, &MainWindow::saveAs);
+    connect(m_menu->open(), &QAction::triggered, this, &MainWindow::openLedger);
+    connect(m_menu, &MainMenu::recentLedgerChosen, this, &MainWindow::openRecentLedger);
+    connect(m_menu->exportLedger(), &QAction::triggered, this, &MainWindow::exportLedger);
+    connect(m_menu->printRunSheet(), &QAction::triggered, this, [this] {
+        printRunSheet(m_model, m_grid->view().shownPublication, m_grid->view().shownMonth, this);
+        focusCellEditor();
+    });
+    connect(m_menu->printYearToDate(), &QAction::triggered, this, &MainWindow::printYearToDate);
+    connect(m_menu->quit(), &QAction::triggered, this, &QWidget::close);
+    connect(m_menu->helpContents(), &QAction::triggered, this, [this] {
+        showHelp(m_paths.helpFile, QString(), this);
+        focusCellEditor();
+        m_helpButton->setDefault(false);
+    });
+    connect(m_menu->about(), &QAction::triggered, this, &MainWindow::showAbout);
+    showRecentLedgers();
+}
+
+void MainWindow::setFiles(const QString &settingsFile, const QString &ledgerFile)
+{
+    m_paths.settingsFile = settingsFile;
+    m_paths.ledgerFile = ledgerFile;
+    m_grid->setSettingsFile(settingsFile);
+    m_grid->setLedgerFile(ledgerFile);
+    setPrintFileFolder(m_paths.printFolder.isEmpty() ? QFileInfo(ledgerFile).absolutePath() : m_paths.printFolder);
+}
+
+void MainWindow::rememberLedger()
+{
+    if (!m_settings || !QFileInfo::exists(m_paths.ledgerFile))
+        return;
+    m_settings->addRecentLedger(m_paths.ledgerFile);
+    showRecentLedgers();
+}
+
+void MainWindow::showRecentLedgers()
+{
+    m_menu->showRecentLedgers(m_settings ? m_settings->recentLedgers() : QStringList());
+}
+
+void MainWindow::reportSave(const SaveReport &saved, const QString &retry)
+{
+    if (!saved.notices.isEmpty())
+        showMessage(saved.notices.join(QStringLiteral("\n\n")), QStringLiteral("Quillmoor Ad Sales - copy kept"),
+                    MessageButtons::Ok, MessageIcon::Information);
+    if (!saved.ok())
+        showMessage(saved.errors.join(QStringLiteral("\n\n")) +
+                        QStringLiteral("\n\nThe program stays open with all your data. "
+                                       "Free some space or fix the folder, then ") +
+                        retry,
+                    QStringLiteral("Files not saved"), MessageButtons::Ok, MessageIcon::Error);
+}
+
+bool MainWindow::settleChanges(const QString &retry)
+{
+    // A cell still being edited is part of what the user typed.
+    m_grid->commitCell();
+    if (!m_model.settingsChanged && !m_model.ledgerChanged)
+        return true;
+    const MessageAnswer answer =
+        showMessage(QStringLiteral("Do you want to save the files?"), QStringLiteral("Ads/data have been changed"),
+                    MessageButtons::YesNoCancel);
+    if (answer != MessageAnswer::Yes)
+        return answer == MessageAnswer::No;
+    const SaveReport saved = saveChangedFiles(m_model, m_paths.settingsFile, m_paths.ledgerFile, Clock::now());
+    reportSave(saved, retry);
+    return saved.ok();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!settleChanges(QStringLiteral("close again."))) {
+        event->ignore();
+        return;
+    }
+    if (m_settings)
+        m_settings->setWindowPosition(pos());
+    event->accept();
+}
+
+void MainWindow::saveNow()
+{
+    // Unlike the editors' own Ctrl+S, the menu's Save takes the text still being typed.
+    m_grid->commitCell();
+    const SaveReport saved = saveChangesNow(m_model, m_paths.settingsFile, m_paths.ledgerFile, Clock::now());
+    reportSave(saved, QStringLiteral("save again."));
+    if (saved.ok())
+        rememberLedger();
+}
+
+void MainWindow::saveAs()
+{
+    m_grid->commitCell();
+    const QString caption = QStringLiteral("Save Ledger As");
+    const QString chosen =
+        chooseFileToSave(this, {QStringLiteral("SaveAsDialog"), caption, m_paths.ledgerFile, kLedgerFilter,
+                                QStringLiteral("qmr")});
+    if (chosen.isEmpty())
+        return;
+    const FileChoice files = chooseFiles({QString(), chosen}, QString());
+    if (!files.error.isEmpty()) {
+        showMessage(notALedger(chosen), caption, MessageButtons::Ok, MessageIcon::Warning);
+        return;
+    }
+    const bool same = sameFile(files.ledgerFile, m_paths.ledgerFile);
+    std::unique_ptr<LedgerLock> lock;
+    if (!same) {
+        lock = std::make_unique<LedgerLock>(files.ledgerFile);
+        if (lock->acquire() == LockOutcome::HeldByAnotherCopy) {
+            showMessage(QStringLiteral("The ledger file %1 is open in another copy of Quillmoor Ad Sales. Choose "
+                                       "another name.")
+                            .arg(shown(files.ledgerFile)),
+                        caption, MessageButtons::Ok, MessageIcon::Warning);
+            return;
+        }
+        if (!mayReplace({files.ledgerFile, files.settingsFile}, caption))
+            return;
+    }
+    const SaveReport saved = saveFilesAs(m_model, files.settingsFile, files.ledgerFile);
+    reportSave(saved, QStringLiteral("save again."));
+    if (!saved.ok())
+        return;
+    if (!same)
+        m_lock = std::move(lock);
+    setFiles(files.settingsFile, files.ledgerFile);
+    rememberLedger();
+}
+
+void MainWindow::openLedger()
+{
+    if (!settleChanges(QStringLiteral("open the other ledger again.")))
+        return;
+    const QString chosen =
+        chooseFileToOpen(this, {QStringLiteral("OpenDialog"), QStringLiteral("Open Ledger"), m_paths.ledgerFile,
+                                kLedgerFilter, QString()});
+    if (!chosen.isEmpty())
+        openPair(chosen);
+}
+
+void MainWindow::openRecentLedger(const QString &ledgerFile)
+{
+    if (!QFileInfo::exists(ledgerFile)) {
+        showMessage(QStringLiteral("The ledger file %1 is no longer there; it is taken off the list.")
+                        .arg(shown(ledgerFile)),
+                    QStringLiteral("Open Recent"), MessageButtons::Ok, MessageIcon::Warning);
+        if (m_settings)
+            m_settings->removeRecentLedger(ledgerFile);
+        showRecentLedgers();
+        return;
+    }
+    if (settleChanges(QStringLiteral("open the other ledger again.")))
+        openPair(ledgerFile);
+}
+
+// Reads the other pair beside the one open; only once it could be read does
+// it replace the ledger, its files and its lock.
+void MainWindow::openPair(const QString &ledgerFile)
+{
+    const QString caption = QStringLiteral("Open Ledger");
+    const FileChoice files = chooseFiles({QString(), ledgerFile}, QString());
+    if (!files.error.isEmpty()) {
+        showMessage(notALedger(ledgerFile), caption, MessageButtons::Ok, MessageIcon::Warning);
+        return;
+    }
+    const bool same = sameFile(files.ledgerFile, m_paths.ledgerFile);
+    std::unique_ptr<LedgerLock> lock = same ? nullptr : takeLedgerLock(files.ledgerFile);
+    if (!same && !lock)
+        return;
+    LedgerModel opened;
+    const LoadOutcome outcome = readFiles(opened, files.settingsFile, files.ledgerFile);
+    if (!outcome.settingsFound || !outcome.settings.ok) {
+        const QString why = outcome.settingsFound
+                                ? outcome.settings.message
+                                : QStringLiteral("Its settings file %1 was not found.").arg(shown(files.settingsFile));
+        showMessage(QStringLiteral("The ledger %1 was not opened. %2\n\nThe ledger %3 stays open.")
+                        .arg(shown(files.ledgerFile), why, shown(m_paths.ledgerFile)),
+                    caption, MessageButtons::Ok, MessageIcon::Error);
+        return;
+    }
+    const QStringList warnings = upgradeLedgerFile(opened, files.ledgerFile, outcome);
+    m_model = std::move(opened);
+    if (!same)
+        m_lock = std::move(lock);
+    setFiles(files.settingsFile, files.ledgerFile);
+    if (!start(warnings))
+        close();
+}
+
+void MainWindow::exportLedger()
+{
+    m_grid->commitCell();
+    const QString caption = QStringLiteral("Export Ledger as CSV");
+    const QFileInfo ledger(m_paths.ledgerFile);
+    const QString offered = QDir(ledger.absolutePath()).filePath(ledger.completeBaseName() + QStringLiteral(".csv"));
+    const QString chosen = chooseFileToSave(this, {QStringLiteral("ExportLedgerDialog"), caption, offered,
+                                                   QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv")});
+    if (chosen.isEmpty() || !mayReplace({chosen, advancesCsvPath(chosen)}, caption))
+        return;
+    const LedgerExport exported = writeLedgerCsv(m_model, chosen, {m_paths.settingsFile, m_paths.ledgerFile});
+    showMessage(exported.ok ? exported.report : exported.error, caption, MessageButtons::Ok,
+                exported.ok ? MessageIcon::Information : MessageIcon::Error);
+}
+
+void MainWindow::printYearToDate()
+{
+    // As the report window prints it when it opens: the Total Sales view, Paid Sales shown.
+    m_grid->commitCell();
+    ReportTable table;
+    fillSalesView(m_model, table);
+    qm::printYearToDate(table, int(qMin<qsizetype>(m_model.salesPeople.size(), kMaxSalesPeople)), true, this);
+    focusCellEditor();
+}
+
+void MainWindow::showAbout()
+{
+    const auto file = [](const QString &path, const QString &missing) {
+        return shown(path) + (QFileInfo::exists(path) ? QString() : QStringLiteral(" (%1)").arg(missing));
+    };
+    const QString notSaved = QStringLiteral("not saved yet");
+    showMessage(QStringLiteral("Quillmoor Ad Sales, version %1\n\n"
+                               "Proprietary software of Quillmoor. All rights reserved.\n\n"
+                               "Settings file: %2\nLedger file: %3\nHelp file: %4")
+                    .arg(kVersion, file(m_paths.settingsFile, notSaved), file(m_paths.ledgerFile, notSaved),
+                         file(m_paths.helpFile, QStringLiteral("not found"))),
+                QStringLiteral("About Quillmoor Ad Sales"), MessageButtons::Ok, MessageIcon::Information);
+}
+
+} // namespace qm
