@@ -4,6 +4,7 @@
 #include <QList>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -16,6 +17,10 @@ namespace {
 QProcessEnvironment startupEnvironment()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // The program's own settings (recent files, window place) go to a folder
+    // of the benchmark's, never to the user's.
+    static QTemporaryDir settings;
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.path());
     if (startupPlatform() == QStringLiteral("xcb"))
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     return environment;
