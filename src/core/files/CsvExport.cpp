@@ -6,12 +6,19 @@
 #include "core/rules/TextRules.h"
 #include "core/rules/YearToDate.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace qm {
 
 namespace {
+
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(CsvExport)
+};
 
 // A text that a spreadsheet would run as a formula (one that starts with =, +,
 // -, @, a tab or a carriage return) gets an apostrophe in front, so that it
@@ -133,7 +140,7 @@ CsvTable advancesTable(const LedgerModel &model)
 
 CsvTable yearToDateTable(const LedgerModel &model)
 {
-    ReportTable sales, commissions;
+    ReportTable sales(ReportTexts::Exported), commissions(ReportTexts::Exported);
     fillSalesView(model, sales);
     fillCommissionView(model, commissions);
     const int commissionColumns = kReportColumns - 1; // its sixth column is hidden
@@ -174,8 +181,8 @@ FileResult saveCsvFile(const QString &path, const QByteArray &bytes, const QStri
         refused = refused || samePath(path, file);
     if (refused) {
         result.ok = false;
-        result.message = QStringLiteral("%1 is a data file of the program; the export never writes over it. "
-                                      "Choose another name ending in .csv.")
+        result.message = Text::tr("%1 is a data file of the program; the export never writes over it. "
+                                  "Choose another name ending in .csv.")
                            .arg(QDir::toNativeSeparators(path));
         return result;
     }
@@ -183,7 +190,7 @@ FileResult saveCsvFile(const QString &path, const QByteArray &bytes, const QStri
     if (!saveFileAtomically(path, bytes, &error)) {
         result.ok = false;
         result.message =
-            QStringLiteral("The file %1 could not be written: %2").arg(QDir::toNativeSeparators(path), error);
+            Text::tr("The file %1 could not be written: %2").arg(QDir::toNativeSeparators(path), error);
     }
     return result;
 }
