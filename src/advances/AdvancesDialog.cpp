@@ -29,11 +29,6 @@ namespace {
 constexpr int kWidth = 200;
 constexpr int kHeight = 220;
 
-const QString kDateCue = QStringLiteral("Date");
-const QString kAdvancedCue = QStringLiteral("Advanced");
-const QString kAdvanceCue = QStringLiteral("Advance");
-const QString kPaidCue = QStringLiteral("Paid");
-
 // The list and the entry row show their figures in a fixed-pitch face, so
 // that the amounts line up in their fields.
 QFont listFont()
@@ -99,7 +94,7 @@ AdvancesDialog::AdvancesDialog(LedgerModel &model, QWidget *parent)
       m_model(model)
 {
     setObjectName(QStringLiteral("AdvancesDialog"));
-    setWindowTitle(QStringLiteral("Advances"));
+    setWindowTitle(tr("Advances"));
     // Modal to the main window only: the help window beside it stays usable.
     setWindowModality(Qt::WindowModal);
     setFont(uiFont(10));
@@ -113,12 +108,15 @@ AdvancesDialog::AdvancesDialog(LedgerModel &model, QWidget *parent)
 
 void AdvancesDialog::createControls(const DialogUnits &units)
 {
-    addLabel(this, QStringLiteral("Sales people:"), units.rect(5, 12, 45, 12));
+    QLabel *personLabel = addLabel(this, tr("Sales people:"), units.rect(5, 12, 45, 12));
 
     // A drop-down list: the height in the layout is the box with its list
     // dropped down; closed it is one line high.
     m_personBox = new QComboBox(this);
     m_personBox->setObjectName(QStringLiteral("PersonBox"));
+    m_personBox->setAccessibleName(tr("Sales person"));
+    m_personBox->setAccessibleDescription(tr("The sales person whose advances the list shows"));
+    personLabel->setBuddy(m_personBox);
     const int lineHeight = QFontMetrics(m_personBox->font()).height();
     const int closedHeight = lineHeight + 7;
     m_personBox->setGeometry(units.x(53), units.y(10), units.x(100), closedHeight);
@@ -127,10 +125,15 @@ void AdvancesDialog::createControls(const DialogUnits &units)
     m_personBox->setCurrentIndex(-1);
     connect(m_personBox, &QComboBox::activated, this, &AdvancesDialog::choosePerson);
 
-    addLabel(this, QStringLiteral("    Date            Advanced          Paid         Balance"), units.rect(5, 30, 180, 10));
+    //: The headings of the list's four columns, placed over them with blanks.
+    QLabel *headings = addLabel(this, tr("    Date            Advanced          Paid         Balance"),
+                                units.rect(5, 30, 180, 10));
 
     m_entryList = new QListWidget(this);
     m_entryList->setObjectName(QStringLiteral("EntryList"));
+    m_entryList->setAccessibleName(tr("Advance entries"));
+    m_entryList->setAccessibleDescription(tr("Date, amount advanced, amount paid and balance of each entry"));
+    headings->setBuddy(m_entryList);
     m_entryList->setGeometry(units.rect(5, 40, 180, 120));
     m_entryList->setFont(listFont());
     m_entryList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -143,10 +146,14 @@ void AdvancesDialog::createControls(const DialogUnits &units)
     bar->setEnabled(false);
     connect(bar, &QScrollBar::rangeChanged, bar, [bar](int minimum, int maximum) { bar->setEnabled(maximum > minimum); });
 
-    m_buttons[0] = addButton(this, QStringLiteral("AddEntry"), QStringLiteral("Add entry"), units.rect(5, 170, 40, 18));
-    m_buttons[1] = addButton(this, QStringLiteral("EditEntry"), QStringLiteral("Edit entry"), units.rect(47, 170, 40, 18));
-    m_buttons[2] = addButton(this, QStringLiteral("DelEntry"), QStringLiteral("Del entry"), units.rect(89, 170, 40, 18));
-    m_buttons[3] = addButton(this, QStringLiteral("ClearEntries"), QStringLiteral("&Clear"), units.rect(150, 170, 40, 18));
+    m_buttons[0] = addButton(this, QStringLiteral("AddEntry"), tr("Add entry"), units.rect(5, 170, 40, 18));
+    m_buttons[1] = addButton(this, QStringLiteral("EditEntry"), tr("Edit entry"), units.rect(47, 170, 40, 18));
+    m_buttons[2] = addButton(this, QStringLiteral("DelEntry"), tr("Del entry"), units.rect(89, 170, 40, 18));
+    m_buttons[3] = addButton(this, QStringLiteral("ClearEntries"), tr("&Clear"), units.rect(150, 170, 40, 18));
+    m_buttons[0]->setAccessibleDescription(tr("Adds an entry"));
+    m_buttons[1]->setAccessibleDescription(tr("Changes the selected entry"));
+    m_buttons[2]->setAccessibleDescription(tr("Deletes the selected entry"));
+    m_buttons[3]->setAccessibleDescription(tr("Deletes the selected entry and all earlier ones"));
     connect(m_buttons[0], &QPushButton::clicked, this, [this] { openEntryRow(EntryMode::Add); });
     connect(m_buttons[1], &QPushButton::clicked, this, [this] { openEntryRow(EntryMode::Edit); });
     connect(m_buttons[2], &QPushButton::clicked, this, &AdvancesDialog::deleteEntry);
@@ -162,15 +169,22 @@ void AdvancesDialog::createEntryRow(const DialogUnits &units)
     m_dateBox = addEntryBox(this, QStringLiteral("DateBox"), units.rect(5, 180, 45, 11));
     m_advancedBox = addEntryBox(this, QStringLiteral("AdvancedBox"), units.rect(50, 180, 45, 11));
     m_paidBox = addEntryBox(this, QStringLiteral("PaidBox"), units.rect(95, 180, 45, 11));
-    m_submitButton = addButton(this, QStringLiteral("SubmitButton"), QStringLiteral("Submit"), units.rect(150, 177, 40, 15));
+    m_submitButton = addButton(this, QStringLiteral("SubmitButton"), tr("Submit"), units.rect(150, 177, 40, 15));
+    m_dateBox->setAccessibleName(tr("Date"));
+    m_dateBox->setAccessibleDescription(tr("The date of the entry, as MM/DD/YYYY"));
+    m_advancedBox->setAccessibleName(tr("Advanced"));
+    m_advancedBox->setAccessibleDescription(tr("The amount advanced"));
+    m_paidBox->setAccessibleName(tr("Paid"));
+    m_paidBox->setAccessibleDescription(tr("The amount paid back"));
+    m_submitButton->setAccessibleDescription(tr("Stores the entry"));
     m_submitButton->hide();
     connect(m_submitButton, &QPushButton::clicked, this, &AdvancesDialog::submit);
 
     // An entry normally holds one of the two amounts: typing one takes away the other's cue.
     connect(m_advancedBox, &QLineEdit::textChanged, this,
-            [this](const QString &text) { m_paidBox->setPlaceholderText(text.isEmpty() ? kPaidCue : QString()); });
+            [this](const QString &text) { m_paidBox->setPlaceholderText(text.isEmpty() ? tr("Paid") : QString()); });
     connect(m_paidBox, &QLineEdit::textChanged, this,
-            [this](const QString &text) { m_advancedBox->setPlaceholderText(text.isEmpty() ? kAdvanceCue : QString()); });
+            [this](const QString &text) { m_advancedBox->setPlaceholderText(text.isEmpty() ? tr("Advance") : QString()); });
 }
 
 void AdvancesDialog::setTabOrders()
@@ -283,9 +297,9 @@ void AdvancesDialog::openEntryRow(EntryMode mode)
 
     for (QLineEdit *box : {m_dateBox, m_advancedBox, m_paidBox})
         box->clear();
-    m_dateBox->setPlaceholderText(kDateCue);
-    m_advancedBox->setPlaceholderText(kAdvancedCue);
-    m_paidBox->setPlaceholderText(kPaidCue);
+    m_dateBox->setPlaceholderText(tr("Date"));
+    m_advancedBox->setPlaceholderText(tr("Advanced"));
+    m_paidBox->setPlaceholderText(tr("Paid"));
     if (mode == EntryMode::Edit) {
         const AdvanceEntry &entry = m_workEntries.at(m_editEntry);
         m_dateBox->setText(entry.date);
@@ -294,7 +308,7 @@ void AdvancesDialog::openEntryRow(EntryMode mode)
         if (entry.paid != 0)
             m_paidBox->setText(formatMoney(entry.paid));
     }
-    m_submitButton->setText(mode == EntryMode::Edit ? QStringLiteral("Replace") : QStringLiteral("Submit"));
+    m_submitButton->setText(mode == EntryMode::Edit ? tr("Replace") : tr("Submit"));
 
     for (QWidget *control : {static_cast<QWidget *>(m_dateBox), static_cast<QWidget *>(m_advancedBox),
                              static_cast<QWidget *>(m_paidBox), static_cast<QWidget *>(m_submitButton)}) {

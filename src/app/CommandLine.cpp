@@ -5,6 +5,7 @@
 #include "core/year/FileCheck.h"
 #include "core/year/LedgerExport.h"
 #include "core/year/Startup.h"
+#include "ui/Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -206,6 +207,7 @@ int runRequest(const CommandLineRequest &request, const QString &programPath)
 int runWithoutWindow(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    installTranslations(app);
     QCoreApplication::setApplicationName(kProgramName);
     QCoreApplication::setApplicationVersion(kVersion);
     return runRequest(parseCommandLine(QCoreApplication::arguments()), QCoreApplication::applicationFilePath());

@@ -6,6 +6,7 @@
 #include "app/ProgramIdentity.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ProgramSettings.h"
+#include "ui/Translations.h"
 #include "core/Messages.h"
 #include "core/year/Startup.h"
 
@@ -22,6 +23,7 @@ int main(int argc, char *argv[])
     if (qm::runsWithoutWindow(argc, argv))
         return qm::runWithoutWindow(argc, argv);
     QApplication app(argc, argv);
+    qm::installTranslations(app);
     qm::setProgramIdentity();
     const qm::FontWarmUp fonts;
     QApplication::setFont(qm::uiFont(10));

@@ -31,6 +31,7 @@ void AdListPanel::createControls(QWidget *dialog)
 
     m_adScrollBar = new QScrollBar(Qt::Vertical, dialog);
     m_adScrollBar->setObjectName(QStringLiteral("AdScrollBar"));
+    m_adScrollBar->setAccessibleName(tr("Scroll the ads"));
     m_adScrollBar->setGeometry(445, 50, 20, 230);
     m_adScrollBar->setFocusPolicy(Qt::StrongFocus);
     connect(m_adScrollBar, &QScrollBar::actionTriggered, this, &AdListPanel::scrollBarAction);
@@ -38,16 +39,19 @@ void AdListPanel::createControls(QWidget *dialog)
     // Lies over the current cell; until the first ad there is no cell and it stays empty.
     m_adEditor = new QLineEdit(m_adList->viewport());
     m_adEditor->setObjectName(QStringLiteral("AdEditor"));
+    m_adEditor->setAccessibleName(tr("Ad name"));
     m_adEditor->setGeometry(0, 0, 0, 0);
     m_adEditor->setValidator(new QuoteFreeValidator(m_adEditor));
     m_adList->setFocusProxy(m_adEditor);
 
-    m_addButton = addButton(dialog, QStringLiteral("AddAd"), QStringLiteral("&Add Ad"), 20, 285, 80, 35);
+    m_addButton = addButton(dialog, QStringLiteral("AddAd"), tr("&Add Ad"), 20, 285, 80, 35);
+    m_addButton->setAccessibleDescription(tr("Adds an ad at the end of the list"));
     connect(m_addButton, &QPushButton::clicked, this, [this] {
         addAd();
         emit controlUsed();
     });
-    m_deleteButton = addButton(dialog, QStringLiteral("DeleteAd"), QStringLiteral("&Del Ad"), 105, 285, 80, 35);
+    m_deleteButton = addButton(dialog, QStringLiteral("DeleteAd"), tr("&Del Ad"), 105, 285, 80, 35);
+    m_deleteButton->setAccessibleDescription(tr("Deletes the ad under the cursor"));
     connect(m_deleteButton, &QPushButton::clicked, this, [this] {
         deleteAd();
         emit controlUsed();
@@ -117,6 +121,10 @@ void AdListPanel::openEditorOnCursor()
 {
     const bool nameField = m_list.curField == 1;
     emit hintChanged(nameField ? ConfigHint::AdName : ConfigHint::Checkmark);
+    // The editor stands for the cell it lies on.
+    m_adEditor->setAccessibleName(
+        nameField ? tr("Ad name") : tr("Runs in %1").arg(m_adList->fieldHeading(m_list.curField)));
+    m_adEditor->setAccessibleDescription(configHint(nameField ? ConfigHint::AdName : ConfigHint::Checkmark));
 
     const EditorKind kind = nameField ? EditorKind::Name : EditorKind::Checkmark;
     if (kind != m_editorKind) {

@@ -1,6 +1,7 @@
 #include "config/AdTable.h"
 
 #include "config/AdListState.h"
+#include "ui/HeadedTableItem.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -21,6 +22,7 @@ Qt::Alignment fieldAlignment(int field)
 AdTable::AdTable(QWidget *parent) : QTableWidget(0, kAdFieldCount, parent)
 {
     setObjectName(QStringLiteral("AdList"));
+    setAccessibleName(tr("Ads"));
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
     // The list never scrolls itself: AdScrollBar moves it, a whole ad at a time.
@@ -35,10 +37,9 @@ AdTable::AdTable(QWidget *parent) : QTableWidget(0, kAdFieldCount, parent)
     setShowGrid(true);
     setCornerButtonEnabled(false);
     verticalHeader()->hide();
-    const QStringList headers = {QStringLiteral("Ads"), QStringLiteral("Corvel"), QStringLiteral("Tarn Mag"),
-                                 QStringLiteral("Fennet "), QStringLiteral("Wyndle")};
+    const QStringList headers = {tr("Ads"), tr("Corvel"), tr("Tarn Mag"), tr("Fennet "), tr("Wyndle")};
     for (int field = 1; field <= kAdFieldCount; ++field) {
-        auto *header = new QTableWidgetItem(headers.at(field - 1));
+        auto *header = new HeadedTableItem(headers.at(field - 1));
         header->setTextAlignment(fieldAlignment(field));
         setHorizontalHeaderItem(field - 1, header);
         setColumnWidth(field - 1, field == 1 ? 150 : 70);
@@ -72,7 +73,7 @@ void AdTable::setRows(int rows)
     setRowCount(rows);
     for (int row = old; row < rows; ++row) {
         for (int field = 1; field <= kAdFieldCount; ++field) {
-            auto *item = new QTableWidgetItem;
+            auto *item = new HeadedTableItem;
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             item->setTextAlignment(fieldAlignment(field));
             setItem(row, field - 1, item);
@@ -93,5 +94,11 @@ QString AdTable::cellText(int row, int field) const
 }
 
 QRect AdTable::cellRect(int row, int field) const { return visualRect(model()->index(row - 1, field - 1)); }
+
+QString AdTable::fieldHeading(int field) const
+{
+    const QTableWidgetItem *header = horizontalHeaderItem(field - 1);
+    return header ? header->text().trimmed() : QString();
+}
 
 } // namespace qm

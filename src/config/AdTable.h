@@ -10,6 +10,7 @@ namespace qm {
 // Rows and fields count from 1, as the ad list counts them.
 class AdTable : public QTableWidget
 {
+    Q_OBJECT
 public:
     explicit AdTable(QWidget *parent);
 
@@ -19,6 +20,8 @@ public:
     void setCellText(int row, int field, const QString &text);
     QString cellText(int row, int field) const;
     QRect cellRect(int row, int field) const;
+    // The heading of a field's column, as the user reads it.
+    QString fieldHeading(int field) const;
 };
 
 } // namespace qm

@@ -41,21 +41,24 @@ ConfigureDialog::ConfigureDialog(LedgerModel &model, const QString &helpFile, QW
     bringSalesPeopleIntoOrder(m_model);
 
     setObjectName(QStringLiteral("ConfigureDialog"));
-    setWindowTitle(QStringLiteral("Options for Quillmoor Ad Sales"));
+    setWindowTitle(tr("Options for Quillmoor Ad Sales"));
     // Modal to the main window only: the help window beside it stays usable.
     setWindowModality(Qt::WindowModal);
     setFont(uiFont(10));
     setFixedSize(kDialogWidth, kDialogHeight);
 
     // The controls in the order of the layout, which is also the order of Tab.
-    auto *title = addLabel(this, QStringLiteral("Configure Ad Sales"), 10, 10, 200, 24);
+    auto *title = addLabel(this, tr("Configure Ad Sales"), 10, 10, 200, 24);
     title->setFont(uiFont(14));
     m_adList = new AdListPanel(m_model, this);
     m_salesPeople = new SalesPeoplePanel(m_model, this);
     m_prices = new PricePanel(m_model, this);
-    m_helpButton = addButton(this, QStringLiteral("HelpButton"), QStringLiteral("?"), 440, 410, 30, 35);
+    m_helpButton = addButton(this, QStringLiteral("HelpButton"), tr("?"), 440, 410, 30, 35);
+    m_helpButton->setAccessibleName(tr("Help"));
+    m_helpButton->setAccessibleDescription(tr("Opens the help file"));
     m_hintBar = new QStatusBar(this);
     m_hintBar->setObjectName(QStringLiteral("ConfigHintBar"));
+    m_hintBar->setAccessibleName(tr("Hint"));
     m_hintBar->setSizeGripEnabled(false);
     const int barHeight = m_hintBar->sizeHint().height();
     m_hintBar->setGeometry(0, kDialogHeight - barHeight, kDialogWidth, barHeight);

@@ -6,13 +6,14 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace qm {
 
 PricePanel::PricePanel(LedgerModel &model, QWidget *dialog) : QObject(dialog), m_model(model)
 {
-    auto *prices = new QGroupBox(QStringLiteral("Prices"), dialog);
+    auto *prices = new QGroupBox(tr("Prices"), dialog);
     prices->setGeometry(20, 390, 390, 90);
     // The caption sits on the frame's top line, not above it, so the frame
     // encloses the controls placed at the top of the box.
@@ -20,13 +21,17 @@ PricePanel::PricePanel(LedgerModel &model, QWidget *dialog) : QObject(dialog), m
                                          " margin-top: 0.6em; }"
                                          "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
                                          " left: 8px; padding: 0 2px; }"));
-    addLabel(dialog, QStringLiteral("Ad size:"), 45, 410, 70, 15);
+    QLabel *sizeLabel = addLabel(dialog, tr("Ad size:"), 45, 410, 70, 15);
     m_sizeChoice = addChoice(dialog, QStringLiteral("SizeChoice"), 105, 410, 90, 160);
+    sizeLabel->setBuddy(m_sizeChoice);
+    m_sizeChoice->setAccessibleName(tr("Ad size"));
     for (int size = 1; size <= kSizeCount; ++size)
         m_sizeChoice->addItem(sizeName(size));
     m_sizeChoice->setCurrentIndex(-1);
-    addLabel(dialog, QStringLiteral("Publication:"), 225, 410, 70, 15);
+    QLabel *publicationLabel = addLabel(dialog, tr("Publication:"), 225, 410, 70, 15);
     m_publicationChoice = addChoice(dialog, QStringLiteral("PublicationChoice"), 295, 410, 90, 120);
+    publicationLabel->setBuddy(m_publicationChoice);
+    m_publicationChoice->setAccessibleName(tr("Publication"));
     for (int publication = 1; publication <= kPublicationCount; ++publication)
         m_publicationChoice->addItem(publicationName(publication));
     m_publicationChoice->setCurrentIndex(-1);
@@ -38,10 +43,17 @@ PricePanel::PricePanel(LedgerModel &model, QWidget *dialog) : QObject(dialog), m
             emit controlUsed();
         });
     }
-    addLabel(dialog, QStringLiteral("Color price:"), 35, 440, 70, 15);
+    QLabel *colourLabel = addLabel(dialog, tr("Color price:"), 35, 440, 70, 15);
     m_colourBox = addTextBox(dialog, QStringLiteral("ColorPriceBox"), 105, 440, 90, 20);
-    addLabel(dialog, QStringLiteral("B/W price:"), 225, 440, 70, 15);
+    colourLabel->setBuddy(m_colourBox);
+    m_colourBox->setAccessibleName(tr("Color price"));
+    QLabel *bwLabel = addLabel(dialog, tr("B/W price:"), 225, 440, 70, 15);
     m_bwBox = addTextBox(dialog, QStringLiteral("BWPriceBox"), 295, 440, 90, 20);
+    bwLabel->setBuddy(m_bwBox);
+    m_bwBox->setAccessibleName(tr("Black and white price"));
+    for (QWidget *control : {static_cast<QWidget *>(m_sizeChoice), static_cast<QWidget *>(m_publicationChoice),
+                             static_cast<QWidget *>(m_colourBox), static_cast<QWidget *>(m_bwBox)})
+        control->setAccessibleDescription(configHint(ConfigHint::Price));
     for (QLineEdit *box : {m_colourBox, m_bwBox}) {
         connect(box, &QLineEdit::textEdited, this, [this] {
             emit hintChanged(ConfigHint::Price);

@@ -8,15 +8,20 @@
 
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace qm {
 
 SalesPeoplePanel::SalesPeoplePanel(LedgerModel &model, QWidget *dialog) : QObject(dialog), m_model(model)
 {
-    addLabel(dialog, QStringLiteral("Sales people:"), 20, 350, 80, 15);
+    QLabel *salesLabel = addLabel(dialog, tr("Sales people:"), 20, 350, 80, 15);
     m_salesBox = addChoice(dialog, QStringLiteral("SalesPeopleBox"), 105, 350, 150, 100);
+    salesLabel->setBuddy(m_salesBox);
+    m_salesBox->setAccessibleName(tr("Sales people"));
+    m_salesBox->setAccessibleDescription(configHint(ConfigHint::SalesPeople));
     m_salesBox->setEditable(true);
+    m_salesBox->lineEdit()->setAccessibleName(tr("Sales person's name"));
     m_salesBox->setInsertPolicy(QComboBox::NoInsert);
     m_salesBox->setCompleter(nullptr);
     m_salesBox->setDuplicatesEnabled(false);
@@ -27,8 +32,11 @@ SalesPeoplePanel::SalesPeoplePanel(LedgerModel &model, QWidget *dialog) : QObjec
     connect(m_salesBox, &QComboBox::currentIndexChanged, this, &SalesPeoplePanel::salesSelected);
     connect(m_salesBox->lineEdit(), &QLineEdit::textEdited, this, &SalesPeoplePanel::salesNameEdited);
 
-    addLabel(dialog, QStringLiteral("Pct comm:"), 280, 350, 70, 15);
+    QLabel *percentLabel = addLabel(dialog, tr("Pct comm:"), 280, 350, 70, 15);
     m_percentBox = addTextBox(dialog, QStringLiteral("PercentBox"), 350, 350, 70, 20);
+    percentLabel->setBuddy(m_percentBox);
+    m_percentBox->setAccessibleName(tr("Commission percent"));
+    m_percentBox->setAccessibleDescription(configHint(ConfigHint::Percent));
     connect(m_percentBox, &QLineEdit::textEdited, this, [this] {
         emit hintChanged(ConfigHint::Percent);
         emit controlUsed();

@@ -1,5 +1,7 @@
 #include "core/LedgerModel.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace qm {
@@ -12,11 +14,10 @@ const QStringList &publicationNames()
     return names;
 }
 
-const QStringList &publicationLabels()
-{
-    static const QStringList labels = {"  Corvel     ", "  Tarn Mag   ", "  Fennet Mag ", "  Wyndle     "};
-    return labels;
-}
+// The selector's labels, 13 characters each.
+const char *const kPublicationLabels[kPublicationCount] = {
+    QT_TRANSLATE_NOOP("LedgerModel", "  Corvel     "), QT_TRANSLATE_NOOP("LedgerModel", "  Tarn Mag   "),
+    QT_TRANSLATE_NOOP("LedgerModel", "  Fennet Mag "), QT_TRANSLATE_NOOP("LedgerModel", "  Wyndle     ")};
 
 const QStringList &monthNames()
 {
@@ -25,17 +26,32 @@ const QStringList &monthNames()
     return names;
 }
 
+// The month names of the data files and exports above, as the user reads them.
+const char *const kMonthTitles[kMonthCount] = {
+    QT_TRANSLATE_NOOP("LedgerModel", "January"),   QT_TRANSLATE_NOOP("LedgerModel", "February"),
+    QT_TRANSLATE_NOOP("LedgerModel", "March"),     QT_TRANSLATE_NOOP("LedgerModel", "April"),
+    QT_TRANSLATE_NOOP("LedgerModel", "May"),       QT_TRANSLATE_NOOP("LedgerModel", "June"),
+    QT_TRANSLATE_NOOP("LedgerModel", "July"),      QT_TRANSLATE_NOOP("LedgerModel", "August"),
+    QT_TRANSLATE_NOOP("LedgerModel", "September"), QT_TRANSLATE_NOOP("LedgerModel", "October"),
+    QT_TRANSLATE_NOOP("LedgerModel", "November"),  QT_TRANSLATE_NOOP("LedgerModel", "December")};
+
 const QStringList &sizeNames()
 {
     static const QStringList names = {"Full", "Half", "Quarter", "third", "sixth", "eigth", "ninth"};
     return names;
 }
 
-const QStringList &columnHeaders()
+// The grid's column headings; the blanks keep them clear of the right-aligned amounts.
+const char *const kColumnHeaders[kColumnCount] = {
+    QT_TRANSLATE_NOOP("LedgerModel", "Ads"),      QT_TRANSLATE_NOOP("LedgerModel", "Sales person"),
+    QT_TRANSLATE_NOOP("LedgerModel", "Number"),   QT_TRANSLATE_NOOP("LedgerModel", "Size"),
+    QT_TRANSLATE_NOOP("LedgerModel", "Color"),    QT_TRANSLATE_NOOP("LedgerModel", "Sale    "),
+    QT_TRANSLATE_NOOP("LedgerModel", "Paid    "), QT_TRANSLATE_NOOP("LedgerModel", "Status"),
+    QT_TRANSLATE_NOOP("LedgerModel", "Comm   "),  QT_TRANSLATE_NOOP("LedgerModel", "CommPd ")};
+
+template <int N> QString translated(const char *const (&texts)[N], int index)
 {
-    static const QStringList headers = {"Ads",    "Sales person", "Number", "Size",    "Color",
-                                        "Sale    ", "Paid    ",   "Status", "Comm   ", "CommPd "};
-    return headers;
+    return index >= 1 && index <= N ? QCoreApplication::translate("LedgerModel", texts[index - 1]) : QString();
 }
 
 QString entry(const QStringList &list, int index)
@@ -46,11 +62,12 @@ QString entry(const QStringList &list, int index)
 } // namespace
 
 QString publicationName(int publication) { return entry(publicationNames(), publication); }
-QString publicationLabel(int publication) { return entry(publicationLabels(), publication); }
+QString publicationLabel(int publication) { return translated(kPublicationLabels, publication); }
 QString monthName(int month) { return entry(monthNames(), month); }
 QString sizeName(int size) { return entry(sizeNames(), size); }
 int sizeIndex(const QString &name) { return int(sizeNames().indexOf(name)) + 1; }
-QString columnHeader(int column) { return entry(columnHeaders(), column); }
+QString monthTitle(int month) { return translated(kMonthTitles, month); }
+QString columnHeader(int column) { return translated(kColumnHeaders, column); }
 
 const QStringList &pickupCodes()
 {

@@ -41,10 +41,11 @@ enum LedgerColumn {
 QString publicationName(int publication);
 QString publicationLabel(int publication); // the 13-character selector label
 const QStringList &pickupCodes();
-QString monthName(int month);
+QString monthName(int month); // as the data files and exports hold it
+QString monthTitle(int month); // as the user reads it
 QString sizeName(int size);
 int sizeIndex(const QString &name); // 0 when the text names no size
-QString columnHeader(int column);
+QString columnHeader(int column); // the grid's column heading, as the user reads it
 
 // Issue 1..15 of a publication and month: the month for publication 1,
 // publication + 11 for the yearly specials (their month is ignored).

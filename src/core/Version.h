@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace qm {
@@ -8,6 +9,9 @@ namespace qm {
 // line of both data files.
 inline const QString kVersion = QStringLiteral("1.76");
 
-inline QString mainWindowTitle() { return QStringLiteral("Quillmoor Ad Sales - ver ") + kVersion; }
+inline QString mainWindowTitle()
+{
+    return QCoreApplication::translate("Version", "Quillmoor Ad Sales - ver %1").arg(kVersion);
+}
 
 } // namespace qm

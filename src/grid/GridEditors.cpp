@@ -3,9 +3,11 @@
 #include "core/LedgerModel.h"
 #include "core/rules/CellCommit.h"
 #include "grid/CellTextValidator.h"
+#include "grid/Hints.h"
 #include "ui/Fonts.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -14,10 +16,24 @@ namespace qm {
 
 namespace {
 
-QComboBox *makePulldown(QWidget *parent, const QString &name)
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(GridEditors)
+};
+
+// An editor is named after the column it edits, and described by its hint.
+void nameAfterColumn(QWidget *editor, int column)
+{
+    editor->setAccessibleName(columnHeader(column).trimmed());
+    editor->setAccessibleDescription(hintText(column, false));
+}
+
+QComboBox *makePulldown(QWidget *parent, const QString &name, int column)
 {
     auto *box = new QComboBox(parent);
     box->setObjectName(name);
+    nameAfterColumn(box, column);
     box->setFont(uiFont(8));
     box->setFocusPolicy(Qt::StrongFocus);
     box->hide();
@@ -31,6 +47,8 @@ GridEditors::GridEditors(LedgerModel &model, ViewState &view, QWidget *gridViewp
 {
     m_pickupList = new QListWidget(window);
     m_pickupList->setObjectName(QStringLiteral("PickupList"));
+    m_pickupList->setAccessibleName(Text::tr("Pickup"));
+    m_pickupList->setAccessibleDescription(Text::tr("The publication an ad is picked up from"));
     m_pickupList->setGeometry(620, 450, 70, 70);
     m_pickupList->addItems(pickupCodes());
     m_pickupList->setFrameShape(QFrame::Box);
@@ -61,6 +79,7 @@ void GridEditors::create(QObject *filter)
     delete m_cellEditor;
     m_cellEditor = new QLineEdit(m_parent);
     m_cellEditor->setObjectName(QStringLiteral("CellEditor"));
+    nameAfterColumn(m_cellEditor, editorFor(m_view.editColumn) == m_cellEditor ? m_view.editColumn : ColNumber);
     m_cellEditor->setFont(uiFont(10));
     m_cellEditor->setContextMenuPolicy(Qt::NoContextMenu);
     m_cellEditor->setDragEnabled(false);
@@ -72,9 +91,9 @@ void GridEditors::create(QObject *filter)
     m_cellEditor->installEventFilter(filter);
 
     if (!m_salesPulldown) {
-        m_salesPulldown = makePulldown(m_parent, QStringLiteral("SalesPulldown"));
-        m_sizePulldown = makePulldown(m_parent, QStringLiteral("SizePulldown"));
-        m_statusPulldown = makePulldown(m_parent, QStringLiteral("StatusPulldown"));
+        m_salesPulldown = makePulldown(m_parent, QStringLiteral("SalesPulldown"), ColSalesPerson);
+        m_sizePulldown = makePulldown(m_parent, QStringLiteral("SizePulldown"), ColSize);
+        m_statusPulldown = makePulldown(m_parent, QStringLiteral("StatusPulldown"), ColStatus);
         for (int size = 1; size <= kSizeCount; ++size)
             m_sizePulldown->addItem(sizeName(size));
         m_statusPulldown->addItems(m_model.statusValues());
@@ -162,6 +181,8 @@ void GridEditors::place(int column, const QRect &rect)
         if (editorFor(other) != editor)
             editorFor(other)->hide();
     }
+    if (editor == m_cellEditor)
+        nameAfterColumn(m_cellEditor, column);
     editor->setGeometry(rect);
     editor->show();
     editor->raise();

@@ -4,6 +4,7 @@
 #include "grid/GridHeader.h"
 #include "grid/GridNavigation.h"
 #include "grid/Hints.h"
+#include "ui/HeadedTableItem.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -53,6 +54,8 @@ LedgerGrid::LedgerGrid(LedgerModel &model, QWidget *window, QStatusBar *hintBar)
         new GridHeader(std::vector<int>(kColumnWidths.begin(), kColumnWidths.end()), kHeaderHeight, m_gridList));
     m_gridList->setColumnCount(kColumnCount);
     m_gridList->setObjectName(QStringLiteral("GridList"));
+    m_gridList->setAccessibleName(tr("Ledger"));
+    m_gridList->setAccessibleDescription(tr("The ads of the chosen issue, one row each"));
     m_gridList->setGeometry(20, 120, 810, 330);
     m_gridList->setFrameShape(QFrame::Panel);
     m_gridList->setFrameShadow(QFrame::Sunken);
@@ -72,7 +75,7 @@ LedgerGrid::LedgerGrid(LedgerModel &model, QWidget *window, QStatusBar *hintBar)
     m_gridList->verticalHeader()->setDefaultSectionSize(kRowHeight);
     QHeaderView *header = m_gridList->horizontalHeader();
     for (int column = 1; column <= kColumnCount; ++column) {
-        auto *item = new QTableWidgetItem(columnHeader(column));
+        auto *item = new HeadedTableItem(columnHeader(column));
         item->setTextAlignment(columnAlignment(column));
         m_gridList->setHorizontalHeaderItem(column - 1, item);
         m_gridList->setColumnWidth(column - 1, kColumnWidths[column - 1]);
@@ -203,7 +206,7 @@ void LedgerGrid::showRow(int item, int row)
     for (int column = 1; column <= kColumnCount; ++column) {
         QTableWidgetItem *cell = m_gridList->item(item - 1, column - 1);
         if (!cell) {
-            cell = new QTableWidgetItem;
+            cell = new HeadedTableItem;
             cell->setTextAlignment(columnAlignment(column));
             cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             m_gridList->setItem(item - 1, column - 1, cell);

@@ -54,8 +54,8 @@ void LedgerGrid::commitCell()
     edit.newText = v.newCellText;
     edit.sizePicked = v.sizePicked != 0;
     const auto ask = [] {
-        return showMessage(QStringLiteral("This is a computed value, do you want to override it?"),
-                           QStringLiteral("Caution"), MessageButtons::YesNo,
+        return showMessage(tr("This is a computed value, do you want to override it?"),
+                           tr("Caution"), MessageButtons::YesNo,
                            MessageIcon::Question) == MessageAnswer::Yes;
     };
     switch (commitCellEdit(m_model, edit, ask)) {
@@ -123,7 +123,7 @@ void LedgerGrid::removeAdData()
     if (v.currentColumn == ColSalesPerson || v.currentColumn == ColSize)
         editorFor(v.currentColumn)->hide();
     const auto confirm = [](const QString &adName) {
-        return showMessage(QStringLiteral("Remove all data for this ad?"), QStringLiteral("Remove Data for ") + adName,
+        return showMessage(tr("Remove all data for this ad?"), tr("Remove Data for %1").arg(adName),
                            MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
     };
     if (!qm::removeAdData(m_model, selectedIssue(), rowAd(v.currentRow), confirm)) {
@@ -143,17 +143,17 @@ void LedgerGrid::removeAdData()
 // gets what is stored, and the text still being typed goes with a later save.
 void LedgerGrid::saveLedgerNow()
 {
-    if (showMessage(QStringLiteral("Save file now?"), m_ledgerFile, MessageButtons::YesNo) != MessageAnswer::Yes)
+    if (showMessage(tr("Save file now?"), m_ledgerFile, MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     // The settings go with the ledger when they changed, so the two files keep the same ads.
     const SaveReport saved = saveFilesNow(m_model, m_settingsFile, m_ledgerFile, Clock::now());
     if (!saved.notices.isEmpty())
-        showMessage(saved.notices.join(QStringLiteral("\n\n")), QStringLiteral("Quillmoor Ad Sales - copy kept"),
+        showMessage(saved.notices.join(QStringLiteral("\n\n")), tr("Quillmoor Ad Sales - copy kept"),
                     MessageButtons::Ok, MessageIcon::Information);
     if (!saved.ok())
         showMessage(saved.errors.join(QStringLiteral("\n\n")) +
-                        QStringLiteral("\n\nYour changes are still here; nothing was lost."),
-                    QStringLiteral("Ledger not saved"), MessageButtons::Ok, MessageIcon::Error);
+                        tr("\n\nYour changes are still here; nothing was lost."),
+                    tr("Ledger not saved"), MessageButtons::Ok, MessageIcon::Error);
 }
 
 void LedgerGrid::onPulldownChosen(QComboBox *box, int index)

@@ -22,7 +22,6 @@ namespace qm {
 namespace {
 
 const QString kBannerIndent = QStringLiteral("     ");
-const QString kMenuHint = QStringLiteral("  Right click mouse (or F1) for menu options");
 
 // The window's own keys, taken before any control sees them.
 const QList<QKeySequence> &accelerators()
@@ -47,7 +46,7 @@ AppHelp::AppHelp(const QList<HelpTopic> &topics, const QString &title)
     setAttribute(Qt::WA_DeleteOnClose);
     // The program ends with its main window, whether help is open or not.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(title.isEmpty() ? QStringLiteral("Application Help") : title);
+    setWindowTitle(title.isEmpty() ? tr("Application Help") : title);
 
     buildControls();
     buildMenus();
@@ -61,6 +60,8 @@ void AppHelp::buildControls()
 {
     m_tree = new QTreeView(this);
     m_tree->setObjectName(QStringLiteral("TopicTree"));
+    m_tree->setAccessibleName(tr("Topics"));
+    m_tree->setAccessibleDescription(tr("Choose a topic to read it; right click or F1 for the menu"));
     m_tree->setGeometry(10, 5, 235, 325);
     m_tree->setFont(uiFont(10));
     m_tree->setHeaderHidden(true);
@@ -81,6 +82,8 @@ void AppHelp::buildControls()
 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("TopicText"));
+    m_text->setAccessibleName(tr("Topic text"));
+    m_text->setAccessibleDescription(tr("The text of the chosen topic; right click for the menu"));
     m_text->setGeometry(250, 30, 370, 300);
     m_text->setFont(uiFont(10));
     m_text->setReadOnly(true);
@@ -111,7 +114,7 @@ void AppHelp::buildControls()
     m_status = new QStatusBar(this);
     QStatusBar *status = m_status;
     status->setObjectName(QStringLiteral("StatusBar"));
-    m_statusPart1 = new QLabel(kMenuHint, status);
+    m_statusPart1 = new QLabel(QStringLiteral("  ") + tr("Right click mouse (or F1) for menu options"), status);
     m_statusPart1->setObjectName(QStringLiteral("StatusPart1"));
     m_statusPart2 = new QLabel(status);
     m_statusPart2->setObjectName(QStringLiteral("StatusPart2"));
@@ -129,26 +132,26 @@ void AppHelp::buildMenus()
     };
     m_treeMenu = new QMenu(this);
     m_treeMenu->setObjectName(QStringLiteral("TreeMenu"));
-    add(m_treeMenu, QStringLiteral("Find text\tCTRL+F"), &AppHelp::findText);
-    add(m_treeMenu, QStringLiteral("Next\tF3"), &AppHelp::findNext);
-    add(m_treeMenu, QStringLiteral("Prev\tSHFT+F3"), &AppHelp::findPrev);
+    add(m_treeMenu, tr("Find text\tCTRL+F"), &AppHelp::findText);
+    add(m_treeMenu, tr("Next\tF3"), &AppHelp::findNext);
+    add(m_treeMenu, tr("Prev\tSHFT+F3"), &AppHelp::findPrev);
     m_treeMenu->addSeparator();
-    m_treeMenu->addAction(QStringLiteral("Expand topic"), this,
+    m_treeMenu->addAction(tr("Expand topic"), this,
                           [this] { m_tree->expand(m_model->indexOf(m_currentTopic)); });
-    m_treeMenu->addAction(QStringLiteral("Collapse topic"), this,
+    m_treeMenu->addAction(tr("Collapse topic"), this,
                           [this] { m_tree->collapse(m_model->indexOf(m_currentTopic)); });
-    m_treeMenu->addAction(QStringLiteral("Expand all\tCTRL+X"), this, [this] { expandAll(true); });
-    m_treeMenu->addAction(QStringLiteral("Collapse all\tCTRL+C"), this, [this] { expandAll(false); });
+    m_treeMenu->addAction(tr("Expand all\tCTRL+X"), this, [this] { expandAll(true); });
+    m_treeMenu->addAction(tr("Collapse all\tCTRL+C"), this, [this] { expandAll(false); });
     m_treeMenu->addSeparator();
-    add(m_treeMenu, QStringLiteral("Print item\tCTRL+P"), &AppHelp::printTopic);
+    add(m_treeMenu, tr("Print item\tCTRL+P"), &AppHelp::printTopic);
 
     m_textMenu = new QMenu(this);
     m_textMenu->setObjectName(QStringLiteral("TextMenu"));
-    add(m_textMenu, QStringLiteral("Find text\tCTRL+F"), &AppHelp::findText);
-    add(m_textMenu, QStringLiteral("Next\tF3"), &AppHelp::findNext);
-    add(m_textMenu, QStringLiteral("Prev\tSHFT+F3"), &AppHelp::findPrev);
+    add(m_textMenu, tr("Find text\tCTRL+F"), &AppHelp::findText);
+    add(m_textMenu, tr("Next\tF3"), &AppHelp::findNext);
+    add(m_textMenu, tr("Prev\tSHFT+F3"), &AppHelp::findPrev);
     m_textMenu->addSeparator();
-    add(m_textMenu, QStringLiteral("Print item\tCTRL+P"), &AppHelp::printTopic);
+    add(m_textMenu, tr("Print item\tCTRL+P"), &AppHelp::printTopic);
 }
 
 void AppHelp::addAccelerators()

@@ -17,7 +17,7 @@ void AppHelp::findText()
 {
     m_searchTopic = std::max(m_currentTopic, 0);
     const InputTextResult input =
-        inputText(m_text, QStringLiteral("Enter text:"), QStringLiteral("Text to Find"), QString());
+        inputText(m_text, tr("Enter text:"), tr("Text to Find"), QString());
     if (input.fromTop)
         m_searchTopic = 0;
     m_searchText = foldHelpCase(input.text);
@@ -31,7 +31,7 @@ void AppHelp::findText()
     }
     const HelpMatch match = qm::findText(shownTexts(), m_searchText, m_searchTopic);
     if (!match.found()) {
-        showMessage(QStringLiteral("None found"), m_searchText);
+        showMessage(tr("None found"), m_searchText);
         return;
     }
     showMatch(match, int(m_searchText.size()));
@@ -77,7 +77,7 @@ void AppHelp::showMatch(const HelpMatch &match, int length)
 
 void AppHelp::noMoreFound()
 {
-    showMessage(QStringLiteral("No more found"), m_searchText);
+    showMessage(tr("No more found"), m_searchText);
     // The last occurrence found stays marked, where it is still on screen.
     if (m_lastMatch.found() && m_lastMatch.topic == m_currentTopic) {
         QTextCursor cursor(m_text->document());

@@ -4,6 +4,7 @@
 #include "core/rules/HelpFile.h"
 #include "help/AppHelp.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -14,9 +15,15 @@ namespace qm {
 
 namespace {
 
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(HelpLauncher)
+};
+
 void tellHelpFile(const QString &text)
 {
-    showMessage(text, QStringLiteral("Help File"), MessageButtons::Ok, MessageIcon::Information);
+    showMessage(text, Text::tr("Help File"), MessageButtons::Ok, MessageIcon::Information);
 }
 
 // The one help window of the program while it is open.
@@ -43,19 +50,19 @@ AppHelp *showHelp(const QString &helpFile, const QString &title, QWidget *parent
         return parent ? open : nullptr;
     }
     if (!QFileInfo::exists(helpFile)) {
-        showMessage(QStringLiteral("Help file not found"), QDir::toNativeSeparators(helpFile),
+        showMessage(Text::tr("Help file not found"), QDir::toNativeSeparators(helpFile),
                     MessageButtons::Ok, MessageIcon::Error);
         return nullptr;
     }
     QFile file(helpFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        tellHelpFile(QStringLiteral("No help available"));
+        tellHelpFile(Text::tr("No help available"));
         return nullptr;
     }
     const HelpFileContents contents = readHelpFile(file);
     file.close();
     if (contents.topics.isEmpty()) {
-        tellHelpFile(QStringLiteral("No help content"));
+        tellHelpFile(Text::tr("No help content"));
         return nullptr;
     }
 

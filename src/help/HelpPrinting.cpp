@@ -3,9 +3,17 @@
 #include "core/rules/HelpPrintLayout.h"
 #include "print/cTPrint.h"
 
+#include <QCoreApplication>
+
 namespace qm {
 
 namespace {
+
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(HelpPrinting)
+};
 
 const QString kFace = QStringLiteral("Courier New");
 constexpr double kMarginLeft = 0.75;
@@ -72,7 +80,7 @@ void printHelpTopic(const QString &title, const QString &body, QWidget *parent)
         p.setFont(kFace, 12, QStringLiteral("u"));
         p.printText(title, kMarginLeft, kMarginTop);
         p.setFont(kFace, 10, QString());
-        const QString label = QStringLiteral("Page %1").arg(page);
+        const QString label = Text::tr("Page %1").arg(page);
         p.printText(label, pageWidth - kMarginRight - p.textWidth(label), kMarginTop);
         double charWidth = 0;
         double lineHeight = 0;

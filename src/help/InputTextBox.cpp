@@ -31,13 +31,19 @@ InputTextBox::InputTextBox(QWidget *parent, const QString &prompt, const QString
     label->setGeometry(5, 15, promptWidth + 5, 20);
     m_edit = new QLineEdit(defaultText, this);
     m_edit->setObjectName(QStringLiteral("InputEdit"));
+    label->setBuddy(m_edit);
+    // Named by its prompt, without the colon that leads to the box.
+    QString name = prompt.trimmed();
+    if (name.endsWith(u':'))
+        name.chop(1);
+    m_edit->setAccessibleName(name.trimmed());
     m_edit->setGeometry(promptWidth + 10, 15, editWidth + 5, editHeight);
     m_edit->selectAll();
-    m_fromTop = new QCheckBox(QStringLiteral("Search from top"), this);
+    m_fromTop = new QCheckBox(tr("Search from top"), this);
     m_fromTop->setObjectName(QStringLiteral("SearchFromTop"));
     m_fromTop->setGeometry(10, std::max(45, editHeight + 19), 210, 20);
     m_fromTop->setChecked(true);
-    auto *ok = new QPushButton(QStringLiteral("Ok"), this);
+    auto *ok = new QPushButton(tr("Ok"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setGeometry(boxWidth - 60, editHeight + 50, 80, 30);
     ok->setDefault(true);

@@ -2,6 +2,7 @@
 
 #include "print/QtPrintDevice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -10,6 +11,12 @@
 namespace qm {
 
 namespace {
+
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(PrinterChooser)
+};
 
 QString &fileFolder()
 {
@@ -91,7 +98,7 @@ QString printFileFor(const QString &documentName)
             c = u'_';
     }
     if (name.isEmpty())
-        name = QStringLiteral("Quillmoor Ads");
+        name = Text::tr("Quillmoor Ads");
     const QString folder = fileFolder().isEmpty() ? QDir::currentPath() : fileFolder();
     return QDir(folder).absoluteFilePath(name + QStringLiteral(".pdf"));
 }

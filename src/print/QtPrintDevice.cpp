@@ -3,6 +3,7 @@
 #include "core/Messages.h"
 #include "ui/Fonts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFont>
 #include <QFontMetrics>
@@ -13,6 +14,12 @@
 namespace qm {
 
 namespace {
+
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(QtPrintDevice)
+};
 
 bool toPdfFile(const QPrinter &printer)
 {
@@ -119,7 +126,7 @@ bool QtPrintDevice::doEnd()
 {
     const bool ok = m_painter.end();
     if (ok && toPdfFile(*m_printer))
-        showMessage(QStringLiteral("The printout was saved as %1").arg(QDir::toNativeSeparators(m_printer->outputFileName())),
+        showMessage(Text::tr("The printout was saved as %1").arg(QDir::toNativeSeparators(m_printer->outputFileName())),
                     m_printer->docName(), MessageButtons::Ok, MessageIcon::Information);
     return ok;
 }

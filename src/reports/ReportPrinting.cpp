@@ -6,9 +6,17 @@
 #include "core/rules/YearToDate.h"
 #include "print/ReportJob.h"
 
+#include <QCoreApplication>
+
 namespace qm {
 
 namespace {
+
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportPrinting)
+};
 
 const QString kFace = QStringLiteral("Times New Roman");
 constexpr int kHeadingStyle = StyleBold | StyleUnderline;
@@ -21,8 +29,8 @@ void printAt(ReportJob &job, float x, float y, const QString &text)
 
 void printRunSheetHeadings(ReportJob &job, float ppiX, float lineHeight)
 {
-    printAt(job, ppiX * 1.0f, lineHeight * 2.5f, QStringLiteral("Sold Ads"));
-    printAt(job, ppiX * 3.0f, lineHeight * 2.5f, QStringLiteral("Status"));
+    printAt(job, ppiX * 1.0f, lineHeight * 2.5f, Text::tr("Sold Ads"));
+    printAt(job, ppiX * 3.0f, lineHeight * 2.5f, Text::tr("Status"));
 }
 
 } // namespace
@@ -31,8 +39,7 @@ void printRunSheet(const LedgerModel &model, int publication, int month, QWidget
 {
     const RunSheet sheet = runSheetFor(model, publication, month, Clock::today());
     ReportJob job(parent);
-    const QString documentName =
-        QStringLiteral("Quillmoor Run Sheet - ") + runSheetIssueName(publication, month);
+    const QString documentName = Text::tr("Quillmoor Run Sheet - %1").arg(runSheetIssueName(publication, month));
     if (job.openReportJob(documentName).isEmpty())
         return;
     const ReportFont heading = job.newFont(kFace, 10, kHeadingStyle);
@@ -74,13 +81,13 @@ void printYearToDate(const ReportTable &table, int salesPeople, bool paidSalesSh
     static constexpr float rowTab[] = {0.5f, 2.0f, 2.95f, 3.9f, 4.85f, 5.8f, 6.75f};
 
     ReportJob job(parent);
-    if (job.openReportJob(QStringLiteral("Quillmoor Ads - Year to date")).isEmpty())
+    if (job.openReportJob(Text::tr("Quillmoor Ads - Year to date")).isEmpty())
         return;
     const ReportFont heading = job.newFont(kFace, 10, kHeadingStyle);
     const ReportFont body = job.newFont(kFace, 10, 0);
 
-    job.printLine(QString(20, u' ') + QStringLiteral("Quillmoor Ads - Reporting for ") +
-                  Clock::today().toString(QStringLiteral("MM-dd-yyyy")));
+    const QString today = Clock::today().toString(QStringLiteral("MM-dd-yyyy"));
+    job.printLine(QString(20, u' ') + Text::tr("Quillmoor Ads - Reporting for %1").arg(today));
     job.selectFont(heading);
     const float ppiX = float(job.pixelsPerInch().width());
     const float lineHeight = float(job.characterSize().height()) * 1.5f;

@@ -5,6 +5,7 @@
 #include "core/files/CsvExport.h"
 #include "reports/ReportPrinting.h"
 #include "ui/Fonts.h"
+#include "ui/HeadedTableItem.h"
 
 #include <QButtonGroup>
 #include <QFileDialog>
@@ -33,7 +34,7 @@ YearToDateWindow::YearToDateWindow(const LedgerModel &model, QWidget *parent)
                           Qt::WindowCloseButtonHint),
       m_model(model)
 {
-    setWindowTitle(QStringLiteral("Year to date reporting"));
+    setWindowTitle(tr("Year to date reporting"));
     // Modal to the main window only: the help window beside it stays usable.
     setWindowModality(Qt::WindowModal);
     setFont(uiFont(10));
@@ -46,6 +47,7 @@ void YearToDateWindow::buildControls()
 {
     m_view = new QTableWidget(kReportRows, kReportColumns, this);
     m_view->setObjectName(QStringLiteral("ReportTable"));
+    m_view->setAccessibleName(tr("Year to date totals"));
     m_view->setGeometry(10, 25, 605, 370);
     m_view->setShowGrid(true);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -65,11 +67,11 @@ void YearToDateWindow::buildControls()
     for (int column = 0; column < kReportColumns; ++column) {
         const Qt::Alignment alignment =
             (column == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
-        auto *header = new QTableWidgetItem();
+        auto *header = new HeadedTableItem();
         header->setTextAlignment(alignment);
         m_view->setHorizontalHeaderItem(column, header);
         for (int row = 0; row < kReportRows; ++row) {
-            auto *item = new QTableWidgetItem();
+            auto *item = new HeadedTableItem();
             item->setTextAlignment(alignment);
             m_view->setItem(row, column, item);
         }
@@ -84,24 +86,30 @@ void YearToDateWindow::buildControls()
     m_label2->setGeometry(340, 10, 180, 16);
     m_label2->setAlignment(Qt::AlignCenter);
 
-    auto *print = new QPushButton(QStringLiteral("&Print"), this);
+    auto *print = new QPushButton(tr("&Print"), this);
+    print->setAccessibleDescription(tr("Prints the report"));
     print->setObjectName(QStringLiteral("PrintButton"));
     print->setGeometry(100, 410, 90, 40);
     print->setAutoDefault(false);
-    auto *close = new QPushButton(QStringLiteral("&Close"), this);
+    auto *close = new QPushButton(tr("&Close"), this);
+    close->setAccessibleDescription(tr("Closes the report"));
     close->setObjectName(QStringLiteral("CloseButton"));
     close->setGeometry(200, 410, 90, 40);
     close->setAutoDefault(false);
     // The export has the free place right of "Close", before the view options.
-    auto *exportButton = new QPushButton(QStringLiteral("&Export..."), this);
+    auto *exportButton = new QPushButton(tr("&Export..."), this);
+    exportButton->setAccessibleName(tr("Export"));
+    exportButton->setAccessibleDescription(tr("Saves both views of the report as a CSV file"));
     exportButton->setObjectName(QStringLiteral("ExportButton"));
     exportButton->setGeometry(300, 410, 90, 40);
     exportButton->setAutoDefault(false);
 
-    m_totalSales = new QRadioButton(QStringLiteral("Total Sales"), this);
+    m_totalSales = new QRadioButton(tr("Total Sales"), this);
+    m_totalSales->setAccessibleDescription(tr("Shows the sales of the owner and of each sales person"));
     m_totalSales->setObjectName(QStringLiteral("TotalSalesOption"));
     m_totalSales->setGeometry(400, 415, 120, 18);
-    m_commissions = new QRadioButton(QStringLiteral("Commissions"), this);
+    m_commissions = new QRadioButton(tr("Commissions"), this);
+    m_commissions->setAccessibleDescription(tr("Shows the commission due and paid of each sales person"));
     m_commissions->setObjectName(QStringLiteral("CommissionsOption"));
     m_commissions->setGeometry(400, 435, 120, 18);
     auto *group = new QButtonGroup(this);
@@ -163,16 +171,16 @@ void YearToDateWindow::printYearToDate()
 
 void YearToDateWindow::exportYearToDate()
 {
-    QFileDialog dialog(this, QStringLiteral("Export the report"), QString(), QStringLiteral("CSV files (*.csv)"));
+    QFileDialog dialog(this, tr("Export the report"), QString(), tr("CSV files (*.csv)"));
     dialog.setObjectName(QStringLiteral("ExportDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.selectFile(QStringLiteral("Year to date.csv"));
+    dialog.selectFile(tr("Year to date.csv"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const FileResult saved = saveCsvFile(dialog.selectedFiles().first(), yearToDateCsv(m_model), {});
     if (!saved.ok)
-        showMessage(saved.message, QStringLiteral("Export"), MessageButtons::Ok, MessageIcon::Error);
+        showMessage(saved.message, tr("Export"), MessageButtons::Ok, MessageIcon::Error);
 }
 
 void showYearToDate(const LedgerModel &model, QWidget *parent)

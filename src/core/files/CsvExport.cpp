@@ -6,12 +6,19 @@
 #include "core/rules/TextRules.h"
 #include "core/rules/YearToDate.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace qm {
 
 namespace {
+
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(CsvExport)
+};
 
 bool rowHoldsAnything(const LedgerModel &model, int issue, int ad)
 {
@@ -102,7 +109,7 @@ QByteArray advancesCsv(const LedgerModel &model, qsizetype *records)
 
 QByteArray yearToDateCsv(const LedgerModel &model)
 {
-    ReportTable sales, commissions;
+    ReportTable sales(ReportTexts::Exported), commissions(ReportTexts::Exported);
     fillSalesView(model, sales);
     fillCommissionView(model, commissions);
     const int commissionColumns = kReportColumns - 1; // its sixth column is hidden
@@ -142,8 +149,8 @@ FileResult saveCsvFile(const QString &path, const QByteArray &bytes, const QStri
         refused = refused || samePath(path, file);
     if (refused) {
         result.ok = false;
-        result.message = QStringLiteral("%1 is a data file of the program; the export never writes over it. "
-                                      "Choose another name ending in .csv.")
+        result.message = Text::tr("%1 is a data file of the program; the export never writes over it. "
+                                  "Choose another name ending in .csv.")
                            .arg(QDir::toNativeSeparators(path));
         return result;
     }
@@ -151,7 +158,7 @@ FileResult saveCsvFile(const QString &path, const QByteArray &bytes, const QStri
     if (!saveFileAtomically(path, bytes, &error)) {
         result.ok = false;
         result.message =
-            QStringLiteral("The file %1 could not be written: %2").arg(QDir::toNativeSeparators(path), error);
+            Text::tr("The file %1 could not be written: %2").arg(QDir::toNativeSeparators(path), error);
     }
     return result;
 }

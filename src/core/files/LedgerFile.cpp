@@ -5,6 +5,7 @@
 #include "core/files/LineFormat.h"
 #include "core/files/SafeSave.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -14,6 +15,12 @@
 namespace qm {
 
 namespace {
+
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(LedgerFile)
+};
 
 int wholeNumber(double value)
 {
@@ -70,14 +77,14 @@ QStringList readAdvances(const LineReader &in, int start, LedgerModel &model, QL
         const Line line = in.line(start + k);
         counts[k] = std::max(0, wholeNumber(line.number(0)));
         if (start + k >= in.lineCount())
-            problems << QStringLiteral("The second count line of the advances is missing.");
+            problems << Text::tr("The second count line of the advances is missing.");
     }
     int next = start + 2;
     for (int k = 0; k < 2; ++k) {
         // Only lines the file holds are entries: a huge count allocates nothing.
         const int present = std::min(counts[k], std::max(0, in.lineCount() - next));
         if (present < counts[k])
-            problems << QStringLiteral("Advance ledger %1 should hold %2 entries, but the file ends after %3 of them.")
+            problems << Text::tr("Advance ledger %1 should hold %2 entries, but the file ends after %3 of them.")
                             .arg(k + 1)
                             .arg(counts[k])
                             .arg(present);
@@ -94,7 +101,7 @@ QStringList readAdvances(const LineReader &in, int start, LedgerModel &model, QL
         model.advances[k] = ledger;
     }
     if (next < in.lineCount())
-        problems << QStringLiteral("%1 lines after the last advance were not read.").arg(in.lineCount() - next);
+        problems << Text::tr("%1 lines after the last advance were not read.").arg(in.lineCount() - next);
     return problems;
 }
 
@@ -192,16 +199,16 @@ FileResult readLedger(const QByteArray &bytes, LedgerModel &model)
     }
     const int found = std::max(0, end - 1);
     if (found < expected) {
-        problems << QStringLiteral("The file is short: it holds %1 lines of ledger cells, but the %2 ads of the "
-                                   "settings file need %3. The missing cells were left empty; the cells found "
-                                   "may be shown under the wrong ads.")
+        problems << Text::tr("The file is short: it holds %1 lines of ledger cells, but the %2 ads of the "
+                             "settings file need %3. The missing cells were left empty; the cells found "
+                             "may be shown under the wrong ads.")
                         .arg(found)
                         .arg(adCount)
                         .arg(expected);
     } else if (found > expected) {
-        problems << QStringLiteral("The file is long: it holds %1 lines of ledger cells, but the %2 ads of the "
-                                   "settings file need only %3. Lines %4 to %5 were not read; the cells may be "
-                                   "shown under the wrong ads.")
+        problems << Text::tr("The file is long: it holds %1 lines of ledger cells, but the %2 ads of the "
+                             "settings file need only %3. Lines %4 to %5 were not read; the cells may be "
+                             "shown under the wrong ads.")
                         .arg(found)
                         .arg(adCount)
                         .arg(expected)
@@ -212,12 +219,12 @@ FileResult readLedger(const QByteArray &bytes, LedgerModel &model)
     if (end < in.lineCount())
         problems << readAdvances(in, end, model, malformed);
     if (!malformed.isEmpty())
-        problems << QStringLiteral("Not as the program writes them: %1; what could be read of them was loaded, "
-                                   "missing values are empty.")
+        problems << Text::tr("Not as the program writes them: %1; what could be read of them was loaded, "
+                             "missing values are empty.")
                         .arg(lineList(malformed));
     if (!problems.isEmpty()) {
         result.damaged = true;
-        result.message = QStringLiteral("The ledger file is damaged.\n") + problems.join(QLatin1Char('\n'));
+        result.message = Text::tr("The ledger file is damaged.\n") + problems.join(QLatin1Char('\n'));
     }
     return result;
 }
@@ -230,7 +237,7 @@ FileResult readLedgerFile(const QString &path, LedgerModel &model)
     if (!readWholeFile(path, &bytes, &error)) {
         FileResult result;
         result.ok = false;
-        result.message = QStringLiteral("The ledger file %1 could not be read: %2").arg(shownPath, error);
+        result.message = Text::tr("The ledger file %1 could not be read: %2").arg(shownPath, error);
         return result;
     }
     FileResult result = readLedger(bytes, model);
@@ -245,7 +252,7 @@ FileResult writeLedgerFile(const QString &path, LedgerModel &model)
     QString error;
     if (!saveFileAtomically(path, ledgerBytes(model), &error)) {
         result.ok = false;
-        result.message = QStringLiteral("The ledger file %1 could not be written: %2")
+        result.message = Text::tr("The ledger file %1 could not be written: %2")
                              .arg(QDir::toNativeSeparators(path), error);
         return result;
     }

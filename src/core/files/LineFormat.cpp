@@ -8,7 +8,19 @@
 #include <cstring>
 #include <limits>
 
+#include <QCoreApplication>
+
 namespace qm {
+
+namespace {
+
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(LineFormat)
+};
+
+} // namespace
 
 double Line::number(int index) const { return leadingNumber(text(index)); }
 
@@ -310,11 +322,11 @@ QString lineList(const QList<int> &numbers)
     for (qsizetype i = 0; i < numbers.size() && i < kShown; ++i)
         shown << QString::number(numbers.at(i));
     if (numbers.size() == 1)
-        return QStringLiteral("line ") + shown.first();
+        return Text::tr("line %1").arg(shown.first());
     if (numbers.size() > kShown)
-        return QStringLiteral("lines %1, ... (%2 lines)").arg(shown.join(QStringLiteral(", "))).arg(numbers.size());
+        return Text::tr("lines %1, ... (%2 lines)").arg(shown.join(QStringLiteral(", "))).arg(numbers.size());
     const QString last = shown.takeLast();
-    return QStringLiteral("lines %1 and %2").arg(shown.join(QStringLiteral(", ")), last);
+    return Text::tr("lines %1 and %2").arg(shown.join(QStringLiteral(", ")), last);
 }
 
 } // namespace qm

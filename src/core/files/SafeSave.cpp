@@ -2,6 +2,7 @@
 
 #include "core/LargePages.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -13,13 +14,23 @@
 
 namespace qm {
 
+namespace {
+
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(SafeSave)
+};
+
+} // namespace
+
 bool writeAllTo(QIODevice &device, const QByteArray &bytes, QString *error)
 {
     qsizetype written = 0;
     while (written < bytes.size()) {
         const qint64 n = device.write(bytes.constData() + written, bytes.size() - written);
         if (n <= 0) {
-            *error = device.errorString().isEmpty() ? QStringLiteral("the device accepted no more data")
+            *error = device.errorString().isEmpty() ? Text::tr("the device accepted no more data")
                                                     : device.errorString();
             return false;
         }
@@ -157,7 +168,7 @@ bool saveCopyAtomically(const QString &source, const QString &copy, const QByteA
 {
     const QFileInfo info(source);
     if (!info.exists()) {
-        *error = QStringLiteral("the file it copies is gone");
+        *error = Text::tr("the file it copies is gone");
         return false;
     }
     return saveFileAtomically(copy, bytes, error, info.permissions());
@@ -182,7 +193,7 @@ TogetherResult saveTogether(const QList<PendingFile> &files)
         QByteArray bytes;
         QString error;
         if (!readWholeFile(files.at(i).path, &bytes, &error))
-            return fail(int(i), QStringLiteral("the file as it was could not be read: ") + error);
+            return fail(int(i), Text::tr("the file as it was could not be read: %1").arg(error));
         previous[i] = bytes;
     }
 
@@ -207,7 +218,7 @@ TogetherResult saveTogether(const QList<PendingFile> &files)
             if (restored) {
                 result.holdsNew[j] = false;
             } else if (result.restoreError.isEmpty()) {
-                result.restoreError = restoreError.isEmpty() ? QStringLiteral("it could not be removed") : restoreError;
+                result.restoreError = restoreError.isEmpty() ? Text::tr("it could not be removed") : restoreError;
             }
         }
         return fail(int(i), error);

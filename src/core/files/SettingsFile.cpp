@@ -5,6 +5,7 @@
 #include "core/files/LineFormat.h"
 #include "core/files/SafeSave.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -13,6 +14,12 @@
 namespace qm {
 
 namespace {
+
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(SettingsFile)
+};
 
 // A count field as a whole number of at most `limit`.
 int countFrom(double value, int limit)
@@ -126,27 +133,27 @@ FileResult readSettings(const QByteArray &bytes, LedgerModel &model)
 
     QStringList problems;
     if (adCount < declaredAds || salesCount < declaredSales || priceLines < kPriceEntryCount) {
-        problems << QStringLiteral("The file ends early: it announces %1 ads and %2 sales people, but holds "
-                                   "only %3 lines, where %4 are needed. What is missing was left empty.")
+        problems << Text::tr("The file ends early: it announces %1 ads and %2 sales people, but holds "
+                             "only %3 lines, where %4 are needed. What is missing was left empty.")
                         .arg(declaredAds)
                         .arg(declaredSales)
                         .arg(in.lineCount())
                         .arg(2.0 + double(declaredAds) + double(declaredSales) + kPriceEntryCount, 0, 'f', 0);
     } else if (next < in.lineCount()) {
-        problems << QStringLiteral("The file holds %1 lines after its price table; they were not read.")
+        problems << Text::tr("The file holds %1 lines after its price table; they were not read.")
                         .arg(in.lineCount() - next);
     }
     if (!unkept.isEmpty()) {
-        problems << QStringLiteral("The file names %1 sales people, but the program keeps at most %2: %3 %4 not read.")
+        problems << Text::tr("The file names %1 sales people, but the program keeps at most %2: %3 %4 not read.")
                         .arg(salesCount)
                         .arg(kMaxSalesPeople)
-                        .arg(lineList(unkept), unkept.size() == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+                        .arg(lineList(unkept), unkept.size() == 1 ? Text::tr("was") : Text::tr("were"));
     }
     if (!malformed.isEmpty())
-        problems << QStringLiteral("Not as the program writes them: %1.").arg(lineList(malformed));
+        problems << Text::tr("Not as the program writes them: %1.").arg(lineList(malformed));
     if (!problems.isEmpty()) {
         result.damaged = true;
-        result.message = QStringLiteral("The settings file is damaged.\n") + problems.join(QLatin1Char('\n'));
+        result.message = Text::tr("The settings file is damaged.\n") + problems.join(QLatin1Char('\n'));
     }
     return result;
 }
@@ -158,7 +165,7 @@ FileResult readSettingsFile(const QString &path, LedgerModel &model)
     if (!readWholeFile(path, &bytes, &error)) {
         FileResult result;
         result.ok = false;
-        result.message = QStringLiteral("The settings file %1 could not be read: %2")
+        result.message = Text::tr("The settings file %1 could not be read: %2")
                              .arg(QDir::toNativeSeparators(path), error);
         return result;
     }
@@ -174,7 +181,7 @@ FileResult writeSettingsFile(const QString &path, LedgerModel &model)
     QString error;
     if (!saveFileAtomically(path, settingsBytes(model), &error)) {
         result.ok = false;
-        result.message = QStringLiteral("The settings file %1 could not be written: %2")
+        result.message = Text::tr("The settings file %1 could not be written: %2")
                              .arg(QDir::toNativeSeparators(path), error);
         return result;
     }

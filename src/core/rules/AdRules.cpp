@@ -3,7 +3,19 @@
 #include "core/rules/ConfigHints.h"
 #include "core/LedgerModel.h"
 
+#include <QCoreApplication>
+
 namespace qm {
+
+namespace {
+
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(AdRules)
+};
+
+} // namespace
 
 QString adFieldText(const AdRecord &ad, int field)
 {
@@ -47,9 +59,9 @@ bool adMayBeDeleted(const LedgerModel &model, int ad, int adsAtOpen)
 
 QString adInUseMessage()
 {
-    return cannotDeleteMessage(QStringLiteral("This ad contains data already input by the user"));
+    return cannotDeleteMessage(Text::tr("This ad contains data already input by the user"));
 }
 
-QString deleteAdQuestion() { return QStringLiteral("Delete this Ad now?"); }
+QString deleteAdQuestion() { return Text::tr("Delete this Ad now?"); }
 
 } // namespace qm

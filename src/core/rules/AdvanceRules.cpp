@@ -3,6 +3,7 @@
 #include "core/rules/DateRules.h"
 #include "core/rules/TextRules.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -10,6 +11,12 @@
 namespace qm {
 
 namespace {
+
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(AdvanceRules)
+};
 
 constexpr int kAmountField = 8;
 
@@ -135,14 +142,14 @@ bool clearAdvanceLines(AdvanceLedger &entries, int line)
 
 QString advanceDateError()
 {
-    return QStringLiteral("Date error... correct and continue\nType the date as MM/DD/YYYY, for example 03/15/2026.");
+    return Text::tr("Date error... correct and continue\nType the date as MM/DD/YYYY, for example 03/15/2026.");
 }
-QString advanceAmountMissing() { return QStringLiteral("Must enter an advance or paid amount"); }
-QString advanceAmountError() { return QStringLiteral("Amount error... correct and continue"); }
-QString advanceErrorCaption() { return QStringLiteral("ERROR"); }
-QString deleteAdvanceQuestion() { return QStringLiteral("Delete this entry?"); }
-QString clearAdvancesQuestion() { return QStringLiteral("Delete this and all earlier entries?"); }
-QString deleteAdvanceCaption(int line) { return QStringLiteral("Entry %1").arg(line); }
-QString clearAdvancesCaption(int line, int count) { return QStringLiteral("Entry %1 to %2").arg(line).arg(count); }
+QString advanceAmountMissing() { return Text::tr("Must enter an advance or paid amount"); }
+QString advanceAmountError() { return Text::tr("Amount error... correct and continue"); }
+QString advanceErrorCaption() { return Text::tr("ERROR"); }
+QString deleteAdvanceQuestion() { return Text::tr("Delete this entry?"); }
+QString clearAdvancesQuestion() { return Text::tr("Delete this and all earlier entries?"); }
+QString deleteAdvanceCaption(int line) { return Text::tr("Entry %1").arg(line); }
+QString clearAdvancesCaption(int line, int count) { return Text::tr("Entry %1 to %2").arg(line).arg(count); }
 
 } // namespace qm

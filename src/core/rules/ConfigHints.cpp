@@ -1,20 +1,32 @@
 #include "core/rules/ConfigHints.h"
 
+#include <QCoreApplication>
+
 namespace qm {
+
+namespace {
+
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ConfigHints)
+};
+
+} // namespace
 
 QString configHint(ConfigHint hint)
 {
     switch (hint) {
     case ConfigHint::AdName:
-        return QStringLiteral("name or description of ad, [ENTER] to save, [ESC] to restore");
+        return Text::tr("name or description of ad, [ENTER] to save, [ESC] to restore");
     case ConfigHint::Checkmark:
-        return QStringLiteral("[SPACE] to toggle checkmark on/off");
+        return Text::tr("[SPACE] to toggle checkmark on/off");
     case ConfigHint::SalesPeople:
-        return QStringLiteral("up/down keys or click pulldown list to select, [ENTER] to save");
+        return Text::tr("up/down keys or click pulldown list to select, [ENTER] to save");
     case ConfigHint::Percent:
-        return QStringLiteral("percent of sales for sales person, [ENTER] or move to save");
+        return Text::tr("percent of sales for sales person, [ENTER] or move to save");
     case ConfigHint::Price:
-        return QStringLiteral("price for Ad size/Publication combination, [ENTER] or move to save");
+        return Text::tr("price for Ad size/Publication combination, [ENTER] or move to save");
     case ConfigHint::None:
         break;
     }
@@ -23,9 +35,9 @@ QString configHint(ConfigHint hint)
 
 QString cannotDeleteMessage(const QString &reason)
 {
-    return QStringLiteral("Cannot delete\r\n\r\n") + reason +
-           QStringLiteral("\r\n\r\n... either remove that data first or wait untill next year\r\n"
-                          "(best to wait because archiving the file clears all data)");
+    return Text::tr("Cannot delete\r\n\r\n%1\r\n\r\n... either remove that data first or wait untill next year\r\n"
+                    "(best to wait because archiving the file clears all data)")
+        .arg(reason);
 }
 
 } // namespace qm

@@ -2,21 +2,23 @@
 
 #include "core/rules/TextRules.h"
 
+#include <QCoreApplication>
+
 namespace qm {
 
 QString runSheetIssueName(int publication, int month)
 {
     if (publication == 1 && month >= 1 && month <= kMonthCount)
-        return monthName(month);
+        return monthTitle(month);
     return publicationName(publication);
 }
 
 RunSheet runSheetFor(const LedgerModel &model, int publication, int month, const QDate &today)
 {
     RunSheet sheet;
-    sheet.title = QString(8, u' ') + QStringLiteral("Quillmoor Run Sheet for ") +
-                  runSheetIssueName(publication, month) + QStringLiteral(" Magazine - ") +
-                  today.toString(QStringLiteral("yyyy"));
+    sheet.title = QString(8, u' ') +
+                  QCoreApplication::translate("RunSheet", "Quillmoor Run Sheet for %1 Magazine - %2")
+                      .arg(runSheetIssueName(publication, month), today.toString(QStringLiteral("yyyy")));
     if (publication < 1 || publication > kPublicationCount)
         return sheet;
     const int issue = issueIndex(publication, qBound(1, month, kMonthCount));

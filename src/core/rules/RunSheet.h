@@ -24,7 +24,7 @@ struct RunSheet
     QList<RunSheetLine> lines;
 };
 
-// The month's name for a month of Corvel, else the publication's name.
+// The month's name (as the user reads it) for a month of Corvel, else the publication's name.
 QString runSheetIssueName(int publication, int month);
 // The run sheet of the issue of a publication and month, titled with today's year.
 RunSheet runSheetFor(const LedgerModel &model, int publication, int month, const QDate &today);

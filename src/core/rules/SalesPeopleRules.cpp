@@ -6,7 +6,19 @@
 #include <algorithm>
 #include <numeric>
 
+#include <QCoreApplication>
+
 namespace qm {
+
+namespace {
+
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(SalesPeopleRules)
+};
+
+} // namespace
 
 QStringList listedSalesPeople(const LedgerModel &model)
 {
@@ -90,27 +102,28 @@ bool bringSalesPeopleIntoOrder(LedgerModel &model)
     return true;
 }
 
-QString salesLimitMessage() { return QStringLiteral("Number of sales people is limited to 2"); }
+QString salesLimitMessage() { return Text::tr("Number of sales people is limited to 2"); }
 
-QString salesLimitCaption() { return QStringLiteral("QuillmoorAds - ver ") + kVersion; }
+QString salesLimitCaption() { return Text::tr("QuillmoorAds - ver %1").arg(kVersion); }
 
 QString ownerNameMessage()
 {
-    return QStringLiteral("Cannot add\r\n\r\nOwner is the name under which the owner's own sales are kept\r\n\r\n"
-                          "... please give the sales person another name");
+    //: "Owner" is the name the ledger keeps the owner's own sales under: it stays as it is.
+    return Text::tr("Cannot add\r\n\r\nOwner is the name under which the owner's own sales are kept\r\n\r\n"
+                    "... please give the sales person another name");
 }
 
 QString salesPersonInUseMessage()
 {
-    return cannotDeleteMessage(QStringLiteral("Ad data has already been assigned to this person"));
+    return cannotDeleteMessage(Text::tr("Ad data has already been assigned to this person"));
 }
 
 QString salesPersonHasAdvancesMessage()
 {
-    return QStringLiteral("Cannot delete\r\n\r\nAdvances have been entered for this person\r\n\r\n"
-                          "... delete them under [Advances] first");
+    return Text::tr("Cannot delete\r\n\r\nAdvances have been entered for this person\r\n\r\n"
+                    "... delete them under [Advances] first");
 }
 
-QString deleteSalesPersonQuestion() { return QStringLiteral("Delete this sales person?"); }
+QString deleteSalesPersonQuestion() { return Text::tr("Delete this sales person?"); }
 
 } // namespace qm

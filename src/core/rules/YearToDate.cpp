@@ -2,6 +2,8 @@
 
 #include "core/rules/TextRules.h"
 
+#include <QCoreApplication>
+
 namespace qm {
 
 namespace {
@@ -47,17 +49,22 @@ void writeShownTotal(ReportTable &table, int column)
 
 } // namespace
 
-ReportTable::ReportTable()
+ReportTable::ReportTable(ReportTexts language) : texts(language)
 {
     for (int month = 1; month <= kMonthCount; ++month)
-        cell(month, 1) = monthName(month);
-    cell(kCorvelTotalRow, 1) = QStringLiteral("Corvel Magazine");
-    cell(15, 1) = QStringLiteral("Tarn Magazine");
-    cell(16, 1) = QStringLiteral("Fennet Magazine");
-    cell(17, 1) = QStringLiteral("Wyndle Magazine");
-    cell(kTotalsRow, 1) = QStringLiteral("      Totals");
-    title(1) = QStringLiteral("Publication");
-    title(6) = QStringLiteral("Paid Sales");
+        cell(month, 1) = language == ReportTexts::Shown ? monthTitle(month) : monthName(month);
+    cell(kCorvelTotalRow, 1) = label(QT_TRANSLATE_NOOP("YearToDate", "Corvel Magazine"));
+    cell(15, 1) = label(QT_TRANSLATE_NOOP("YearToDate", "Tarn Magazine"));
+    cell(16, 1) = label(QT_TRANSLATE_NOOP("YearToDate", "Fennet Magazine"));
+    cell(17, 1) = label(QT_TRANSLATE_NOOP("YearToDate", "Wyndle Magazine"));
+    cell(kTotalsRow, 1) = QString(6, u' ') + label(QT_TRANSLATE_NOOP("YearToDate", "Totals"));
+    title(1) = label(QT_TRANSLATE_NOOP("YearToDate", "Publication"));
+    title(6) = label(QT_TRANSLATE_NOOP("YearToDate", "Paid Sales"));
+}
+
+QString ReportTable::label(const char *text) const
+{
+    return texts == ReportTexts::Shown ? QCoreApplication::translate("YearToDate", text) : QString::fromUtf8(text);
 }
 
 QString ReportTable::toText() const
@@ -83,11 +90,12 @@ QString salesPersonLabel(const LedgerModel &model, int person)
 void fillSalesView(const LedgerModel &model, ReportTable &table)
 {
     const int people = int(qMin<qsizetype>(model.salesPeople.size(), kMaxSalesPeople));
-    table.title(2) = QStringLiteral("Owner");
+    //: The column of the sales kept under the name "Owner".
+    table.title(2) = table.label(QT_TRANSLATE_NOOP("YearToDate", "Owner"));
     table.title(3) = salesPersonLabel(model, 1);
     table.title(4) = salesPersonLabel(model, 2);
-    table.title(5) = QStringLiteral("Total Sales ");
-    table.title(6) = QStringLiteral("Paid Sales");
+    table.title(5) = table.label(QT_TRANSLATE_NOOP("YearToDate", "Total Sales")) + u' ';
+    table.title(6) = table.label(QT_TRANSLATE_NOOP("YearToDate", "Paid Sales"));
 
     const QString owner = QStringLiteral("Owner");
     writePersonColumn(model, table, owner, ColSale, 2);
@@ -123,10 +131,10 @@ void fillSalesView(const LedgerModel &model, ReportTable &table)
 void fillCommissionView(const LedgerModel &model, ReportTable &table)
 {
     const int people = int(qMin<qsizetype>(model.salesPeople.size(), kMaxSalesPeople));
-    table.title(2) = QStringLiteral("Commission1");
-    table.title(3) = QStringLiteral("Comm1 Paid");
-    table.title(4) = QStringLiteral("Commission2");
-    table.title(5) = QStringLiteral("Comm2 Paid");
+    table.title(2) = table.label(QT_TRANSLATE_NOOP("YearToDate", "Commission1"));
+    table.title(3) = table.label(QT_TRANSLATE_NOOP("YearToDate", "Comm1 Paid"));
+    table.title(4) = table.label(QT_TRANSLATE_NOOP("YearToDate", "Commission2"));
+    table.title(5) = table.label(QT_TRANSLATE_NOOP("YearToDate", "Comm2 Paid"));
     for (int row = 1; row <= kReportRows; ++row) {
         for (int column = 2; column <= 5; ++column)
             table.cell(row, column).clear();

@@ -13,12 +13,19 @@ inline constexpr int kReportColumns = 6;
 inline constexpr int kCorvelTotalRow = 14;
 inline constexpr int kTotalsRow = 19;
 
+// The language of a report's labels: the user's on screen and on paper, the
+// program's own in exported files, which spreadsheets and scripts read.
+enum class ReportTexts { Shown, Exported };
+
 // The year-to-date report's table of texts: 19 rows (the twelve months of
 // Corvel, a blank row, the Corvel total, the three yearly issues, a blank row
 // and the totals) and six columns, the first of them fixed.
 struct ReportTable
 {
-    ReportTable();
+    explicit ReportTable(ReportTexts language = ReportTexts::Shown);
+
+    // A label of the report (marked with QT_TRANSLATE_NOOP("YearToDate", ...)) in the table's language.
+    QString label(const char *text) const;
 
     QString &cell(int row, int column) { return cells.at(row - 1).at(column - 1); }
     const QString &cell(int row, int column) const { return cells.at(row - 1).at(column - 1); }
@@ -28,6 +35,7 @@ struct ReportTable
     // Titles, then one line per row, cells between "|".
     QString toText() const;
 
+    ReportTexts texts;
     std::array<QString, kReportColumns> titles;
     std::array<std::array<QString, kReportColumns>, kReportRows> cells;
 };

@@ -4,6 +4,7 @@
 #include "core/files/LineFormat.h"
 #include "core/files/SafeSave.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,13 +16,19 @@ namespace qm {
 
 namespace {
 
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Archive)
+};
+
 QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
 
 // Creates the folder when missing and proves that a file can be written in it.
 bool prepareFolder(const QString &folder, QString *reason)
 {
     if (!QDir().mkpath(folder)) {
-        *reason = QStringLiteral("the folder could not be created");
+        *reason = Text::tr("the folder could not be created");
         return false;
     }
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("archive_XXXXXX.tmp")));
@@ -45,7 +52,7 @@ bool copyFile(Copy &copy, QString *error)
     QByteArray bytes;
     QString reason;
     if (!readWholeFile(copy.source, &bytes, &reason)) {
-        *error = QStringLiteral("The file %1 could not be read: %2").arg(shown(copy.source), reason);
+        *error = Text::tr("The file %1 could not be read: %2").arg(shown(copy.source), reason);
         return false;
     }
     if (QFileInfo::exists(copy.target)) {
@@ -56,7 +63,7 @@ bool copyFile(Copy &copy, QString *error)
         }
     }
     if (!saveCopyAtomically(copy.source, copy.target, bytes, &reason)) {
-        *error = QStringLiteral("The archive copy %1 could not be written: %2").arg(shown(copy.target), reason);
+        *error = Text::tr("The archive copy %1 could not be written: %2").arg(shown(copy.target), reason);
         return false;
     }
     return true;
@@ -76,8 +83,8 @@ ArchiveResult failed(const QString &why, int ledgerYear)
 {
     ArchiveResult result;
     result.outcome = ArchiveOutcome::Failed;
-    result.message = QStringLiteral("The %1 data could not be archived.\n\n%2\n\n"
-                                    "Nothing was changed: the ledger keeps all its entries.")
+    result.message = Text::tr("The %1 data could not be archived.\n\n%2\n\n"
+                              "Nothing was changed: the ledger keeps all its entries.")
                          .arg(ledgerYear)
                          .arg(why);
     return result;
@@ -115,10 +122,10 @@ ArchiveResult archiveYear(LedgerModel &model, const ArchiveFiles &files, int cur
     } else {
         QString ledgerReason;
         if (besideLedger == besideProgram || !prepareFolder(besideLedger, &ledgerReason)) {
-            QString why = QStringLiteral("The archive folder %1 cannot be used: %2.")
+            QString why = Text::tr("The archive folder %1 cannot be used: %2.")
                               .arg(shown(besideProgram), programReason);
             if (besideLedger != besideProgram) {
-                why += QStringLiteral("\nThe archive folder %1 beside the ledger file cannot be used either: %2.")
+                why += Text::tr("\nThe archive folder %1 beside the ledger file cannot be used either: %2.")
                            .arg(shown(besideLedger), ledgerReason);
             }
             return failed(why, model.ledgerYear);
@@ -135,16 +142,16 @@ ArchiveResult archiveYear(LedgerModel &model, const ArchiveFiles &files, int cur
             existing << shown(copy->target);
     }
     if (!existing.isEmpty()) {
-        const QString question = QStringLiteral("An archive of %1 already exists:\n%2\n\n"
-                                                "Do you want to replace it?")
+        const QString question = Text::tr("An archive of %1 already exists:\n%2\n\n"
+                                          "Do you want to replace it?")
                                      .arg(archiveYear)
                                      .arg(existing.join(QLatin1Char('\n')));
         if (!confirmReplace || !confirmReplace(question)) {
             ArchiveResult result;
             result.outcome = ArchiveOutcome::Declined;
-            result.message = QStringLiteral("The %1 data was not archived; the archive of %2 that was there is "
-                                            "kept as it was.\n\nThe ledger keeps all its entries, and the "
-                                            "archive is offered again when the program next starts.")
+            result.message = Text::tr("The %1 data was not archived; the archive of %2 that was there is "
+                                      "kept as it was.\n\nThe ledger keeps all its entries, and the "
+                                      "archive is offered again when the program next starts.")
                                  .arg(model.ledgerYear)
                                  .arg(archiveYear);
             return result;
@@ -166,13 +173,13 @@ ArchiveResult archiveYear(LedgerModel &model, const ArchiveFiles &files, int cur
     result.ledgerCopy = ledger.target;
     result.besideLedger = folder != besideProgram;
     if (result.besideLedger) {
-        result.message = QStringLiteral("The archive folder beside the program, %1, cannot be used (%2), so the "
-                                        "archive is beside the ledger file.\n\n")
+        result.message = Text::tr("The archive folder beside the program, %1, cannot be used (%2), so the "
+                                  "archive is beside the ledger file.\n\n")
                              .arg(shown(besideProgram), programReason);
     }
-    result.message += QStringLiteral("The %1 data is archived in\n%2\n%3\n\n"
-                                     "The ledger is now empty for %4; the ads, sales people, prices and advances "
-                                     "are kept. Save the files when you close the program to start the new year.")
+    result.message += Text::tr("The %1 data is archived in\n%2\n%3\n\n"
+                               "The ledger is now empty for %4; the ads, sales people, prices and advances "
+                               "are kept. Save the files when you close the program to start the new year.")
                           .arg(model.ledgerYear)
                           .arg(shown(settings.target), shown(ledger.target))
                           .arg(currentYear);

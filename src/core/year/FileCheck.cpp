@@ -3,12 +3,19 @@
 #include "core/LedgerModel.h"
 #include "core/files/LedgerFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace qm {
 
 namespace {
+
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(FileCheck)
+};
 
 QString shown(const QString &path) { return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()); }
 
@@ -17,13 +24,13 @@ QString amount(double value) { return QString::number(value, 'f', 2); }
 QString issueName(int issue)
 {
     if (issue <= kMonthCount)
-        return publicationName(1) + QLatin1Char(' ') + monthName(issue);
+        return publicationName(1) + QLatin1Char(' ') + monthTitle(issue);
     return publicationName(issue - kMonthCount + 1);
 }
 
 void reportAdvances(const LedgerModel &model, FileReport &report)
 {
-    report.lines << QStringLiteral("Advances:");
+    report.lines << Text::tr("Advances:");
     bool any = false;
     for (int slot = 1; slot <= kMaxSalesPeople; ++slot) {
         const AdvanceLedger &ledger = model.advances.at(slot - 1);
@@ -37,21 +44,21 @@ void reportAdvances(const LedgerModel &model, FileReport &report)
             paid += entry.paid;
         }
         const QString person = configured ? model.salesPeople.at(slot - 1).name
-                                           : QStringLiteral("sales person %1 (not configured)").arg(slot);
-        report.lines << QStringLiteral("  %1: %2 %3, advanced %4, paid %5, balance %6")
+                                           : Text::tr("sales person %1 (not configured)").arg(slot);
+        report.lines << Text::tr("  %1: %2 %3, advanced %4, paid %5, balance %6")
                             .arg(person)
                             .arg(ledger.size())
-                            .arg(ledger.size() == 1 ? QStringLiteral("entry") : QStringLiteral("entries"))
+                            .arg(ledger.size() == 1 ? Text::tr("entry") : Text::tr("entries"))
                             .arg(amount(advanced), amount(paid), amount(advanced - paid));
         if (!configured) {
-            report.problems << QStringLiteral("The ledger holds %1 advance entries for sales person %2, "
-                                              "who is not configured.")
+            report.problems << Text::tr("The ledger holds %1 advance entries for sales person %2, "
+                                        "who is not configured.")
                                    .arg(ledger.size())
                                    .arg(slot);
         }
     }
     if (!any)
-        report.lines << QStringLiteral("  none");
+        report.lines << Text::tr("  none");
 }
 
 // Lines sold by a name that is no longer one of the sales choices count in no
@@ -63,7 +70,7 @@ void reportUnknownSalesPeople(const LedgerModel &model, FileReport &report)
         for (int ad = 1; ad <= model.cells.adCount() && ad <= model.adCount(); ++ad) {
             const QString &person = model.cell(issue, ColSalesPerson, ad);
             if (!person.isEmpty() && !choices.contains(person)) {
-                report.problems << QStringLiteral("%1, ad \"%2\": the sales person \"%3\" is not configured.")
+                report.problems << Text::tr("%1, ad \"%2\": the sales person \"%3\" is not configured.")
                                        .arg(issueName(issue), model.ads.at(ad - 1).name, person);
             }
         }
@@ -76,9 +83,9 @@ QString FileReport::text() const
 {
     QStringList all = lines;
     if (problems.isEmpty()) {
-        all << QStringLiteral("Problems: none");
+        all << Text::tr("Problems: none");
     } else {
-        all << QStringLiteral("Problems: %1").arg(problems.size());
+        all << Text::tr("Problems: %1").arg(problems.size());
         for (const QString &problem : problems)
             all << QStringLiteral("  - ") + QString(problem).replace(QLatin1Char('\n'), QStringLiteral("\n    "));
     }
@@ -89,20 +96,20 @@ FileReport reportLoad(const LedgerModel &model, const LoadOutcome &outcome, cons
                       const QString &ledgerFile)
 {
     FileReport report;
-    report.lines << QStringLiteral("Settings file: %1%2")
-                        .arg(shown(settingsFile), outcome.settingsFound ? QString() : QStringLiteral(" (not found)"));
+    report.lines << Text::tr("Settings file: %1%2")
+                        .arg(shown(settingsFile), outcome.settingsFound ? QString() : Text::tr(" (not found)"));
     QString ledgerNote;
     if (!outcome.ledgerFound)
-        ledgerNote = QStringLiteral(" (not found)");
+        ledgerNote = Text::tr(" (not found)");
     else if (outcome.ledgerRead && outcome.ledger.ok)
-        ledgerNote = QStringLiteral(" (version %1)").arg(outcome.ledger.version);
+        ledgerNote = Text::tr(" (version %1)").arg(outcome.ledger.version);
     else if (!outcome.ledgerRead)
-        ledgerNote = QStringLiteral(" (not read)");
-    report.lines << QStringLiteral("Ledger file:   %1%2").arg(shown(ledgerFile), ledgerNote);
+        ledgerNote = Text::tr(" (not read)");
+    report.lines << Text::tr("Ledger file:   %1%2").arg(shown(ledgerFile), ledgerNote);
 
     if (!outcome.settingsFound) {
-        report.problems << QStringLiteral("There is no settings file, so the program starts with no ads%1.")
-                               .arg(outcome.ledgerFound ? QStringLiteral(" and does not read the ledger file")
+        report.problems << Text::tr("There is no settings file, so the program starts with no ads%1.")
+                               .arg(outcome.ledgerFound ? Text::tr(" and does not read the ledger file")
                                                         : QString());
         return report;
     }
@@ -115,8 +122,8 @@ FileReport reportLoad(const LedgerModel &model, const LoadOutcome &outcome, cons
         return report;
     }
 
-    report.lines << QStringLiteral("Year: %1").arg(model.ledgerYear == 0 ? QStringLiteral("not set")
-                                                                         : QString::number(model.ledgerYear));
+    report.lines << Text::tr("Year: %1").arg(model.ledgerYear == 0 ? Text::tr("not set")
+                                                                   : QString::number(model.ledgerYear));
     QStringList perPublication;
     for (int p = 1; p <= kPublicationCount; ++p) {
         int count = 0;
@@ -124,18 +131,18 @@ FileReport reportLoad(const LedgerModel &model, const LoadOutcome &outcome, cons
             count += ad.runsIn(p) ? 1 : 0;
         perPublication << QStringLiteral("%1 %2").arg(publicationName(p)).arg(count);
     }
-    report.lines << QStringLiteral("Ads: %1 (%2)").arg(model.adCount()).arg(perPublication.join(QStringLiteral(", ")));
-    report.lines << QStringLiteral("Sales people: %1").arg(model.salesPeople.size());
+    report.lines << Text::tr("Ads: %1 (%2)").arg(model.adCount()).arg(perPublication.join(QStringLiteral(", ")));
+    report.lines << Text::tr("Sales people: %1").arg(model.salesPeople.size());
     for (const SalesPerson &person : model.salesPeople)
-        report.lines << QStringLiteral("  %1, commission %2%").arg(person.name, person.percent);
+        report.lines << Text::tr("  %1, commission %2%").arg(person.name, person.percent);
     reportAdvances(model, report);
 
     if (outcome.ledgerRead) {
         if (outcome.ledger.damaged)
             report.problems << outcome.ledger.message;
         if (isOlderLedgerVersion(outcome.ledger.version)) {
-            report.lines << QStringLiteral("Note: the ledger file is in an older format (version %1); the program "
-                                           "rewrites it in the current format when it opens it.")
+            report.lines << Text::tr("Note: the ledger file is in an older format (version %1); the program "
+                                     "rewrites it in the current format when it opens it.")
                                 .arg(outcome.ledger.version);
         }
         reportUnknownSalesPeople(model, report);

@@ -5,6 +5,7 @@
 #include "core/year/FileCheck.h"
 #include "core/year/YearFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <utility>
@@ -12,6 +13,12 @@
 namespace qm {
 
 namespace {
+
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(LedgerExport)
+};
 
 bool readCleanly(const LoadOutcome &outcome)
 {
@@ -29,8 +36,8 @@ LedgerExport exportLedgerCsv(const QString &settingsFile, const QString &ledgerF
     const LoadOutcome outcome = readFiles(model, settingsFile, ledgerFile);
     if (!readCleanly(outcome)) {
         const FileReport report = reportLoad(model, outcome, settingsFile, ledgerFile);
-        result.error = report.text() + QStringLiteral("Nothing was exported: the files need attention first "
-                                                      "(see the problems above).");
+        result.error = report.text() + Text::tr("Nothing was exported: the files need attention first "
+                                                "(see the problems above).");
         return result;
     }
     return writeLedgerCsv(model, csvFile, {settingsFile, ledgerFile});
@@ -50,7 +57,7 @@ LedgerExport writeLedgerCsv(const LedgerModel &model, const QString &csvFile, co
         }
     }
     result.ok = true;
-    result.report = QStringLiteral("%1 ledger lines written to %2\n%3 advance entries written to %4")
+    result.report = Text::tr("%1 ledger lines written to %2\n%3 advance entries written to %4")
                         .arg(ledgerRecords)
                         .arg(QDir::toNativeSeparators(csvFile))
                         .arg(advanceRecords)

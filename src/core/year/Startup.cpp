@@ -1,10 +1,21 @@
 #include "core/year/Startup.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace qm {
+
+namespace {
+
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Startup)
+};
+
+} // namespace
 
 FileChoice chooseFiles(const QStringList &arguments, const QString &programPath, const QString &defaultFolder)
 {
@@ -23,9 +34,9 @@ FileChoice chooseFiles(const QStringList &arguments, const QString &programPath,
     // Without ".qmr" both files would be one path, and saving would write the
     // settings over the ledger.
     if (choice.settingsFile == choice.ledgerFile) {
-        choice.error = QStringLiteral("\"%1\" is not a ledger file: the ledger file's name must contain \".qmr\" "
-                                      "(its settings file is the same name with \".qmr\" replaced by \".ini\").\n\n"
-                                      "Quillmoor Ad Sales ends without opening or changing any file.")
+        choice.error = Text::tr("\"%1\" is not a ledger file: the ledger file's name must contain \".qmr\" "
+                                "(its settings file is the same name with \".qmr\" replaced by \".ini\").\n\n"
+                                "Quillmoor Ad Sales ends without opening or changing any file.")
                            .arg(first);
     }
     return choice;

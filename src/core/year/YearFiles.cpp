@@ -6,6 +6,7 @@
 #include "core/files/SettingsFile.h"
 #include "core/year/Startup.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -13,14 +14,24 @@ namespace qm {
 
 namespace {
 
+// The texts of this file that the user reads, for translation.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(YearFiles)
+};
+
 QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
 
-const QString kKeptUntilSaved =
-    QStringLiteral("\n\nThe file on disk stays as it is. If you save, a copy of it as it is now is kept beside it "
-                   "before it is replaced.");
-const QString kUnreadUntilChanged =
-    QStringLiteral("\n\nThe file on disk stays as it is until you change the ledger and save it; a copy of it as it "
-                   "is now is then kept beside it before it is replaced.");
+QString keptUntilSaved()
+{
+    return Text::tr("\n\nThe file on disk stays as it is. If you save, a copy of it as it is now is kept beside it "
+                    "before it is replaced.");
+}
+QString unreadUntilChanged()
+{
+    return Text::tr("\n\nThe file on disk stays as it is until you change the ledger and save it; a copy of it as "
+                    "it is now is then kept beside it before it is replaced.");
+}
 
 // One of the two files of a save.
 struct Target
@@ -41,7 +52,7 @@ QString backUp(const QString &path, const QDateTime &moment)
     const QString backup = backupName(path, moment);
     if (readWholeFile(path, &bytes, &error) && saveCopyAtomically(path, backup, bytes, &error))
         return QString();
-    return QStringLiteral("The backup copy %1 could not be written: %2").arg(shown(backup), error);
+    return Text::tr("The backup copy %1 could not be written: %2").arg(shown(backup), error);
 }
 
 // Keeps a file that had not read cleanly under a copy name before it is replaced.
@@ -58,14 +69,14 @@ void keepCopyIfNeeded(LedgerModel &model, Target &target, const QDateTime &momen
     QString error;
     if (!readWholeFile(target.path, &bytes, &error) || !saveCopyAtomically(target.path, copy, bytes, &error)) {
         target.refused = true;
-        report.errors << QStringLiteral("The %1 %2 was not replaced: it was not read in full when the program "
-                                        "started, and a copy of it could not be kept as %3: %4")
+        report.errors << Text::tr("The %1 %2 was not replaced: it was not read in full when the program "
+                                  "started, and a copy of it could not be kept as %3: %4")
                              .arg(target.what, shown(target.path), shown(copy), error);
         return;
     }
     model.onDisk.*target.keepCopy = false;
-    report.notices << QStringLiteral("The %1 %2 was not read in full when the program started. Before it was "
-                                     "replaced, the file as it was has been kept as\n%3")
+    report.notices << Text::tr("The %1 %2 was not read in full when the program started. Before it was "
+                               "replaced, the file as it was has been kept as\n%3")
                           .arg(target.what, shown(target.path), shown(copy));
 }
 
@@ -84,11 +95,11 @@ void saved(LedgerModel &model, const Target &target, const QDateTime &moment, bo
 void saveBothTogether(LedgerModel &model, Target (&targets)[2], const QDateTime &moment, bool backups,
                       SaveReport &report)
 {
-    const QString together = QStringLiteral("the two files are saved together, so that they always hold the same ads");
+    const QString together = Text::tr("the two files are saved together, so that they always hold the same ads");
     if (targets[0].refused || targets[1].refused) {
         for (const Target &t : targets) {
             if (!t.refused)
-                report.errors << QStringLiteral("The %1 %2 was not written either and holds what it held before: %3.")
+                report.errors << Text::tr("The %1 %2 was not written either and holds what it held before: %3.")
                                      .arg(t.what, shown(t.path), together);
         }
         return;
@@ -102,19 +113,19 @@ void saveBothTogether(LedgerModel &model, Target (&targets)[2], const QDateTime 
     }
     const Target &failed = targets[result.failed];
     const Target &other = targets[1 - result.failed];
-    report.errors << QStringLiteral("The %1 %2 could not be written: %3").arg(failed.what, shown(failed.path), result.error);
+    report.errors << Text::tr("The %1 %2 could not be written: %3").arg(failed.what, shown(failed.path), result.error);
     if (!result.holdsNew[1 - result.failed]) {
-        report.errors << QStringLiteral("The %1 %2 was not written either and holds what it held before: %3.")
+        report.errors << Text::tr("The %1 %2 was not written either and holds what it held before: %3.")
                              .arg(other.what, shown(other.path), together);
         return;
     }
     // The one case where the files part: the other was replaced, and putting
     // its old bytes back failed as well.
     model.onDisk.adCount = -1;
-    report.errors << QStringLiteral("The %1 %2 already holds the new %3 ads, but the %4 still holds the old "
-                                    "ledger, so the two files do not fit together; the old %1 could not be put "
-                                    "back: %5. Save again once the problem is solved: everything is still in the "
-                                    "program.")
+    report.errors << Text::tr("The %1 %2 already holds the new %3 ads, but the %4 still holds the old "
+                              "ledger, so the two files do not fit together; the old %1 could not be put "
+                              "back: %5. Save again once the problem is solved: everything is still in the "
+                              "program.")
                          .arg(other.what, shown(other.path))
                          .arg(model.adCount())
                          .arg(failed.what, result.restoreError);
@@ -129,9 +140,9 @@ SaveReport saveFiles(LedgerModel &model, const QString &settingsFile, const QStr
     // Files with different ad counts put every cell under the wrong ad.
     const bool together = model.adCount() != model.onDisk.adCount;
     Target targets[2] = {
-        {settingsFile, QStringLiteral("settings file"), QByteArray(), &LedgerModel::settingsChanged,
+        {settingsFile, Text::tr("settings file"), QByteArray(), &LedgerModel::settingsChanged,
          &FilesOnDisk::keepSettingsCopy, &FilesOnDisk::settingsUnread},
-        {ledgerFile, QStringLiteral("ledger file"), QByteArray(), &LedgerModel::ledgerChanged,
+        {ledgerFile, Text::tr("ledger file"), QByteArray(), &LedgerModel::ledgerChanged,
          &FilesOnDisk::keepLedgerCopy, &FilesOnDisk::ledgerUnread},
     };
     // A file that was never read holds nothing this run knows of: it is
@@ -157,7 +168,7 @@ SaveReport saveFiles(LedgerModel &model, const QString &settingsFile, const QStr
         if (saveFileAtomically(t.path, t.bytes, &error))
             saved(model, t, moment, backups, report);
         else
-            report.errors << QStringLiteral("The %1 %2 could not be written: %3").arg(t.what, shown(t.path), error);
+            report.errors << Text::tr("The %1 %2 could not be written: %3").arg(t.what, shown(t.path), error);
     }
     return report;
 }
@@ -177,10 +188,10 @@ LoadOutcome readFiles(LedgerModel &model, const QString &settingsFile, const QSt
             model.onDisk.adCount = -1;
             model.onDisk.keepLedgerCopy = true;
             model.onDisk.ledgerUnread = true;
-            warnings << QStringLiteral("The ledger file\n%1\nexists, but its settings file\n%2\nwas not found, so "
-                                       "the ledger file was not read: the ledger starts empty.")
+            warnings << Text::tr("The ledger file\n%1\nexists, but its settings file\n%2\nwas not found, so "
+                                 "the ledger file was not read: the ledger starts empty.")
                                 .arg(shown(ledgerFile), shown(settingsFile)) +
-                            kUnreadUntilChanged;
+                            unreadUntilChanged();
         }
         return outcome;
     }
@@ -189,17 +200,17 @@ LoadOutcome readFiles(LedgerModel &model, const QString &settingsFile, const QSt
     if (!settings.ok) {
         model.onDisk = FilesOnDisk{-1, true, hasLedger, true, hasLedger};
         warnings << settings.message +
-                        QStringLiteral("\n\nNeither file was read: the program starts without ads. The files on "
-                                       "disk stay as they are. If you save, a copy of each is kept beside it "
-                                       "before it is replaced. A file is replaced only when what it holds has "
-                                       "changed.");
+                        Text::tr("\n\nNeither file was read: the program starts without ads. The files on "
+                                 "disk stay as they are. If you save, a copy of each is kept beside it "
+                                 "before it is replaced. A file is replaced only when what it holds has "
+                                 "changed.");
         return outcome;
     }
     model.onDisk.adCount = model.adCount();
     if (settings.damaged) {
         model.onDisk.adCount = -1;
         model.onDisk.keepSettingsCopy = true;
-        warnings << settings.message + kKeptUntilSaved;
+        warnings << settings.message + keptUntilSaved();
     }
     if (!hasLedger)
         return outcome;
@@ -209,10 +220,10 @@ LoadOutcome readFiles(LedgerModel &model, const QString &settingsFile, const QSt
     if (!ledger.ok || ledger.damaged) {
         model.onDisk.keepLedgerCopy = true;
         warnings << ledger.message +
-                        QStringLiteral("\n\nIt was read with the %1 ads of the settings file\n%2")
+                        Text::tr("\n\nIt was read with the %1 ads of the settings file\n%2")
                             .arg(model.adCount())
                             .arg(shown(settingsFile)) +
-                        kKeptUntilSaved;
+                        keptUntilSaved();
         return outcome;
     }
     // An older file read cleanly is brought up to date; a damaged one never
@@ -233,9 +244,9 @@ QStringList upgradeLedgerFile(LedgerModel &model, const QString &ledgerFile, con
         const FileResult rewritten = writeLedgerFile(ledgerFile, model);
         if (!rewritten.ok)
             warnings
-                << QStringLiteral("The ledger file %1 is of an older version (%2) and could not be written "
-                                  "in the current format: %3\n\nThe older file was kept as it was; it was "
-                                  "read in full, and the next save writes it in the current format.")
+                << Text::tr("The ledger file %1 is of an older version (%2) and could not be written "
+                            "in the current format: %3\n\nThe older file was kept as it was; it was "
+                            "read in full, and the next save writes it in the current format.")
                        .arg(shown(ledgerFile), outcome.ledger.version, rewritten.message);
     }
     return warnings;
