@@ -116,10 +116,10 @@ private slots:
         fillSalesView(model, shown);
         QCOMPARE(shown.cell(1, 1), QStringLiteral("Januar"));
         QCOMPARE(shown.title(2), QStringLiteral("Inhaber"));
-        const CsvTable exported = yearToDateTable(model);
-        QCOMPARE(exported.at(0).at(1), QStringLiteral("Owner"));
-        QCOMPARE(exported.at(1).at(0), QStringLiteral("January"));
-        QCOMPARE(ledgerTable(model).at(1).at(1), QStringLiteral("January"));
+        const QList<QByteArray> exported = yearToDateCsv(model).split('\n');
+        QVERIFY(exported.at(0).contains(",Owner,"));
+        QVERIFY(exported.at(1).startsWith("January,"));
+        QVERIFY(ledgerCsv(model).split('\n').at(1).contains(",January,"));
         QCOMPARE(monthName(1), QStringLiteral("January"));
     }
 
