@@ -9,7 +9,6 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -53,11 +52,8 @@ FileTimes measureFiles(const QString &folder, int ads, int runs)
     const QList<double> times = medianInTurnsMs(runs, {
         {save, settle},
         {[&] {
-             for (const auto &[path, bytes] : written) {
-                 QSaveFile file(path);
-                 if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-                     qFatal("the floor could not write %s", qPrintable(path));
-             }
+             for (const auto &[path, bytes] : written)
+                 saveThroughQSaveFile(path, bytes);
          },
          settle},
         {[&] {

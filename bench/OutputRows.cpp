@@ -23,7 +23,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -141,11 +140,8 @@ OutputTimes measureOutputs(const QString &folder, int ads, int runs)
          },
          settle},
         {[&] {
-             for (const auto &[path, bytes] : written) {
-                 QSaveFile file(path);
-                 if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-                     qFatal("the floor could not write %s", qPrintable(path));
-             }
+             for (const auto &[path, bytes] : written)
+                 saveThroughQSaveFile(path, bytes);
          },
          settle},
     });
