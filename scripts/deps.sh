@@ -1,7 +1,9 @@
 # Sourced by the other scripts: installs the Debian packages the build needs,
 # and only when one of them is missing. fonts-liberation2 has the faces with the
-# widths of Courier New, Times New Roman and Arial, which the printouts ask for.
-QM_PACKAGES="cmake g++ make qt6-base-dev libgl-dev fonts-liberation2"
+# widths of Courier New, Times New Roman and Arial, which the printouts ask for;
+# fonts-wine a Tahoma with the widths of the one the windows are laid out for
+# (in /usr/share/wine/fonts, which the program adds to its fonts at start).
+QM_PACKAGES="cmake g++ make qt6-base-dev libgl-dev fonts-liberation2 fonts-wine"
 
 qm_missing_packages() {
   local missing=""

@@ -20,7 +20,7 @@ int main(int argc, char *argv[])
     if (qm::runsWithoutWindow(argc, argv))
         return qm::runWithoutWindow(argc, argv);
     QApplication app(argc, argv);
-    const qm::FontWarmUp fonts;
+    qm::FontWarmUp fonts;
     QApplication::setFont(qm::uiFont(10));
     qm::installMessageBoxes();
 
@@ -51,6 +51,7 @@ int main(int argc, char *argv[])
     // shows what the reading had to say once it is built.
     qm::LedgerModel model;
     const QStringList warnings = qm::loadFiles(model, files.settingsFile, files.ledgerFile);
+    fonts.finish();
     qm::MainWindow window(model, {files.settingsFile, files.ledgerFile, qm::findHelpFile(programPath)});
     if (!window.start(warnings))
         return 0;
