@@ -1,6 +1,7 @@
 #include "config/AdTable.h"
 
 #include "config/AdListState.h"
+#include "ui/TextFit.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -55,6 +56,7 @@ AdTable::AdTable(QWidget *parent) : QTableWidget(0, kAdFieldCount, parent)
     rows->setMinimumSectionSize(rowHeight);
     rows->setDefaultSectionSize(rowHeight);
     rows->setSectionResizeMode(QHeaderView::Fixed);
+    showCutTextsInToolTips(this);
 }
 
 int AdTable::wholeRowsPerPage() const

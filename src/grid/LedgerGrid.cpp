@@ -4,6 +4,7 @@
 #include "grid/GridHeader.h"
 #include "grid/GridNavigation.h"
 #include "grid/Hints.h"
+#include "ui/TextFit.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -78,6 +79,7 @@ LedgerGrid::LedgerGrid(LedgerModel &model, QWidget *window, QStatusBar *hintBar)
         m_gridList->setColumnWidth(column - 1, kColumnWidths[column - 1]);
     }
     connect(header, &QHeaderView::sectionClicked, this, [this] { focusGrid(); });
+    showCutTextsInToolTips(m_gridList);
     m_gridList->installEventFilter(this);
     m_gridList->viewport()->installEventFilter(this);
 

@@ -4,7 +4,9 @@
 #include "core/Messages.h"
 #include "core/files/CsvExport.h"
 #include "reports/ReportPrinting.h"
+#include "ui/ElidingHeader.h"
 #include "ui/Fonts.h"
+#include "ui/TextFit.h"
 
 #include <QButtonGroup>
 #include <QFileDialog>
@@ -44,6 +46,8 @@ void YearToDateWindow::buildControls()
 {
     m_view = new QTableWidget(kReportRows, kReportColumns, this);
     m_view->setObjectName(QStringLiteral("ReportTable"));
+    // A sales person's name too long for its column's heading is cut with "…".
+    m_view->setHorizontalHeader(new ElidingHeader(Qt::Horizontal, m_view));
     m_view->setGeometry(10, 25, 605, 370);
     m_view->setShowGrid(true);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -106,6 +110,8 @@ void YearToDateWindow::buildControls()
     group->addButton(m_totalSales);
     group->addButton(m_commissions);
     m_totalSales->setChecked(true);
+    fitTexts(this);
+    showCutTextsInToolTips(m_view);
 
     connect(print, &QPushButton::clicked, this, &YearToDateWindow::printYearToDate);
     connect(exportButton, &QPushButton::clicked, this, &YearToDateWindow::exportYearToDate);
