@@ -65,7 +65,7 @@ PageGeometry QtPrintDevice::geometry() const
 FontMetrics QtPrintDevice::metrics(const FontSpec &font) const
 {
     const QFontMetrics fm(QtPrintDevice::font(font), m_printer.get());
-    return {fm.averageCharWidth(), fm.height(), fm.leading()};
+    return {fm.averageCharWidth(), fm.height(), fm.leading(), fm.ascent()};
 }
 
 int QtPrintDevice::textWidth(const FontSpec &font, const QString &text) const

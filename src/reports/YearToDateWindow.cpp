@@ -162,7 +162,11 @@ void YearToDateWindow::showTable()
 
 void YearToDateWindow::printYearToDate()
 {
-    qm::printYearToDate(m_table, salesPeopleOf(m_model), !m_view->isColumnHidden(kReportColumns - 1), this);
+    // The commission view names the sales people over their columns, on paper as on screen.
+    const bool commissions = m_view->isColumnHidden(kReportColumns - 1);
+    const QStringList names =
+        commissions ? QStringList{salesPersonLabel(m_model, 1), salesPersonLabel(m_model, 2)} : QStringList();
+    qm::printYearToDate(m_table, salesPeopleOf(m_model), !commissions, names, this);
 }
 
 void YearToDateWindow::exportYearToDate()
