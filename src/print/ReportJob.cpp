@@ -97,12 +97,11 @@ void ReportJob::printInBox(const QString &text, float left, float right, float y
     constexpr double kSmallestPoints = 7;
     constexpr double kPointStep = 0.5;
     const int room = qMax(0, int(right - left));
-    const int dpiY = m_device->geometry().dpiY;
     FontSpec font = m_currentFont;
     int width = m_device->textWidth(font, text);
     while (width > room && font.points - kPointStep >= kSmallestPoints) {
         font.points -= kPointStep;
-        font.pixelHeight = qRound(font.points * dpiY / 72.0);
+        font.pixelHeight = qRound(font.points * m_device->geometry().dpiY / 72.0);
         width = m_device->textWidth(font, text);
     }
     QString shown = text;

@@ -15,17 +15,22 @@ constexpr int kHeadingStyle = StyleBold | StyleUnderline;
 // Inches kept free between a column's texts and the next column.
 constexpr float kColumnGap = 0.1f;
 
-// The run sheet's two columns: the ads from one inch up to the statuses at
-// three inches, and those up to the edge of the printable area.
-void printRunSheetLine(ReportJob &job, float ppiX, float y, const QString &ad, const QString &status)
+// The run sheet's two columns, in printer pixels: the ads from one inch up to
+// the statuses at three inches, and those up to the edge of the printable area.
+struct RunSheetColumns
 {
-    job.printInBox(ad, ppiX * 1.0f, ppiX * (3.0f - kColumnGap), y);
-    job.printInBox(status, ppiX * 3.0f, float(job.printableSize().width()), y);
+    float adLeft, adRight, statusLeft, statusRight;
+};
+
+void printRunSheetLine(ReportJob &job, const RunSheetColumns &at, float y, const QString &ad, const QString &status)
+{
+    job.printInBox(ad, at.adLeft, at.adRight, y);
+    job.printInBox(status, at.statusLeft, at.statusRight, y);
 }
 
-void printRunSheetHeadings(ReportJob &job, float ppiX, float lineHeight)
+void printRunSheetHeadings(ReportJob &job, const RunSheetColumns &at, float lineHeight)
 {
-    printRunSheetLine(job, ppiX, lineHeight * 2.5f, QStringLiteral("Sold Ads"), QStringLiteral("Status"));
+    printRunSheetLine(job, at, lineHeight * 2.5f, QStringLiteral("Sold Ads"), QStringLiteral("Status"));
 }
 
 } // namespace
@@ -45,7 +50,9 @@ void printRunSheet(const LedgerModel &model, int publication, int month, QWidget
     job.selectFont(heading);
     const float ppiX = float(job.pixelsPerInch().width());
     const float lineHeight = float(job.characterSize().height()) * 1.5f;
-    printRunSheetHeadings(job, ppiX, lineHeight);
+    const RunSheetColumns columns = {ppiX * 1.0f, ppiX * (3.0f - kColumnGap), ppiX * 3.0f,
+                                     float(job.printableSize().width())};
+    printRunSheetHeadings(job, columns, lineHeight);
 
     job.selectFont(body);
     const int pageHeight = job.printableSize().height();
@@ -57,12 +64,12 @@ void printRunSheet(const LedgerModel &model, int publication, int month, QWidget
             if (!job.newPage())
                 break;
             job.selectFont(heading);
-            printRunSheetHeadings(job, ppiX, lineHeight);
+            printRunSheetHeadings(job, columns, lineHeight);
             job.selectFont(body);
             printed = 0;
         }
         ++printed;
-        printRunSheetLine(job, ppiX, float(printed + 3) * lineHeight, line.adName, line.status);
+        printRunSheetLine(job, columns, float(printed + 3) * lineHeight, line.adName, line.status);
     }
     job.closeReportJob();
     job.releaseFont(heading);
