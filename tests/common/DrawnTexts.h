@@ -30,23 +30,11 @@ inline QStringList drawnTexts(QWidget *widget)
         QPaintEngine *paintEngine() const override { return &engine; }
         int metric(PaintDeviceMetric metric) const override
         {
-            switch (metric) {
-            case PdmWidth:
-                return m_size.width();
-            case PdmHeight:
-                return m_size.height();
-            case PdmDepth:
-                return 32;
-            case PdmDpiX:
-            case PdmDpiY:
-            case PdmPhysicalDpiX:
-            case PdmPhysicalDpiY:
-                return 96;
-            case PdmDevicePixelRatioScaled:
+            if (metric == PdmWidth || metric == PdmHeight)
+                return metric == PdmWidth ? m_size.width() : m_size.height();
+            if (metric == PdmDevicePixelRatioScaled)
                 return int(devicePixelRatioFScale());
-            default:
-                return 1;
-            }
+            return metric == PdmDepth ? 32 : metric == PdmDevicePixelRatio || metric == PdmNumColors ? 1 : 96;
         }
         mutable Engine engine;
 
