@@ -1,9 +1,11 @@
 # Sourced by the other scripts: installs the Debian packages the build needs,
 # and only when one of them is missing. fonts-liberation2 has the faces with the
-# widths of Courier New, Times New Roman and Arial, which the printouts ask for.
+# widths of Courier New, Times New Roman and Arial, which the printouts ask for;
+# fonts-wine a Tahoma with the widths of the one the windows are laid out for
+# (in /usr/share/wine/fonts, which the program adds to its fonts at start).
 # qt6-tools-dev brings lupdate and lrelease (qt6-l10n-tools) and their CMake
 # functions: the build collects the texts to translate and makes the translations.
-QM_PACKAGES="cmake g++ make qt6-base-dev libgl-dev fonts-liberation2 qt6-l10n-tools qt6-tools-dev"
+QM_PACKAGES="cmake g++ make qt6-base-dev libgl-dev fonts-liberation2 fonts-wine qt6-l10n-tools qt6-tools-dev"
 # What the install test checks the packaging with: the menu entry, metainfo and
 # manual page validators, the MIME database builder, and cpack's Debian package
 # (dpkg-shlibdeps finds its dependencies, lintian checks it).

@@ -8,6 +8,7 @@
 #include "core/rules/TextRules.h"
 #include "ui/Fonts.h"
 #include "ui/QuoteFreeValidator.h"
+#include "ui/TextFit.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -44,16 +45,6 @@ QLabel *addLabel(QWidget *parent, const QString &text, const QRect &geometry)
 {
     auto *label = new QLabel(text, parent);
     label->setGeometry(geometry);
-    // Where the platform puts a wider face in Tahoma's place, a narrower cut
-    // of it keeps the caption whole.
-    QFont font = label->font();
-    for (int stretch : {QFont::SemiCondensed, QFont::Condensed, QFont::ExtraCondensed}) {
-        if (QFontMetrics(font).horizontalAdvance(text) <= geometry.width())
-            break;
-        font.setStretch(stretch);
-    }
-    if (font != label->font())
-        label->setFont(font);
     return label;
 }
 
@@ -103,6 +94,7 @@ AdvancesDialog::AdvancesDialog(LedgerModel &model, QWidget *parent)
     createControls(units);
     createEntryRow(units);
     setTabOrders();
+    fitTexts(this);
     m_entryList->setFocus();
 }
 
@@ -309,6 +301,7 @@ void AdvancesDialog::openEntryRow(EntryMode mode)
             m_paidBox->setText(formatMoney(entry.paid));
     }
     m_submitButton->setText(mode == EntryMode::Edit ? tr("Replace") : tr("Submit"));
+    fitText(m_submitButton);
 
     for (QWidget *control : {static_cast<QWidget *>(m_dateBox), static_cast<QWidget *>(m_advancedBox),
                              static_cast<QWidget *>(m_paidBox), static_cast<QWidget *>(m_submitButton)}) {

@@ -1,6 +1,7 @@
 #include "app/ArchiveChoiceDialog.h"
 
 #include "ui/Fonts.h"
+#include "ui/TextFit.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -9,8 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-
-#include <algorithm>
 
 namespace qm {
 
@@ -32,13 +31,6 @@ ArchiveChoiceDialog::ArchiveChoiceDialog(int ledgerYear, QWidget *parent)
         new QRadioButton(QStringLiteral("Archive ") + year + QStringLiteral(" data and reset for next year"), this);
     m_archive->setObjectName(QStringLiteral("ArchiveOption"));
     m_archive->setGeometry(30, 50, 250, 20);
-    // Where the font is wider than the one the layout was made for, the options
-    // move left and grow so their texts are never cut.
-    const int wanted = std::max({250, m_continue->sizeHint().width(), m_archive->sizeHint().width()});
-    const int width = std::min(wanted, 300 - 8);
-    const int x = std::min(30, 300 - 4 - width);
-    m_continue->setGeometry(x, 25, width, 20);
-    m_archive->setGeometry(x, 50, width, 20);
     auto *options = new QButtonGroup(this);
     options->addButton(m_continue);
     options->addButton(m_archive);
@@ -48,6 +40,7 @@ ArchiveChoiceDialog::ArchiveChoiceDialog(int ledgerYear, QWidget *parent)
     m_ok->setObjectName(QStringLiteral("OkButton"));
     m_ok->setGeometry(120, 100, 70, 35);
     m_ok->setDefault(true);
+    fitTexts(this);
     connect(m_ok, &QPushButton::clicked, this, [this] {
         m_choice = m_archive->isChecked() ? ArchiveChoice::Archive : ArchiveChoice::Continue;
         accept();

@@ -3,6 +3,7 @@
 #include "app/MonthList.h"
 #include "app/PublicationTabs.h"
 #include "ui/Fonts.h"
+#include "ui/TextFit.h"
 #include "core/Version.h"
 
 #include "core/Clock.h"
@@ -161,6 +162,7 @@ void MainWindow::buildControls()
     setTabOrder(runSheet, m_helpButton);
     m_grid->scrollBar()->raise();
     m_grid->pickupList()->raise();
+    fitTexts(this);
 
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) { selectPublication(index + 1); });
     connect(m_monthList, &MonthList::closedUp, this, &MainWindow::monthListClosed);
@@ -278,6 +280,7 @@ void MainWindow::showPromptLabel()
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     m_prompt->setPalette(palette);
+    fitText(m_prompt);
     m_prompt->show();
     m_prompt->raise();
 }
@@ -290,6 +293,7 @@ void MainWindow::updateCaption()
         caption += QStringLiteral(" - ") + monthName(v.selectedMonth);
     m_monthList->setVisible(v.selectedPublication == 1);
     m_caption->setText(caption);
+    fitText(m_caption);
 }
 
 void MainWindow::selectPublication(int publication)

@@ -265,7 +265,7 @@ void MainWindow::printYearToDate()
     m_grid->commitCell();
     ReportTable table;
     fillSalesView(m_model, table);
-    qm::printYearToDate(table, int(qMin<qsizetype>(m_model.salesPeople.size(), kMaxSalesPeople)), true, this);
+    qm::printYearToDate(table, int(qMin<qsizetype>(m_model.salesPeople.size(), kMaxSalesPeople)), true, {}, this);
     focusCellEditor();
 }
 

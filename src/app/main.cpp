@@ -25,7 +25,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     qm::installTranslations(app);
     qm::setProgramIdentity();
-    const qm::FontWarmUp fonts;
+    qm::FontWarmUp fonts;
     QApplication::setFont(qm::uiFont(10));
     qm::installMessageBoxes();
 
@@ -50,6 +50,7 @@ int main(int argc, char *argv[])
     // shows what the reading had to say once it is built.
     qm::LedgerModel model;
     const QStringList warnings = qm::loadFiles(model, files.settingsFile, files.ledgerFile);
+    fonts.finish();
     qm::ProgramSettings settings;
     qm::MainWindow window(model,
                           {files.settingsFile, files.ledgerFile, qm::findHelpFile(programPath), {}, start.printFolder},

@@ -2,6 +2,7 @@
 
 #include "config/AdListState.h"
 #include "ui/HeadedTableItem.h"
+#include "ui/TextFit.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -56,6 +57,7 @@ AdTable::AdTable(QWidget *parent) : QTableWidget(0, kAdFieldCount, parent)
     rows->setMinimumSectionSize(rowHeight);
     rows->setDefaultSectionSize(rowHeight);
     rows->setSectionResizeMode(QHeaderView::Fixed);
+    showCutTextsInToolTips(this);
 }
 
 int AdTable::wholeRowsPerPage() const

@@ -17,16 +17,6 @@ QLabel *addLabel(QWidget *parent, const QString &text, int x, int y, int w, int 
 {
     auto *label = new QLabel(text, parent);
     label->setGeometry(x, y, w, h);
-    // The boxes are measured for Tahoma; where the platform puts a wider face
-    // in its place, a narrower cut of it keeps the caption whole.
-    QFont font = label->font();
-    for (int stretch : {QFont::SemiCondensed, QFont::Condensed, QFont::ExtraCondensed}) {
-        if (QFontMetrics(font).horizontalAdvance(text) <= w)
-            break;
-        font.setStretch(stretch);
-    }
-    if (font != label->font())
-        label->setFont(font);
     return label;
 }
 

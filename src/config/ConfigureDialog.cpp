@@ -8,6 +8,7 @@
 #include "core/rules/SalesPeopleRules.h"
 #include "help/HelpLauncher.h"
 #include "ui/Fonts.h"
+#include "ui/TextFit.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -62,6 +63,8 @@ ConfigureDialog::ConfigureDialog(LedgerModel &model, const QString &helpFile, QW
     m_hintBar->setSizeGripEnabled(false);
     const int barHeight = m_hintBar->sizeHint().height();
     m_hintBar->setGeometry(0, kDialogHeight - barHeight, kDialogWidth, barHeight);
+
+    fitTexts(this);
 
     connect(m_adList, &AdListPanel::hintChanged, this, &ConfigureDialog::showConfigHint);
     connect(m_adList, &AdListPanel::controlUsed, this, &ConfigureDialog::applyFocusRule);

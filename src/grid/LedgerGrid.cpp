@@ -5,6 +5,7 @@
 #include "grid/GridNavigation.h"
 #include "grid/Hints.h"
 #include "ui/HeadedTableItem.h"
+#include "ui/TextFit.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -81,6 +82,7 @@ LedgerGrid::LedgerGrid(LedgerModel &model, QWidget *window, QStatusBar *hintBar)
         m_gridList->setColumnWidth(column - 1, kColumnWidths[column - 1]);
     }
     connect(header, &QHeaderView::sectionClicked, this, [this] { focusGrid(); });
+    showCutTextsInToolTips(m_gridList);
     m_gridList->installEventFilter(this);
     m_gridList->viewport()->installEventFilter(this);
 

@@ -2,6 +2,7 @@
 
 #include "help/HelpTopicModel.h"
 #include "ui/Fonts.h"
+#include "ui/TextFit.h"
 
 #include <QAction>
 #include <QEvent>
@@ -118,8 +119,12 @@ void AppHelp::buildControls()
     m_statusPart1->setObjectName(QStringLiteral("StatusPart1"));
     m_statusPart2 = new QLabel(status);
     m_statusPart2->setObjectName(QStringLiteral("StatusPart2"));
+    // The second part takes the rest of the bar whatever its text, which is fitted into it.
+    m_statusPart2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     status->addWidget(m_statusPart1);
     status->addWidget(m_statusPart2, 1);
+    fitText(m_statusPart1);
+    showCutTextsInToolTips(m_tree);
 
     for (QWidget *w : {static_cast<QWidget *>(m_tree), static_cast<QWidget *>(m_text)})
         w->installEventFilter(this);
@@ -205,12 +210,14 @@ void AppHelp::showTopic(const QModelIndex &current)
     const HelpTopic &topic = m_topics.at(m_currentTopic);
     m_text->setPlainText(helpDisplayText(topic.body));
     m_banner->setText(kBannerIndent + topic.title);
+    fitText(m_banner);
     if ((topic.wrapMode == -1 ? -1 : 1) != m_textWrapMode)
         switchWrapMode();
     m_text->setTabStopDistance(tabStopChars(topic.tabWidth) * QFontMetrics(m_text->font()).averageCharWidth());
     const QModelIndex parent = current.parent();
     m_statusPart2->setText(parent.isValid() ? parent.data().toString() + QStringLiteral(" : ") + topic.title
                                             : topic.title);
+    fitText(m_statusPart2);
 }
 
 void AppHelp::switchWrapMode()

@@ -21,6 +21,23 @@ constexpr double kMarginRight = 0.75;
 constexpr double kMarginTop = 0.25;
 constexpr double kMarginBottom = 0.5;
 constexpr int kHeaderLines = 4;
+constexpr int kTitlePoints = 12;
+constexpr int kBodyPoints = 10;
+// Inches kept free between the title and the page number.
+constexpr double kTitleGap = 0.2;
+
+// The title as it fits the room left of the page number: in the title's font,
+// else a point or two smaller, else cut with "…". Leaves its font selected.
+QString fitTitle(cTPrint &p, const QString &title, double room)
+{
+    for (int points = kTitlePoints; points >= kBodyPoints; --points) {
+        p.setFont(kFace, points, QStringLiteral("u"));
+        if (p.textWidth(title) <= room)
+            return title;
+    }
+    const QString mark(QChar(0x2026));
+    return p.fitText(title, room - p.textWidth(mark)).trimmed() + mark;
+}
 
 // Lays the topic out line by line; `printLine` gets each line and `newPage`
 // is called when a line no longer fits on the page. Returns the page count.
@@ -68,7 +85,7 @@ void printHelpTopic(const QString &title, const QString &body, QWidget *parent)
     double pageHeight = 0;
     p.pageSize(pageWidth, pageHeight);
     const double lineWidth = pageWidth - kMarginLeft - kMarginRight;
-    p.setFont(kFace, 10, QString());
+    p.setFont(kFace, kBodyPoints, QString());
     const int linesPerPage = p.linesPerPage(0);
 
     if (p.canDuplex() == 1) {
@@ -77,11 +94,12 @@ void printHelpTopic(const QString &title, const QString &body, QWidget *parent)
     }
 
     auto header = [&](int page) {
-        p.setFont(kFace, 12, QStringLiteral("u"));
-        p.printText(title, kMarginLeft, kMarginTop);
-        p.setFont(kFace, 10, QString());
         const QString label = Text::tr("Page %1").arg(page);
-        p.printText(label, pageWidth - kMarginRight - p.textWidth(label), kMarginTop);
+        p.setFont(kFace, kBodyPoints, QString());
+        const double labelX = pageWidth - kMarginRight - p.textWidth(label);
+        p.printText(fitTitle(p, title, labelX - kTitleGap - kMarginLeft), kMarginLeft, kMarginTop);
+        p.setFont(kFace, kBodyPoints, QString());
+        p.printText(label, labelX, kMarginTop);
         double charWidth = 0;
         double lineHeight = 0;
         p.charSize(charWidth, lineHeight);

@@ -1,6 +1,7 @@
 #include "help/InputTextBox.h"
 
 #include "ui/Fonts.h"
+#include "ui/TextFit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -49,6 +50,7 @@ InputTextBox::InputTextBox(QWidget *parent, const QString &prompt, const QString
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     setFixedSize(boxWidth + 40, editHeight + 90);
+    fitTexts(this);
     m_edit->setFocus();
 
     const QRect area = parent ? QRect(parent->mapToGlobal(QPoint(0, 0)), parent->size())

@@ -86,7 +86,7 @@ void PrintDevice::drawText(const FontSpec &font, int x, int y, const QString &te
         return;
     if (!m_pageOpen && !startPage())
         return;
-    m_document.pages.last().lines.append({x, y, font.describe(), text});
+    m_document.pages.last().lines.append({x, y, font.describe(), text, textWidth(font, text), metrics(font).height});
     doDrawText(font, x, y, text);
 }
 

@@ -29,6 +29,7 @@ struct FontMetrics
     int averageWidth = 0;
     int height = 0; // full cell height
     int externalLeading = 0;
+    int ascent = 0; // from the top of the cell to the baseline
 };
 
 // The paper and its printable area, in printer pixels.

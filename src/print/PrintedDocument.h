@@ -6,13 +6,16 @@
 namespace qm {
 
 // One text as it went onto paper: where its top-left corner lies, in printer
-// pixels from the top-left corner of the printable area, and in which font.
+// pixels from the top-left corner of the printable area, in which font, and
+// the box it takes as the printer measures it.
 struct PrintedLine
 {
     int x = 0;
     int y = 0;
     QString font; // "Times New Roman 10 bu"
     QString text;
+    int width = 0;
+    int height = 0; // the font's full cell height
 
     bool operator==(const PrintedLine &) const = default;
 };
@@ -30,6 +33,7 @@ struct PrintedDocument
     QList<PrintedPage> pages;
 
     // One line per text ("x y [font] text") under a "page N" line per page.
+    // The boxes are left out: they depend on the printer's fonts.
     QString toText() const;
 };
 

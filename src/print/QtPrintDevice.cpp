@@ -69,15 +69,32 @@ PageGeometry QtPrintDevice::geometry() const
     return g;
 }
 
+const QFontMetrics &QtPrintDevice::metricsOf(const FontSpec &font) const
+{
+    if (!m_lastMetrics || !(font == m_lastSpec)) {
+        m_lastSpec = font;
+        m_lastFont = QtPrintDevice::font(font);
+        m_lastMetrics.emplace(m_lastFont, m_printer.get());
+        m_lastText = QString();
+        m_lastWidth = 0;
+    }
+    return *m_lastMetrics;
+}
+
 FontMetrics QtPrintDevice::metrics(const FontSpec &font) const
 {
-    const QFontMetrics fm(QtPrintDevice::font(font), m_printer.get());
-    return {fm.averageCharWidth(), fm.height(), fm.leading()};
+    const QFontMetrics &fm = metricsOf(font);
+    return {fm.averageCharWidth(), fm.height(), fm.leading(), fm.ascent()};
 }
 
 int QtPrintDevice::textWidth(const FontSpec &font, const QString &text) const
 {
-    return QFontMetrics(QtPrintDevice::font(font), m_printer.get()).horizontalAdvance(text);
+    const QFontMetrics &fm = metricsOf(font);
+    if (text != m_lastText) {
+        m_lastText = text;
+        m_lastWidth = fm.horizontalAdvance(text);
+    }
+    return m_lastWidth;
 }
 
 bool QtPrintDevice::canDuplex() const
@@ -133,10 +150,9 @@ bool QtPrintDevice::doEnd()
 
 void QtPrintDevice::doDrawText(const FontSpec &font, int x, int y, const QString &text)
 {
-    const QFont qfont = QtPrintDevice::font(font);
-    m_painter.setFont(qfont);
-    const QFontMetrics fm(qfont, m_printer.get());
-    m_painter.drawText(QPoint(x, y + fm.ascent()), text);
+    const int ascent = metricsOf(font).ascent();
+    m_painter.setFont(m_lastFont);
+    m_painter.drawText(QPoint(x, y + ascent), text);
 }
 
 } // namespace qm

@@ -3,9 +3,11 @@
 #include "print/PrintDevice.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <memory>
+#include <optional>
 
 class QPrinter;
 
@@ -39,8 +41,17 @@ protected:
     void doDrawText(const FontSpec &font, int x, int y, const QString &text) override;
 
 private:
+    // The metrics of the font last asked for: a printout asks for the same
+    // few fonts and measures most texts just before drawing them.
+    const QFontMetrics &metricsOf(const FontSpec &font) const;
+
     std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter;
+    mutable FontSpec m_lastSpec;
+    mutable QFont m_lastFont;
+    mutable std::optional<QFontMetrics> m_lastMetrics;
+    mutable QString m_lastText; // the text last measured in it, and its width
+    mutable int m_lastWidth = 0;
 };
 
 } // namespace qm

@@ -90,6 +90,41 @@ void ReportJob::printLine(const QString &text)
         m_device->drawText(m_currentFont, m_x, m_y, text);
 }
 
+void ReportJob::printInBox(const QString &text, float left, float right, float y, Qt::Alignment alignment)
+{
+    if (!m_device)
+        return;
+    constexpr double kSmallestPoints = 7;
+    constexpr double kPointStep = 0.5;
+    const int room = qMax(0, int(right - left));
+    FontSpec font = m_currentFont;
+    int width = m_device->textWidth(font, text);
+    while (width > room && font.points - kPointStep >= kSmallestPoints) {
+        font.points -= kPointStep;
+        font.pixelHeight = qRound(font.points * m_device->geometry().dpiY / 72.0);
+        width = m_device->textWidth(font, text);
+    }
+    QString shown = text;
+    if (width > room) {
+        const QString mark(QChar(0x2026));
+        do
+            shown.chop(1);
+        while (!shown.isEmpty() && m_device->textWidth(font, shown + mark) > room);
+        while (shown.endsWith(u' '))
+            shown.chop(1);
+        shown += mark;
+        width = m_device->textWidth(font, shown);
+    }
+    float x = left;
+    if (alignment & Qt::AlignRight)
+        x = right - float(width);
+    else if (alignment & Qt::AlignHCenter)
+        x = left + float(room - width) / 2;
+    // A smaller text stands on the line's baseline.
+    const int lower = font == m_currentFont ? 0 : m_metrics.ascent - m_device->metrics(font).ascent;
+    m_device->drawText(font, qRound(x), qRound(y) + lower, shown);
+}
+
 bool ReportJob::newPage()
 {
     if (!m_device)

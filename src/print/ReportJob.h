@@ -39,6 +39,13 @@ public:
     QSize printableSize() const;   // of the page, in printer pixels
     void setPosition(float x, float y);
     void printLine(const QString &text);
+    // Prints the text at height y in the box from `left` to `right` (printer
+    // pixels), against the box's left or right edge or in its middle. A text
+    // too wide for the box is printed in the current font made smaller, half
+    // a point at a time to 7 points at the least, on the same baseline; one
+    // still too wide is cut at its end with "…". The current font and position
+    // stay as they were.
+    void printInBox(const QString &text, float left, float right, float y, Qt::Alignment alignment = Qt::AlignLeft);
     // Ends the page and goes on on a new one, at (0, 0).
     bool newPage();
     void closeReportJob();

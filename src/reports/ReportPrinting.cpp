@@ -20,17 +20,25 @@ struct Text
 
 const QString kFace = QStringLiteral("Times New Roman");
 constexpr int kHeadingStyle = StyleBold | StyleUnderline;
+// Inches kept free between a column's texts and the next column.
+constexpr float kColumnGap = 0.1f;
 
-void printAt(ReportJob &job, float x, float y, const QString &text)
+// The run sheet's two columns, in printer pixels: the ads from one inch up to
+// the statuses at three inches, and those up to the edge of the printable area.
+struct RunSheetColumns
 {
-    job.setPosition(x, y);
-    job.printLine(text);
+    float adLeft, adRight, statusLeft, statusRight;
+};
+
+void printRunSheetLine(ReportJob &job, const RunSheetColumns &at, float y, const QString &ad, const QString &status)
+{
+    job.printInBox(ad, at.adLeft, at.adRight, y);
+    job.printInBox(status, at.statusLeft, at.statusRight, y);
 }
 
-void printRunSheetHeadings(ReportJob &job, float ppiX, float lineHeight)
+void printRunSheetHeadings(ReportJob &job, const RunSheetColumns &at, float lineHeight)
 {
-    printAt(job, ppiX * 1.0f, lineHeight * 2.5f, Text::tr("Sold Ads"));
-    printAt(job, ppiX * 3.0f, lineHeight * 2.5f, Text::tr("Status"));
+    printRunSheetLine(job, at, lineHeight * 2.5f, Text::tr("Sold Ads"), Text::tr("Status"));
 }
 
 } // namespace
@@ -45,11 +53,13 @@ void printRunSheet(const LedgerModel &model, int publication, int month, QWidget
     const ReportFont heading = job.newFont(kFace, 10, kHeadingStyle);
     const ReportFont body = job.newFont(kFace, 10, 0);
 
-    job.printLine(sheet.title);
+    job.printInBox(sheet.title, 0, float(job.printableSize().width()), 0);
     job.selectFont(heading);
     const float ppiX = float(job.pixelsPerInch().width());
     const float lineHeight = float(job.characterSize().height()) * 1.5f;
-    printRunSheetHeadings(job, ppiX, lineHeight);
+    const RunSheetColumns columns = {ppiX * 1.0f, ppiX * (3.0f - kColumnGap), ppiX * 3.0f,
+                                     float(job.printableSize().width())};
+    printRunSheetHeadings(job, columns, lineHeight);
 
     job.selectFont(body);
     const int pageHeight = job.printableSize().height();
@@ -61,24 +71,24 @@ void printRunSheet(const LedgerModel &model, int publication, int month, QWidget
             if (!job.newPage())
                 break;
             job.selectFont(heading);
-            printRunSheetHeadings(job, ppiX, lineHeight);
+            printRunSheetHeadings(job, columns, lineHeight);
             job.selectFont(body);
             printed = 0;
         }
         ++printed;
-        const float y = float(printed + 3) * lineHeight;
-        printAt(job, ppiX * 1.0f, y, line.adName);
-        printAt(job, ppiX * 3.0f, y, line.status);
+        printRunSheetLine(job, columns, float(printed + 3) * lineHeight, line.adName, line.status);
     }
     job.closeReportJob();
     job.releaseFont(heading);
     job.releaseFont(body);
 }
 
-void printYearToDate(const ReportTable &table, int salesPeople, bool paidSalesShown, QWidget *parent)
+void printYearToDate(const ReportTable &table, int salesPeople, bool paidSalesShown, const QStringList &personNames,
+                     QWidget *parent)
 {
-    static constexpr float headingTab[] = {0.5f, 2.0f, 2.75f, 3.7f, 4.65f, 5.6f, 6.65f};
-    static constexpr float rowTab[] = {0.5f, 2.0f, 2.95f, 3.9f, 4.85f, 5.8f, 6.75f};
+    // Where each column starts, in inches: the publications are left-aligned
+    // there, the amounts and their headings right-aligned before the next.
+    static constexpr float tab[] = {0.5f, 2.0f, 2.95f, 3.9f, 4.85f, 5.8f, 6.75f, 7.7f};
 
     ReportJob job(parent);
     if (job.openReportJob(Text::tr("Quillmoor Ads - Year to date")).isEmpty())
@@ -87,7 +97,8 @@ void printYearToDate(const ReportTable &table, int salesPeople, bool paidSalesSh
     const ReportFont body = job.newFont(kFace, 10, 0);
 
     const QString today = Clock::today().toString(QStringLiteral("MM-dd-yyyy"));
-    job.printLine(QString(20, u' ') + Text::tr("Quillmoor Ads - Reporting for %1").arg(today));
+    job.printInBox(QString(20, u' ') + Text::tr("Quillmoor Ads - Reporting for %1").arg(today), 0,
+                   float(job.printableSize().width()), 0);
     job.selectFont(heading);
     const float ppiX = float(job.pixelsPerInch().width());
     const float lineHeight = float(job.characterSize().height()) * 1.5f;
@@ -96,17 +107,24 @@ void printYearToDate(const ReportTable &table, int salesPeople, bool paidSalesSh
     const auto printedColumn = [&](int column) {
         return column <= kReportColumns && (column != kReportColumns || paidSalesShown);
     };
-    for (int column = 1; column <= columns; ++column) {
-        const QString title = printedColumn(column) ? table.title(column).trimmed() : QString();
-        printAt(job, ppiX * headingTab[column - 1], lineHeight * 2.5f, title);
+    // An empty cell keeps its place at the column's tab.
+    const auto printCell = [&](int column, float y, const QString &text) {
+        const bool amount = column > 1 && !text.isEmpty();
+        job.printInBox(text, ppiX * tab[column - 1], ppiX * (tab[column] - kColumnGap), y,
+                       amount ? Qt::AlignRight : Qt::AlignLeft);
+    };
+    // The names of the sales people over their two columns each, as the window shows them.
+    for (qsizetype person = 1; person <= personNames.size() && 2 * person + 1 <= columns; ++person) {
+        job.printInBox(personNames.at(person - 1), ppiX * tab[2 * person - 1], ppiX * (tab[2 * person + 1] - kColumnGap),
+                       lineHeight * 1.5f, Qt::AlignHCenter);
     }
+    for (int column = 1; column <= columns; ++column)
+        printCell(column, lineHeight * 2.5f, printedColumn(column) ? table.title(column).trimmed() : QString());
     job.releaseFont(heading);
     job.selectFont(body);
     for (int row = 1; row <= kReportRows; ++row) {
-        for (int column = 1; column <= columns; ++column) {
-            const QString text = printedColumn(column) ? table.cell(row, column) : QString();
-            printAt(job, ppiX * rowTab[column - 1], float(row + 3) * lineHeight, text);
-        }
+        for (int column = 1; column <= columns; ++column)
+            printCell(column, float(row + 3) * lineHeight, printedColumn(column) ? table.cell(row, column) : QString());
     }
     job.closeReportJob();
     job.releaseFont(body);

@@ -4,8 +4,10 @@
 #include "core/Messages.h"
 #include "core/files/CsvExport.h"
 #include "reports/ReportPrinting.h"
+#include "ui/ElidingHeader.h"
 #include "ui/Fonts.h"
 #include "ui/HeadedTableItem.h"
+#include "ui/TextFit.h"
 
 #include <QButtonGroup>
 #include <QFileDialog>
@@ -48,6 +50,8 @@ void YearToDateWindow::buildControls()
     m_view = new QTableWidget(kReportRows, kReportColumns, this);
     m_view->setObjectName(QStringLiteral("ReportTable"));
     m_view->setAccessibleName(tr("Year to date totals"));
+    // A sales person's name too long for its column's heading is cut with "…".
+    m_view->setHorizontalHeader(new ElidingHeader(Qt::Horizontal, m_view));
     m_view->setGeometry(10, 25, 605, 370);
     m_view->setShowGrid(true);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -116,6 +120,8 @@ void YearToDateWindow::buildControls()
     group->addButton(m_totalSales);
     group->addButton(m_commissions);
     m_totalSales->setChecked(true);
+    fitTexts(this);
+    showCutTextsInToolTips(m_view);
 
     connect(print, &QPushButton::clicked, this, &YearToDateWindow::printYearToDate);
     connect(exportButton, &QPushButton::clicked, this, &YearToDateWindow::exportYearToDate);
@@ -166,7 +172,11 @@ void YearToDateWindow::showTable()
 
 void YearToDateWindow::printYearToDate()
 {
-    qm::printYearToDate(m_table, salesPeopleOf(m_model), !m_view->isColumnHidden(kReportColumns - 1), this);
+    // The commission view names the sales people over their columns, on paper as on screen.
+    const bool commissions = m_view->isColumnHidden(kReportColumns - 1);
+    const QStringList names =
+        commissions ? QStringList{salesPersonLabel(m_model, 1), salesPersonLabel(m_model, 2)} : QStringList();
+    qm::printYearToDate(m_table, salesPeopleOf(m_model), !commissions, names, this);
 }
 
 void YearToDateWindow::exportYearToDate()

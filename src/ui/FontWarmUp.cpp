@@ -1,5 +1,7 @@
 #include "ui/FontWarmUp.h"
 
+#include "ui/Fonts.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -11,6 +13,13 @@ FontWarmUp::~FontWarmUp()
 {
     if (m_thread.joinable())
         m_thread.join();
+}
+
+void FontWarmUp::finish()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+    addStandInFonts();
 }
 
 } // namespace qm

@@ -17,6 +17,11 @@ public:
     FontWarmUp(const FontWarmUp &) = delete;
     FontWarmUp &operator=(const FontWarmUp &) = delete;
 
+    // Waits for the font list and adds the faces that stand in for missing
+    // ones (addStandInFonts), here on the calling thread, so that its fonts
+    // are looked up anew. Call before the first window is built.
+    void finish();
+
 private:
     std::thread m_thread;
 };

@@ -10,7 +10,7 @@
 
 // A printer with fixed, machine-independent metrics that only records what is
 // drawn: every character is half the font's pixel height wide, a line is 6/5
-// of it high. Letter paper at 600 dpi with an unprintable strip of 0.25 inch
+// of it high, its baseline the pixel height down. Letter paper at 600 dpi with an unprintable strip of 0.25 inch
 // left and right and 0.3 inch top and bottom, unless a test changes it.
 class RecordingDevice : public qm::PrintDevice
 {
@@ -28,7 +28,7 @@ public:
     qm::PageGeometry geometry() const override { return page; }
     qm::FontMetrics metrics(const qm::FontSpec &font) const override
     {
-        return {font.pixelHeight / 2, font.pixelHeight * 6 / 5, font.pixelHeight / 10};
+        return {font.pixelHeight / 2, font.pixelHeight * 6 / 5, font.pixelHeight / 10, font.pixelHeight};
     }
     int textWidth(const qm::FontSpec &font, const QString &text) const override
     {
