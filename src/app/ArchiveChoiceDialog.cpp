@@ -18,17 +18,17 @@ ArchiveChoiceDialog::ArchiveChoiceDialog(int ledgerYear, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowSystemMenuHint)
 {
     setObjectName(QStringLiteral("ArchiveChoiceDialog"));
-    setWindowTitle(QStringLiteral("What now?"));
+    setWindowTitle(tr("What now?"));
     setFont(uiFont(10));
     setFixedSize(300, 180);
     setModal(true);
 
     const QString year = QString::number(ledgerYear);
-    m_continue = new QRadioButton(QStringLiteral("Continue with ") + year + QStringLiteral(" data"), this);
+    m_continue = new QRadioButton(tr("Continue with %1 data").arg(year), this);
     m_continue->setObjectName(QStringLiteral("ContinueOption"));
     m_continue->setGeometry(30, 25, 250, 20);
     m_archive =
-        new QRadioButton(QStringLiteral("Archive ") + year + QStringLiteral(" data and reset for next year"), this);
+        new QRadioButton(tr("Archive %1 data and reset for next year").arg(year), this);
     m_archive->setObjectName(QStringLiteral("ArchiveOption"));
     m_archive->setGeometry(30, 50, 250, 20);
     auto *options = new QButtonGroup(this);
@@ -36,7 +36,7 @@ ArchiveChoiceDialog::ArchiveChoiceDialog(int ledgerYear, QWidget *parent)
     options->addButton(m_archive);
     m_continue->setChecked(true);
 
-    m_ok = new QPushButton(QStringLiteral("&Ok"), this);
+    m_ok = new QPushButton(tr("&Ok"), this);
     m_ok->setObjectName(QStringLiteral("OkButton"));
     m_ok->setGeometry(120, 100, 70, 35);
     m_ok->setDefault(true);

@@ -20,6 +20,11 @@ namespace qm {
 
 namespace {
 
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
 const QString kProgramName = QStringLiteral("QuillmoorAds");
 
 // The options Qt's application object takes for itself.
@@ -61,7 +66,7 @@ CommandLineRequest done(int exitCode, const QString &output, const QString &erro
 CommandLineRequest usageError(const QString &message)
 {
     return done(2, QString(),
-                QStringLiteral("%1: %2\nTry '%1 --help' for more information.").arg(kProgramName, message));
+                Text::tr("%1: %2\nTry '%1 --help' for more information.").arg(kProgramName, message));
 }
 
 int check(const FileChoice &files)
@@ -85,25 +90,25 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Quillmoor Ad Sales keeps one year's ledger of advertising sales.\n"
+        Text::tr("Quillmoor Ad Sales keeps one year's ledger of advertising sales.\n"
                        "Without options it opens the ledger in its window."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption checkOption(QStringLiteral("check"),
-                                         QStringLiteral("Reads the ledger and its settings file as start-up does, "
+                                         Text::tr("Reads the ledger and its settings file as start-up does, "
                                                         "prints what it found and writes nothing. Exit status 0 "
                                                         "when the files are sound, 1 otherwise."));
     const QCommandLineOption exportOption(
         QStringLiteral("export-csv"),
-        QStringLiteral("Writes the ledger to <file> as CSV (one row per issue and ad that holds anything) and the "
+        Text::tr("Writes the ledger to <file> as CSV (one row per issue and ad that holds anything) and the "
                        "advances beside it with \"_advances\" before the extension."),
         QStringLiteral("file"));
     QCommandLineOption quitOption(QStringLiteral("quit-when-shown"),
-                                  QStringLiteral("Ends the program as soon as its window is shown."));
+                                  Text::tr("Ends the program as soon as its window is shown."));
     quitOption.setFlags(QCommandLineOption::HiddenFromHelp);
     const QCommandLineOption documentsOption(
         QStringLiteral("documents-folder"),
-        QStringLiteral("Without a ledger named: works on the default pair in the folder \"Quillmoor Ads\" of "
+        Text::tr("Without a ledger named: works on the default pair in the folder \"Quillmoor Ads\" of "
                        "your documents folder (made when missing) instead of the working folder; printouts "
                        "to PDF go there too. The menu entry starts the program this way."));
     parser.addOption(checkOption);
@@ -111,7 +116,7 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
     parser.addOption(quitOption);
     parser.addOption(documentsOption);
     parser.addPositionalArgument(QStringLiteral("ledger"),
-                                 QStringLiteral("The ledger file (.qmr); its settings file (.ini) lies beside "
+                                 Text::tr("The ledger file (.qmr); its settings file (.ini) lies beside "
                                                 "it. Without it: QuillmoorAds.qmr and .ini in the working folder. "
                                                 "Any further files named are ignored; a name that begins with "
                                                 "\"-\" goes after \"--\"."),
@@ -122,18 +127,18 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
     if (parser.isSet(help))
         return done(0, parser.helpText());
     if (parser.isSet(version))
-        return done(0, QStringLiteral("Quillmoor Ad Sales %1").arg(kVersion));
+        return done(0, Text::tr("Quillmoor Ad Sales %1").arg(kVersion));
     const QStringList positional = parser.positionalArguments();
     if (parser.isSet(checkOption) && parser.isSet(exportOption))
-        return usageError(QStringLiteral("--check and --export-csv cannot be used together."));
+        return usageError(Text::tr("--check and --export-csv cannot be used together."));
 
     CommandLineRequest request;
     // The first argument is the ledger file; any after it are ignored, as the
     // program has always done, but not without a word.
     request.ledgerFile = positional.value(0);
     if (positional.size() > 1) {
-        request.note = QStringLiteral("%1: only the first ledger file named is used (%2); ignored: %3")
-                           .arg(kProgramName, positional.first(), positional.mid(1).join(QStringLiteral(" ")));
+        request.note = Text::tr("%1: only the first ledger file named is used (%2); ignored: %3")
+                           .arg(kProgramName, positional.first(), positional.mid(1).join(Text::tr(" ")));
     }
     request.quitWhenShown = parser.isSet(quitOption);
     request.documentsFolder = parser.isSet(documentsOption);
@@ -143,7 +148,7 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
         request.action = CommandLineRequest::Action::ExportCsv;
         request.csvFile = parser.value(exportOption);
         if (request.csvFile.isEmpty())
-            return usageError(QStringLiteral("--export-csv needs the name of the CSV file to write."));
+            return usageError(Text::tr("--export-csv needs the name of the CSV file to write."));
     }
     return request;
 }
@@ -153,9 +158,9 @@ bool runsWithoutWindow(int argc, char **argv)
     static const QStringList qtFlags = {"reverse", "nograb", "dograb", "sync"};
     for (int i = 1; i < argc; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
-        if (argument == QStringLiteral("--"))
+        if (argument == Text::tr("--"))
             break; // only file names follow, even those that begin with "-"
-        if (argument == QStringLiteral("--quit-when-shown") || argument == QStringLiteral("--documents-folder"))
+        if (argument == Text::tr("--quit-when-shown") || argument == Text::tr("--documents-folder"))
             continue; // an option of the window's own
         if (argument.size() < 2 || !argument.startsWith(u'-'))
             continue; // a file name: the first is the ledger, the rest are ignored
@@ -176,7 +181,7 @@ StartFiles startFiles(const CommandLineRequest &request, const QString &programP
         documents.isEmpty() ? QString() : QDir(documents).filePath(QStringLiteral("Quillmoor Ads"));
     StartFiles start{chooseFiles({programPath, request.ledgerFile}, programPath, folder), folder};
     if (start.files.error.isEmpty() && (folder.isEmpty() || !QDir().mkpath(folder))) {
-        start.files.error = QStringLiteral("The folder \"Quillmoor Ads\" could not be made in your documents "
+        start.files.error = Text::tr("The folder \"Quillmoor Ads\" could not be made in your documents "
                                            "folder (%1).\n\nQuillmoor Ad Sales ends without opening or changing "
                                            "any file.")
                                 .arg(QDir::toNativeSeparators(documents));

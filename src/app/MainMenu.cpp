@@ -25,26 +25,26 @@ MainMenu::MainMenu(QWidget *window) : QObject(window), m_menuBar(new QMenuBar(wi
 {
     m_menuBar->setObjectName(QStringLiteral("MenuBar"));
 
-    QMenu *file = m_menuBar->addMenu(QStringLiteral("&File"));
+    QMenu *file = m_menuBar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("FileMenu"));
-    m_save = addCommand(file, "SaveAction", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    m_saveAs = addCommand(file, "SaveAsAction", QStringLiteral("Save &As..."),
+    m_save = addCommand(file, "SaveAction", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_saveAs = addCommand(file, "SaveAsAction", tr("Save &As..."),
                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
-    m_open = addCommand(file, "OpenAction", QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_recent = file->addMenu(QStringLiteral("Open &Recent"));
+    m_open = addCommand(file, "OpenAction", tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_recent = file->addMenu(tr("Open &Recent"));
     m_recent->setObjectName(QStringLiteral("OpenRecentMenu"));
     file->addSeparator();
-    m_export = addCommand(file, "ExportLedgerAction", QStringLiteral("&Export Ledger as CSV..."));
-    m_runSheet = addCommand(file, "PrintRunSheetAction", QStringLiteral("Print Run S&heet..."));
-    m_yearToDate = addCommand(file, "PrintYearToDateAction", QStringLiteral("Print &Year-to-Date..."));
+    m_export = addCommand(file, "ExportLedgerAction", tr("&Export Ledger as CSV..."));
+    m_runSheet = addCommand(file, "PrintRunSheetAction", tr("Print Run S&heet..."));
+    m_yearToDate = addCommand(file, "PrintYearToDateAction", tr("Print &Year-to-Date..."));
     file->addSeparator();
-    m_quit = addCommand(file, "QuitAction", QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_quit = addCommand(file, "QuitAction", tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu *help = m_menuBar->addMenu(QStringLiteral("&Help"));
+    QMenu *help = m_menuBar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));
-    m_help = addCommand(help, "HelpContentsAction", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1));
-    m_about = addCommand(help, "AboutAction", QStringLiteral("&About Quillmoor Ad Sales"));
+    m_help = addCommand(help, "HelpContentsAction", tr("&Contents"), QKeySequence(Qt::Key_F1));
+    m_about = addCommand(help, "AboutAction", tr("&About Quillmoor Ad Sales"));
     m_about->setMenuRole(QAction::AboutRole);
     m_quit->setMenuRole(QAction::QuitRole);
 

@@ -118,14 +118,15 @@ void MainWindow::buildControls()
     m_monthList->setObjectName(QStringLiteral("MonthList"));
     m_monthList->setGeometry(120, 50, 120, 24);
     m_monthList->setMaxVisibleItems(12);
+    m_monthList->setAccessibleName(tr("Month"));
     for (int month = 1; month <= kMonthCount; ++month)
-        m_monthList->addItem(monthName(month));
+        m_monthList->addItem(monthTitle(month));
     m_monthList->setCurrentIndex(0);
 
-    m_viewOnly = new QRadioButton(QStringLiteral("View only"), m_client);
+    m_viewOnly = new QRadioButton(tr("View only"), m_client);
     m_viewOnly->setObjectName(QStringLiteral("ViewOnlyOption"));
     m_viewOnly->setGeometry(20, 50, 100, 15);
-    m_editItems = new QRadioButton(QStringLiteral("Edit items"), m_client);
+    m_editItems = new QRadioButton(tr("Edit items"), m_client);
     m_editItems->setObjectName(QStringLiteral("EditItemsOption"));
     m_editItems->setGeometry(20, 70, 100, 15);
     auto *modes = new QButtonGroup(this);
@@ -141,16 +142,18 @@ void MainWindow::buildControls()
 
     m_grid = new LedgerGrid(m_model, m_client, m_hintBar);
 
-    QPushButton *configure = addButton(QStringLiteral("&Configure Ads"), 20, 100);
-    QPushButton *advances = addButton(QStringLiteral("&Advances"), 190, 100);
-    QPushButton *report = addButton(QStringLiteral("&Show Report"), 300, 100);
-    QPushButton *runSheet = addButton(QStringLiteral("&Run Sheet"), 410, 100);
-    m_helpButton = addButton(QStringLiteral("?"), 520, 30);
+    QPushButton *configure = addButton(tr("&Configure Ads"), 20, 100);
+    QPushButton *advances = addButton(tr("&Advances"), 190, 100);
+    QPushButton *report = addButton(tr("&Show Report"), 300, 100);
+    QPushButton *runSheet = addButton(tr("&Run Sheet"), 410, 100);
+    m_helpButton = addButton(tr("?"), 520, 30);
     configure->setObjectName(QStringLiteral("ConfigureButton"));
     advances->setObjectName(QStringLiteral("AdvancesButton"));
     report->setObjectName(QStringLiteral("ReportButton"));
     runSheet->setObjectName(QStringLiteral("RunSheetButton"));
     m_helpButton->setObjectName(QStringLiteral("HelpButton"));
+    m_helpButton->setAccessibleName(tr("Help"));
+    m_helpButton->setToolTip(tr("Help (F1)"));
 
     setTabOrder(m_monthList, m_viewOnly);
     setTabOrder(m_viewOnly, m_editItems);
@@ -199,7 +202,7 @@ bool MainWindow::start(const QStringList &loadWarnings)
     v = ViewState();
     resetSelectors();
     for (const QString &warning : loadWarnings)
-        showMessage(warning, QStringLiteral("Quillmoor Ad Sales - check your files"), MessageButtons::Ok,
+        showMessage(warning, tr("Quillmoor Ad Sales - check your files"), MessageButtons::Ok,
                     MessageIcon::Warning);
     setFiles(m_paths.settingsFile, m_paths.ledgerFile);
     rememberLedger();
@@ -251,7 +254,7 @@ bool MainWindow::checkYear()
 
 void MainWindow::archiveYear(int currentYear)
 {
-    const QString caption = QStringLiteral("Year-end archive");
+    const QString caption = tr("Year-end archive");
     const QString programFolder =
         m_paths.programFolder.isEmpty() ? QApplication::applicationDirPath() : m_paths.programFolder;
     const ArchiveResult result =
@@ -271,7 +274,7 @@ void MainWindow::archiveYear(int currentYear)
 
 void MainWindow::showPromptLabel()
 {
-    m_prompt = new QLabel(QStringLiteral("Press [Configure Ads] to begin"), m_client);
+    m_prompt = new QLabel(tr("Press [Configure Ads] to begin"), m_client);
     m_prompt->setObjectName(QStringLiteral("PromptLabel"));
     m_prompt->setGeometry(40, 300, 270, 30);
     m_prompt->setFont(uiFont(14));
@@ -290,7 +293,7 @@ void MainWindow::updateCaption()
     const ViewState &v = m_grid->view();
     QString caption = publicationLabel(v.selectedPublication).trimmed();
     if (v.selectedPublication == 1)
-        caption += QStringLiteral(" - ") + monthName(v.selectedMonth);
+        caption += QStringLiteral(" - ") + monthTitle(v.selectedMonth);
     m_monthList->setVisible(v.selectedPublication == 1);
     m_caption->setText(caption);
     fitText(m_caption);

@@ -19,6 +19,7 @@
 #include "ui/ProgramSettings.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -30,7 +31,12 @@ namespace qm {
 
 namespace {
 
-const QString kLedgerFilter = QStringLiteral("Ledger files (*.qmr)");
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+};
+
+QString ledgerFilter() { return Text::tr("Ledger files (*.qmr)"); }
 
 QString shown(const QString &path) { return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()); }
 
@@ -45,7 +51,7 @@ bool sameFile(const QString &a, const QString &b)
 
 QString notALedger(const QString &path)
 {
-    return QStringLiteral("\"%1\" is not a ledger file: the ledger file's name must contain \".qmr\" (its settings "
+    return Text::tr("\"%1\" is not a ledger file: the ledger file's name must contain \".qmr\" (its settings "
                           "file is the same name with \".qmr\" replaced by \".ini\").")
         .arg(QDir::toNativeSeparators(path));
 }
@@ -99,14 +105,14 @@ void MainWindow::showRecentLedgers()
 void MainWindow::reportSave(const SaveReport &saved, const QString &retry)
 {
     if (!saved.notices.isEmpty())
-        showMessage(saved.notices.join(QStringLiteral("\n\n")), QStringLiteral("Quillmoor Ad Sales - copy kept"),
+        showMessage(saved.notices.join(QStringLiteral("\n\n")), Text::tr("Quillmoor Ad Sales - copy kept"),
                     MessageButtons::Ok, MessageIcon::Information);
     if (!saved.ok())
         showMessage(saved.errors.join(QStringLiteral("\n\n")) +
-                        QStringLiteral("\n\nThe program stays open with all your data. "
+                        Text::tr("\n\nThe program stays open with all your data. "
                                        "Free some space or fix the folder, then ") +
                         retry,
-                    QStringLiteral("Files not saved"), MessageButtons::Ok, MessageIcon::Error);
+                    Text::tr("Files not saved"), MessageButtons::Ok, MessageIcon::Error);
 }
 
 bool MainWindow::settleChanges(const QString &retry)
@@ -116,7 +122,7 @@ bool MainWindow::settleChanges(const QString &retry)
     if (!m_model.settingsChanged && !m_model.ledgerChanged)
         return true;
     const MessageAnswer answer =
-        showMessage(QStringLiteral("Do you want to save the files?"), QStringLiteral("Ads/data have been changed"),
+        showMessage(Text::tr("Do you want to save the files?"), Text::tr("Ads/data have been changed"),
                     MessageButtons::YesNoCancel);
     if (answer != MessageAnswer::Yes)
         return answer == MessageAnswer::No;
@@ -127,7 +133,7 @@ bool MainWindow::settleChanges(const QString &retry)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!settleChanges(QStringLiteral("close again."))) {
+    if (!settleChanges(Text::tr("close again."))) {
         event->ignore();
         return;
     }
@@ -141,7 +147,7 @@ void MainWindow::saveNow()
     // Unlike the editors' own Ctrl+S, the menu's Save takes the text still being typed.
     m_grid->commitCell();
     const SaveReport saved = saveChangesNow(m_model, m_paths.settingsFile, m_paths.ledgerFile, Clock::now());
-    reportSave(saved, QStringLiteral("save again."));
+    reportSave(saved, Text::tr("save again."));
     if (saved.ok())
         rememberLedger();
 }
@@ -149,9 +155,9 @@ void MainWindow::saveNow()
 void MainWindow::saveAs()
 {
     m_grid->commitCell();
-    const QString caption = QStringLiteral("Save Ledger As");
+    const QString caption = Text::tr("Save Ledger As");
     const QString chosen =
-        chooseFileToSave(this, {QStringLiteral("SaveAsDialog"), caption, m_paths.ledgerFile, kLedgerFilter,
+        chooseFileToSave(this, {QStringLiteral("SaveAsDialog"), caption, m_paths.ledgerFile, ledgerFilter(),
                                 QStringLiteral("qmr")});
     if (chosen.isEmpty())
         return;
@@ -165,7 +171,7 @@ void MainWindow::saveAs()
     if (!same) {
         lock = std::make_unique<LedgerLock>(files.ledgerFile);
         if (lock->acquire() == LockOutcome::HeldByAnotherCopy) {
-            showMessage(QStringLiteral("The ledger file %1 is open in another copy of Quillmoor Ad Sales. Choose "
+            showMessage(Text::tr("The ledger file %1 is open in another copy of Quillmoor Ad Sales. Choose "
                                        "another name.")
                             .arg(shown(files.ledgerFile)),
                         caption, MessageButtons::Ok, MessageIcon::Warning);
@@ -175,7 +181,7 @@ void MainWindow::saveAs()
             return;
     }
     const SaveReport saved = saveFilesAs(m_model, files.settingsFile, files.ledgerFile);
-    reportSave(saved, QStringLiteral("save again."));
+    reportSave(saved, Text::tr("save again."));
     if (!saved.ok())
         return;
     if (!same)
@@ -186,11 +192,11 @@ void MainWindow::saveAs()
 
 void MainWindow::openLedger()
 {
-    if (!settleChanges(QStringLiteral("open the other ledger again.")))
+    if (!settleChanges(Text::tr("open the other ledger again.")))
         return;
     const QString chosen =
-        chooseFileToOpen(this, {QStringLiteral("OpenDialog"), QStringLiteral("Open Ledger"), m_paths.ledgerFile,
-                                kLedgerFilter, QString()});
+        chooseFileToOpen(this, {QStringLiteral("OpenDialog"), Text::tr("Open Ledger"), m_paths.ledgerFile,
+                                ledgerFilter(), QString()});
     if (!chosen.isEmpty())
         openPair(chosen);
 }
@@ -198,15 +204,15 @@ void MainWindow::openLedger()
 void MainWindow::openRecentLedger(const QString &ledgerFile)
 {
     if (!QFileInfo::exists(ledgerFile)) {
-        showMessage(QStringLiteral("The ledger file %1 is no longer there; it is taken off the list.")
+        showMessage(Text::tr("The ledger file %1 is no longer there; it is taken off the list.")
                         .arg(shown(ledgerFile)),
-                    QStringLiteral("Open Recent"), MessageButtons::Ok, MessageIcon::Warning);
+                    Text::tr("Open Recent"), MessageButtons::Ok, MessageIcon::Warning);
         if (m_settings)
             m_settings->removeRecentLedger(ledgerFile);
         showRecentLedgers();
         return;
     }
-    if (settleChanges(QStringLiteral("open the other ledger again.")))
+    if (settleChanges(Text::tr("open the other ledger again.")))
         openPair(ledgerFile);
 }
 
@@ -214,7 +220,7 @@ void MainWindow::openRecentLedger(const QString &ledgerFile)
 // it replace the ledger, its files and its lock.
 void MainWindow::openPair(const QString &ledgerFile)
 {
-    const QString caption = QStringLiteral("Open Ledger");
+    const QString caption = Text::tr("Open Ledger");
     const FileChoice files = chooseFiles({QString(), ledgerFile}, QString());
     if (!files.error.isEmpty()) {
         showMessage(notALedger(ledgerFile), caption, MessageButtons::Ok, MessageIcon::Warning);
@@ -229,8 +235,8 @@ void MainWindow::openPair(const QString &ledgerFile)
     if (!outcome.settingsFound || !outcome.settings.ok) {
         const QString why = outcome.settingsFound
                                 ? outcome.settings.message
-                                : QStringLiteral("Its settings file %1 was not found.").arg(shown(files.settingsFile));
-        showMessage(QStringLiteral("The ledger %1 was not opened. %2\n\nThe ledger %3 stays open.")
+                                : Text::tr("Its settings file %1 was not found.").arg(shown(files.settingsFile));
+        showMessage(Text::tr("The ledger %1 was not opened. %2\n\nThe ledger %3 stays open.")
                         .arg(shown(files.ledgerFile), why, shown(m_paths.ledgerFile)),
                     caption, MessageButtons::Ok, MessageIcon::Error);
         return;
@@ -247,11 +253,11 @@ void MainWindow::openPair(const QString &ledgerFile)
 void MainWindow::exportLedger()
 {
     m_grid->commitCell();
-    const QString caption = QStringLiteral("Export Ledger as CSV");
+    const QString caption = Text::tr("Export Ledger as CSV");
     const QFileInfo ledger(m_paths.ledgerFile);
     const QString offered = QDir(ledger.absolutePath()).filePath(ledger.completeBaseName() + QStringLiteral(".csv"));
     const QString chosen = chooseFileToSave(this, {QStringLiteral("ExportLedgerDialog"), caption, offered,
-                                                   QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv")});
+                                                   Text::tr("CSV files (*.csv)"), QStringLiteral("csv")});
     if (chosen.isEmpty() || !mayReplace({chosen, advancesCsvPath(chosen)}, caption))
         return;
     const LedgerExport exported = writeLedgerCsv(m_model, chosen, {m_paths.settingsFile, m_paths.ledgerFile});
@@ -274,13 +280,13 @@ void MainWindow::showAbout()
     const auto file = [](const QString &path, const QString &missing) {
         return shown(path) + (QFileInfo::exists(path) ? QString() : QStringLiteral(" (%1)").arg(missing));
     };
-    const QString notSaved = QStringLiteral("not saved yet");
-    showMessage(QStringLiteral("Quillmoor Ad Sales, version %1\n\n"
+    const QString notSaved = Text::tr("not saved yet");
+    showMessage(Text::tr("Quillmoor Ad Sales, version %1\n\n"
                                "Proprietary software of Quillmoor. All rights reserved.\n\n"
                                "Settings file: %2\nLedger file: %3\nHelp file: %4")
                     .arg(kVersion, file(m_paths.settingsFile, notSaved), file(m_paths.ledgerFile, notSaved),
-                         file(m_paths.helpFile, QStringLiteral("not found"))),
-                QStringLiteral("About Quillmoor Ad Sales"), MessageButtons::Ok, MessageIcon::Information);
+                         file(m_paths.helpFile, Text::tr("not found"))),
+                Text::tr("About Quillmoor Ad Sales"), MessageButtons::Ok, MessageIcon::Information);
 }
 
 } // namespace qm

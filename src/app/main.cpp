@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
     const qm::StartFiles start = qm::startFiles(request, programPath);
     const qm::FileChoice &files = start.files;
     if (!files.error.isEmpty()) {
-        qm::showMessage(files.error, QStringLiteral("Quillmoor Ad Sales"), qm::MessageButtons::Ok,
+        qm::showMessage(files.error, QCoreApplication::translate("main", "Quillmoor Ad Sales"), qm::MessageButtons::Ok,
                         qm::MessageIcon::Error);
         return 1;
     }

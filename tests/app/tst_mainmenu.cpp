@@ -8,6 +8,7 @@
 #include "core/year/LedgerExport.h"
 #include "core/year/LedgerLock.h"
 #include "reports/YearToDateWindow.h"
+#include "AccessibleChecks.h"
 #include "FileDialogAnswer.h"
 #include "GridFixture.h"
 #include "LedgerPair.h"
@@ -112,6 +113,8 @@ private slots:
     void helpAboutAndQuit();
     void windowPositionAndRecentListAreKept();
     void desktopFileNameMatchesTheEntry();
+    void everyControlIsNamed_data();
+    void everyControlIsNamed();
 };
 
 void MainMenuTest::saveWritesWhatChanged_data()
@@ -472,6 +475,41 @@ void MainMenuTest::desktopFileNameMatchesTheEntry()
     const QString name = QGuiApplication::desktopFileName();
     QCOMPARE(name, QString(kDesktopFileName));
     QVERIFY(QFileInfo::exists(QStringLiteral(QM_DATA_DIR "/") + name + ".desktop"));
+}
+
+
+void MainMenuTest::everyControlIsNamed_data()
+{
+    QTest::addColumn<bool>("editing");
+    QTest::addColumn<bool>("yearEnd");
+    QTest::newRow("main window, view only") << false << false;
+    QTest::newRow("main window, a cell being edited") << true << false;
+    QTest::newRow("year-end offer") << false << true;
+}
+
+// The main window (with its month list and help button) and the year-end
+// offer, as a screen reader finds them.
+void MainMenuTest::everyControlIsNamed()
+{
+    QFETCH(bool, editing);
+    QFETCH(bool, yearEnd);
+    GridFixture f;
+    f.openWith(3);
+    std::unique_ptr<ArchiveChoiceDialog> offer;
+    QWidget *window = f.window.get();
+    if (editing)
+        typeNumber(f);
+    if (yearEnd) {
+        offer = std::make_unique<ArchiveChoiceDialog>(2025, f.window.get());
+        offer->show();
+        QVERIFY(QTest::qWaitForWindowExposed(offer.get()));
+        window = offer.get();
+    }
+    QVERIFY(window->findChild<QWidget *>(yearEnd ? "ArchiveOption" : "MonthList")->isVisible());
+    const QStringList unnamed = unnamedControls(*window);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join("; ")));
+    const QStringList labels = labelsWithoutBuddy(*window);
+    QVERIFY2(labels.isEmpty(), qPrintable(labels.join("; ")));
 }
 
 QTEST_MAIN(MainMenuTest)

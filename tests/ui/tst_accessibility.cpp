@@ -2,6 +2,7 @@
 // control the keyboard reaches has a name (none empty, padded or made of signs
 // only), each label that names a control ("Ad size:") leads to it, and the
 // ledger's cells tell their column with their value.
+#include "AccessibleChecks.h"
 #include "HelpFixture.h"
 #include "SampleModel.h"
 #include "advances/AdvancesDialog.h"
@@ -37,39 +38,6 @@ LedgerModel sample()
         .advances(1, {AdvanceEntry{QStringLiteral("01/10/2026"), 100, 0}})
         .cell(1, ColSale, 1, QStringLiteral("150.00"))
         .year(2026);
-}
-
-QString accessibleName(QWidget *widget)
-{
-    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
-    return face ? face->text(QAccessible::Name) : QString();
-}
-
-// Focusable controls on screen whose name says nothing.
-QStringList unnamedControls(const QWidget &window)
-{
-    static const QRegularExpression word(QStringLiteral("\\w"));
-    QStringList unnamed;
-    for (QWidget *control : window.findChildren<QWidget *>()) {
-        if (control->focusPolicy() == Qt::NoFocus || !control->isVisible())
-            continue;
-        const QString name = accessibleName(control);
-        if (name != name.trimmed() || !name.contains(word))
-            unnamed << QStringLiteral("%1 %2 \"%3\"").arg(control->metaObject()->className(), control->objectName(),
-                                                        name);
-    }
-    return unnamed;
-}
-
-// Labels on screen ending in a colon that lead to no control.
-QStringList labelsWithoutBuddy(const QWidget &window)
-{
-    QStringList labels;
-    for (QLabel *label : window.findChildren<QLabel *>()) {
-        if (label->isVisible() && label->text().trimmed().endsWith(u':') && !label->buddy())
-            labels << label->text();
-    }
-    return labels;
 }
 
 void pressOn(QWidget *widget, Qt::Key key)
