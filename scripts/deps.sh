@@ -5,7 +5,8 @@
 # (in /usr/share/wine/fonts, which the program adds to its fonts at start).
 # qt6-tools-dev brings lupdate and lrelease (qt6-l10n-tools) and their CMake
 # functions: the build collects the texts to translate and makes the translations.
-QM_PACKAGES="cmake g++ make qt6-base-dev libgl-dev fonts-liberation2 fonts-wine qt6-l10n-tools qt6-tools-dev"
+# qt6-charts-dev draws the chart of the year in the report window.
+QM_PACKAGES="cmake g++ make qt6-base-dev libgl-dev fonts-liberation2 fonts-wine qt6-l10n-tools qt6-tools-dev qt6-charts-dev"
 # What the install test checks the packaging with: the menu entry, metainfo and
 # manual page validators, the MIME database builder, and cpack's Debian package
 # (dpkg-shlibdeps finds its dependencies, lintian checks it).
