@@ -1,8 +1,11 @@
 #pragma once
 
 #include "core/rules/YearToDate.h"
+#include "core/year/LastYear.h"
 
 #include <QDialog>
+
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -12,6 +15,7 @@ class QTableWidget;
 namespace qm {
 
 class LedgerModel;
+class OwedView;
 
 // "Year to date reporting": the year's sales and commissions per month and
 // issue, in two views of one table, printable.
@@ -20,12 +24,18 @@ class YearToDateWindow : public QDialog
     Q_OBJECT
 
 public:
-    YearToDateWindow(const LedgerModel &model, QWidget *parent = nullptr);
+    // With `lastYear` the "Total Sales" view shows last year's sales beside this
+    // year's, or says why it cannot.
+    YearToDateWindow(const LedgerModel &model, QWidget *parent = nullptr,
+                     const std::optional<LastYearSales> &lastYear = std::nullopt);
 
     void fillSalesView();
     void fillCommissionView();
+    // The "Owed" view: sales above their paid amounts, and what the sales people are owed.
+    void fillOwedView();
     void printYearToDate();
-    // Both views as one CSV file, named in the platform's file dialog.
+    // Both views of the totals as one CSV file, named in the platform's file
+    // dialog, and the "Owed" view beside it ("_owed" before the extension).
     void exportYearToDate();
 
     const ReportTable &table() const { return m_table; }
@@ -35,6 +45,9 @@ private:
     void buildControls();
     void viewChosen();
     void showTable();
+    void showTotals(bool shown);
+    void buildLastYear();
+    bool hasLastYear() const;
 
     const LedgerModel &m_model;
     ReportTable m_table;
@@ -43,9 +56,14 @@ private:
     QLabel *m_label2 = nullptr;
     QRadioButton *m_totalSales = nullptr;
     QRadioButton *m_commissions = nullptr;
+    QRadioButton *m_owed = nullptr;
+    OwedView *m_owedView = nullptr;
+    std::optional<LastYearSales> m_lastYear;
+    QLabel *m_lastYearNote = nullptr;
 };
 
 // Opens the report over the main window and waits until it is closed.
-void showYearToDate(const LedgerModel &model, QWidget *parent);
+void showYearToDate(const LedgerModel &model, QWidget *parent,
+                    const std::optional<LastYearSales> &lastYear = std::nullopt);
 
 } // namespace qm
