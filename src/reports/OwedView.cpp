@@ -71,11 +71,11 @@ OwedView::OwedView(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("OwedView"));
     m_owed = newTable(this, QStringLiteral("OwedTable"), tr("Sales not paid in full"), owedTitles(),
-                      {70, 75, 150, 110, 60, 75, 75, 75}, 5);
+                      {80, 75, 175, 115, 60, 80, 80, 80}, 5);
     m_peopleLabel = new QLabel(tr("Owed to the sales people"), this);
     m_peopleLabel->setObjectName(QStringLiteral("PeopleOwedLabel"));
     m_people = newTable(this, QStringLiteral("PeopleOwedTable"), tr("Owed to the sales people"),
-                        personOwedTitles(), {170, 105, 105, 105, 105, 105}, 1);
+                        personOwedTitles(), {175, 116, 116, 116, 116, 116}, 1);
     m_people->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_peopleLabel->setBuddy(m_people);
 }

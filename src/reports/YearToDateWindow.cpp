@@ -28,7 +28,7 @@ namespace {
 constexpr int kFirstColumnWidth = 150;
 constexpr int kAmountColumnWidth = 90;
 // The "Owed" view's eight columns want a wider window than the totals.
-constexpr int kOwedWidth = 760;
+constexpr int kOwedWidth = 800;
 
 int salesPeopleOf(const LedgerModel &model)
 {
