@@ -5,6 +5,7 @@
 #include "core/LedgerModel.h"
 #include "core/year/Archive.h"
 #include "core/year/LastYear.h"
+#include "core/year/YearFiles.h"
 #include "LedgerPair.h"
 
 #include <QTemporaryDir>
@@ -70,6 +71,7 @@ private slots:
     void missingArchive();
     void damagedArchive_data();
     void damagedArchive();
+    void sampleArchive();
 };
 
 void TestLastYear::fromTheArchive_data()
@@ -156,6 +158,25 @@ void TestLastYear::damagedArchive()
     QVERIFY2(sales.message.contains(says), qPrintable(sales.message));
     QVERIFY(sales.message.endsWith("The archive of 2025 is left out of the report."));
     QCOMPARE(years.files(), before);
+}
+
+// The sample year finds last year's archive beside it in examples/, read cleanly.
+void TestLastYear::sampleArchive()
+{
+    const QString examples = QStringLiteral(QM_EXAMPLES);
+    LedgerModel sample;
+    QVERIFY(readFiles(sample, examples + "/QuillmoorAds.ini", examples + "/QuillmoorAds.qmr").warnings.isEmpty());
+    QTemporaryDir program; // an empty folder: the archive is found beside the ledger
+    const LastYearSales sales = readLastYear(
+        sample, {examples + "/QuillmoorAds.ini", examples + "/QuillmoorAds.qmr", program.path()}, QDate(2026, 4, 7));
+    QVERIFY2(sales.state == LastYearSales::State::Found, qPrintable(sales.message));
+    QCOMPARE(sales.ledgerFile, QDir(archiveFolderIn(examples)).filePath("QuillmoorAds_2025.qmr"));
+    for (double amount : sales.publications)
+        QVERIFY(amount > 0);
+    LedgerModel archived;
+    QVERIFY(readFiles(archived, QDir(archiveFolderIn(examples)).filePath("QuillmoorAds_2025.ini"), sales.ledgerFile)
+                .warnings.isEmpty());
+    QCOMPARE(archived.ledgerYear, 2025);
 }
 
 QTEST_MAIN(TestLastYear)
