@@ -101,7 +101,8 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
     const QCommandLineOption exportOption(
         QStringLiteral("export-csv"),
         Text::tr("Writes the ledger to <file> as CSV (one row per issue and ad that holds anything) and the "
-                       "advances beside it with \"_advances\" before the extension."),
+                       "advances beside it with \"_advances\" before the extension, and what is owed (sales above "
+                       "their paid amounts, the sales people's commissions and advances) with \"_owed\"."),
         QStringLiteral("file"));
     QCommandLineOption quitOption(QStringLiteral("quit-when-shown"),
                                   Text::tr("Ends the program as soon as its window is shown."));

@@ -185,7 +185,12 @@ void MainWindow::buildControls()
     });
     connect(report, &QPushButton::clicked, this, [this] {
         m_grid->commitCell();
-        showYearToDate(m_model, this);
+        // Last year's archived pair, where the year-end archive puts it, for the sales view to compare with.
+        const QString programFolder =
+            m_paths.programFolder.isEmpty() ? QApplication::applicationDirPath() : m_paths.programFolder;
+        showYearToDate(m_model, this,
+                       readLastYear(m_model, {m_paths.settingsFile, m_paths.ledgerFile, programFolder},
+                                    Clock::today()));
         focusCellEditor();
     });
     // The two buttons are the menu's commands.

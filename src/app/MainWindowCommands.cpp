@@ -258,7 +258,7 @@ void MainWindow::exportLedger()
     const QString offered = QDir(ledger.absolutePath()).filePath(ledger.completeBaseName() + QStringLiteral(".csv"));
     const QString chosen = chooseFileToSave(this, {QStringLiteral("ExportLedgerDialog"), caption, offered,
                                                    Text::tr("CSV files (*.csv)"), QStringLiteral("csv")});
-    if (chosen.isEmpty() || !mayReplace({chosen, advancesCsvPath(chosen)}, caption))
+    if (chosen.isEmpty() || !mayReplace({chosen, advancesCsvPath(chosen), owedCsvPath(chosen)}, caption))
         return;
     const LedgerExport exported = writeLedgerCsv(m_model, chosen, {m_paths.settingsFile, m_paths.ledgerFile});
     showMessage(exported.ok ? exported.report : exported.error, caption, MessageButtons::Ok,

@@ -90,4 +90,14 @@ void PrintDevice::drawText(const FontSpec &font, int x, int y, const QString &te
     doDrawText(font, x, y, text);
 }
 
+void PrintDevice::drawPicture(const QImage &picture, const QRect &area)
+{
+    if (!m_open || (!m_pageOpen && !startPage()))
+        return;
+    m_document.pages.last().lines.append({area.x(), area.y(), QStringLiteral("picture"),
+                                          QStringLiteral("%1x%2").arg(picture.width()).arg(picture.height()),
+                                          area.width(), area.height()});
+    doDrawPicture(picture, area);
+}
+
 } // namespace qm

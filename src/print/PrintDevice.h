@@ -2,7 +2,9 @@
 
 #include "print/PrintedDocument.h"
 
+#include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -71,6 +73,9 @@ public:
     bool documentOpen() const { return m_open; }
     // Draws the text with its top-left corner at (x, y) of the printable area.
     void drawText(const FontSpec &font, int x, int y, const QString &text);
+    // Draws a picture (a chart) scaled into `area` of the printable area; kept
+    // in the document as a line of font "picture" that names its size.
+    void drawPicture(const QImage &picture, const QRect &area);
     const PrintedDocument &document() const { return m_document; }
 
 protected:
@@ -79,6 +84,7 @@ protected:
     virtual bool doNewPage() = 0;
     virtual bool doEnd() = 0;
     virtual void doDrawText(const FontSpec &font, int x, int y, const QString &text) = 0;
+    virtual void doDrawPicture(const QImage &picture, const QRect &area) { (void)picture, (void)area; }
 
 private:
     PrintedDocument m_document;

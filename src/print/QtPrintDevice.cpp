@@ -155,4 +155,9 @@ void QtPrintDevice::doDrawText(const FontSpec &font, int x, int y, const QString
     m_painter.drawText(QPoint(x, y + ascent), text);
 }
 
+void QtPrintDevice::doDrawPicture(const QImage &picture, const QRect &area)
+{
+    m_painter.drawImage(area, picture);
+}
+
 } // namespace qm

@@ -39,6 +39,7 @@ protected:
     bool doNewPage() override;
     bool doEnd() override;
     void doDrawText(const FontSpec &font, int x, int y, const QString &text) override;
+    void doDrawPicture(const QImage &picture, const QRect &area) override;
 
 private:
     // The metrics of the font last asked for: a printout asks for the same

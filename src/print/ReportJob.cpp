@@ -90,6 +90,12 @@ void ReportJob::printLine(const QString &text)
         m_device->drawText(m_currentFont, m_x, m_y, text);
 }
 
+void ReportJob::printPicture(const QImage &picture, const QRect &area)
+{
+    if (m_device)
+        m_device->drawPicture(picture, area);
+}
+
 void ReportJob::printInBox(const QString &text, float left, float right, float y, Qt::Alignment alignment)
 {
     if (!m_device)

@@ -39,6 +39,8 @@ public:
     QSize printableSize() const;   // of the page, in printer pixels
     void setPosition(float x, float y);
     void printLine(const QString &text);
+    // A picture scaled into `area` (printer pixels of the printable area).
+    void printPicture(const QImage &picture, const QRect &area);
     // Prints the text at height y in the box from `left` to `right` (printer
     // pixels), against the box's left or right edge or in its middle. A text
     // too wide for the box is printed in the current font made smaller, half

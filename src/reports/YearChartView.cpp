@@ -1,5 +1,8 @@
 #include "reports/YearChartView.h"
 
+#include "core/Clock.h"
+#include "print/ReportJob.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
@@ -98,17 +101,34 @@ void YearChartView::render(QPainter &painter, const QRectF &area)
     m_chart->resize(shown);
 }
 
-bool YearChartView::savePng(const QString &path)
+QImage YearChartView::picture()
 {
-    // At twice the size shown: sharp enough to print.
     const QSizeF drawn = drawnSize() * 2;
     QImage image(drawn.toSize(), QImage::Format_ARGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     render(painter, QRectF(QPointF(0, 0), drawn));
-    painter.end();
-    return image.save(path, "PNG");
+    return image;
+}
+
+bool YearChartView::savePng(const QString &path) { return picture().save(path, "PNG"); }
+
+void YearChartView::print(QWidget *parent)
+{
+    ReportJob job(parent);
+    if (job.openReportJob(tr("Quillmoor Ads - Chart of the year")).isEmpty())
+        return;
+    const QString today = Clock::today().toString(QStringLiteral("MM-dd-yyyy"));
+    job.setPosition(0, 0);
+    job.printInBox(tr("Quillmoor Ads - Sales of the year, %1").arg(today), 0, float(job.printableSize().width()), 0);
+    // The page's width under the title, or less where the page is not tall enough.
+    const QImage image = picture();
+    const QSize page = job.printableSize();
+    const int top = job.characterSize().height() * 2;
+    QSize area = image.size().scaled(page.width(), page.height() - top, Qt::KeepAspectRatio);
+    job.printPicture(image, QRect(QPoint(0, top), area));
+    job.closeReportJob();
 }
 
 } // namespace qm

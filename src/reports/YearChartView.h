@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QChart;
+class QImage;
 class QChartView;
 class QPainter;
 
@@ -26,8 +27,12 @@ public:
 
     // The chart drawn into `area` of a painter (a printed page, an image).
     void render(QPainter &painter, const QRectF &area);
-    // Saves the chart as a PNG picture; false when the file cannot be written.
+    // The chart as a picture at twice the size it is read at.
+    QImage picture();
+    // Saves the picture as PNG; false when the file cannot be written.
     bool savePng(const QString &path);
+    // Prints the chart on one page under its title, through the chosen printer.
+    void print(QWidget *parent);
 
 private:
     QSizeF drawnSize() const;

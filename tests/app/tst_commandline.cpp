@@ -137,6 +137,13 @@ void CommandLineTest::exportWritesBothFiles()
     QVERIFY(csv.contains("\r\nCorvel,February,\"Tide & Co, Ltd\",Bram Tully,2,Full,no,320.00,100.00,Proof,40.00,\r\n"));
     QVERIFY(csv.contains(QString::fromUtf8("\r\nWyndle,,Café Brönte,Alice Moor,").toUtf8()));
     QVERIFY(fileBytes(dir.filePath("out_advances.csv")).contains("\r\nBram Tully,2026-03-01,75.25,0.00,75.25\r\n"));
+    // The Owner's Tarn sale of 140.00 is not paid at all; Bram's February sale of 320.00 in part.
+    QVERIFY(run.out.contains("5 rows of what is owed written"));
+    const QByteArray owed = fileBytes(dir.filePath("out_owed.csv"));
+    QVERIFY(owed.startsWith("\xEF\xBB\xBFPublication,Month,Ad,Sales person,Status,Sale,Paid,Owed\r\n"
+                            "Tarn,,Harbour Books,Owner,TK,140.00,0.00,140.00\r\n"));
+    QVERIFY(owed.contains("\r\nCorvel,February,\"Tide & Co, Ltd\",Bram Tully,Proof,320.00,100.00,220.00\r\n"));
+    QVERIFY(owed.contains("\r\nTotal,,,,,460.00,100.00,360.00\r\n"));
 }
 
 void CommandLineTest::furtherFilesAreIgnored_data()

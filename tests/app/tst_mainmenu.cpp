@@ -389,7 +389,7 @@ void MainMenuTest::exportWritesTheLedgerInMemory()
     QCOMPARE(dialog, QString("ExportLedgerDialog"));
     QTemporaryDir expectedDir;
     QVERIFY(writeLedgerCsv(typed(GridFixture::sampleModel(2)), expectedDir.filePath("out.csv"), {}).ok);
-    for (const QString name : {"out.csv", "out_advances.csv"}) {
+    for (const QString name : {"out.csv", "out_advances.csv", "out_owed.csv"}) {
         QCOMPARE(f.fileBytes(f.dir.filePath(name)), f.fileBytes(expectedDir.filePath(name)));
         QVERIFY(messages.asked.at(0).text.contains(shown(f.dir.filePath(name))));
     }

@@ -190,6 +190,7 @@ void TestTextFit::windows_data()
         QTest::addRow("advances, adding%s", names) << "advances" << "AddEntry" << longNames;
         QTest::addRow("report, sales%s", names) << "report" << "" << longNames;
         QTest::addRow("report, commissions%s", names) << "report" << "CommissionsOption" << longNames;
+        QTest::addRow("report, owed%s", names) << "report" << "OwedOption" << longNames;
         QTest::addRow("help%s", names) << "help" << "" << longNames;
     }
     QTest::newRow("main window without ads") << "main window without ads" << "" << false;
@@ -251,7 +252,7 @@ void TestTextFit::printouts_data()
     QTest::addColumn<QString>("printout");
     QTest::addColumn<bool>("pdf"); // a real printer's fonts, else the recorder's fixed widths
     QTest::addColumn<bool>("longNames");
-    for (const char *printout : {"run sheet", "sales", "commissions", "help"}) {
+    for (const char *printout : {"run sheet", "sales", "commissions", "owed", "help"}) {
         for (bool pdf : {true, false}) {
             for (bool longNames : {false, true})
                 QTest::addRow("%s, %s%s", printout, pdf ? "PDF" : "recorder", longNames ? ", long names" : "")
@@ -289,6 +290,8 @@ void TestTextFit::printouts()
         YearToDateWindow window(model);
         if (printout == QStringLiteral("commissions"))
             window.findChild<QRadioButton *>(QStringLiteral("CommissionsOption"))->click();
+        else if (printout == QStringLiteral("owed"))
+            window.findChild<QRadioButton *>(QStringLiteral("OwedOption"))->click();
         window.findChild<QPushButton *>(QStringLiteral("PrintButton"))->click();
     }
     QCOMPARE(chooser.printed.size(), 1);

@@ -2,7 +2,17 @@
 // year's line, and what the chart widget is given to draw and save.
 #include "reports/YearChartView.h"
 
+#include "FileDialogAnswer.h"
+#include "RecordingPrinter.h"
 #include "SampleModel.h"
+#include "core/Clock.h"
+#include "print/QtPrintDevice.h"
+#include "reports/YearToDateWindow.h"
+
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
 
 #include <QBarSet>
 #include <QChart>
@@ -48,6 +58,8 @@ class TestYearChart : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
+    void chartViewByClicks();
     void barsHoldEachIssueOfItsPublication_data()
     {
         QTest::addColumn<bool>("withLastYear");
@@ -70,7 +82,7 @@ private slots:
         QFETCH(double, highest);
         const LedgerModel model = thisYear();
         const LedgerModel last = lastYear();
-        const YearChartData data = yearChartData(model, withLastYear ? &last : nullptr);
+        const YearChartData data = yearChartData(model, withLastYear ? salesPerIssue(last) : QList<double>());
 
         QCOMPARE(data.bars.size(), kIssueCount);
         QCOMPARE(data.bars.first(), monthTitle(1));
@@ -113,9 +125,9 @@ private slots:
         QFETCH(bool, withLastYear);
         const LedgerModel model = thisYear();
         const LedgerModel last = lastYear();
-        const YearChartData data = yearChartData(model, withLastYear ? &last : nullptr);
+        const YearChartData data = yearChartData(model, withLastYear ? salesPerIssue(last) : QList<double>());
         YearChartView view;
-        view.setData(yearChartData(last, &model)); // a chart set again keeps nothing of before
+        view.setData(yearChartData(last, salesPerIssue(model))); // a chart set again keeps nothing of before
         view.setData(data);
 
         const QList<QAbstractSeries *> series = view.chart()->series();
@@ -163,6 +175,65 @@ private slots:
         QVERIFY(!view.savePng(dir.filePath("missing/folder/chart.png")));
     }
 };
+
+void TestYearChart::chartViewByClicks()
+{
+    Clock::setFixed(QDateTime(QDate(2026, 3, 9), QTime(10, 0)));
+    const LedgerModel model = thisYear();
+    LastYearSales last;
+    last.state = LastYearSales::State::Found;
+    last.year = 2025;
+    last.throughMonth = 3;
+    last.issues = salesPerIssue(lastYear());
+    YearToDateWindow window(model, nullptr, last);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *option = window.findChild<QRadioButton *>("ChartOption");
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+    auto *chart = window.findChild<YearChartView *>("YearChart");
+    QVERIFY(chart && chart->isVisible());
+    QVERIFY(!window.reportTable()->isVisible());
+    QVERIFY(window.rect().contains(chart->geometry()));
+    QCOMPARE(chart->data().sales, yearChartData(model, last.issues).sales);
+    QCOMPARE(chart->data().lastYear, last.issues);
+
+    // Printed: the title and the chart as one picture within the page.
+    QTemporaryDir dir;
+    RecordingChooser chooser;
+    const QString pdf = dir.filePath("chart.pdf");
+    chooser.make = [&] {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        return std::make_unique<QtPrintDevice>(std::move(printer));
+    };
+    QTest::mouseClick(window.findChild<QPushButton *>("PrintButton"), Qt::LeftButton);
+    QCOMPARE(chooser.printed.size(), 1);
+    const QList<PrintedPage> &pages = chooser.printed.first().pages;
+    QCOMPARE(pages.size(), 1);
+    QCOMPARE(pages.first().lines.size(), 2);
+    QCOMPARE(pages.first().lines.first().text, QString("Quillmoor Ads - Sales of the year, 03-09-2026"));
+    const PrintedLine &picture = pages.first().lines.last();
+    QCOMPARE(picture.font, QString("picture"));
+    QVERIFY(picture.y > pages.first().lines.first().y);
+    QVERIFY(picture.width > 0 && picture.height > 0);
+    QFile printed(pdf);
+    QVERIFY(printed.open(QIODevice::ReadOnly) && printed.read(4) == "%PDF");
+
+    // Exported: a PNG picture of the chart where the user names it.
+    QObject context;
+    answerFileDialog(&context, dir.filePath("year.png"));
+    QTest::mouseClick(window.findChild<QPushButton *>("ExportButton"), Qt::LeftButton);
+    QVERIFY(!QImage(dir.filePath("year.png")).isNull());
+    QVERIFY(!QFileInfo::exists(dir.filePath("year_owed.csv")));
+
+    // Back to the totals: the table again, the chart gone.
+    option = window.findChild<QRadioButton *>("TotalSalesOption");
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+    QVERIFY(window.reportTable()->isVisible());
+    QVERIFY(!chart->isVisible());
+    Clock::reset();
+}
 
 QTEST_MAIN(TestYearChart)
 #include "tst_yearchart.moc"

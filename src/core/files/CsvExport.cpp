@@ -3,6 +3,7 @@
 #include "core/LedgerModel.h"
 #include "core/files/LineFormat.h"
 #include "core/files/SafeSave.h"
+#include "core/rules/OwedReport.h"
 #include "core/rules/TextRules.h"
 #include "core/rules/YearToDate.h"
 
@@ -41,6 +42,15 @@ bool samePath(const QString &a, const QString &b)
         Qt::CaseSensitive;
 #endif
     return QDir::cleanPath(fa.absoluteFilePath()).compare(QDir::cleanPath(fb.absoluteFilePath()), cs) == 0;
+}
+
+// "name.csv" with `tag` before the extension: "name_tag.csv".
+QString besideCsv(const QString &csvFile, const QString &tag)
+{
+    const QFileInfo info(csvFile);
+    const QString suffix = info.suffix();
+    const QString name = info.completeBaseName() + tag + (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
+    return info.dir().filePath(name);
 }
 
 } // namespace
@@ -131,14 +141,39 @@ QByteArray yearToDateCsv(const LedgerModel &model)
     return csv.bytes();
 }
 
-QString advancesCsvPath(const QString &csvFile)
+QByteArray owedCsv(const LedgerModel &model, qsizetype *records)
 {
-    const QFileInfo info(csvFile);
-    const QString suffix = info.suffix();
-    const QString name = info.completeBaseName() + QStringLiteral("_advances") +
-                         (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
-    return info.dir().filePath(name);
+    const OwedReport report = owedReport(model, ReportTexts::Exported);
+    CsvWriter csv;
+    const auto writeRecord = [&csv](const QStringList &fields, qsizetype firstAmount) {
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            if (i >= firstAmount)
+                csv.amount(fields.at(i));
+            else
+                csv.text(fields.at(i));
+        }
+        csv.endRecord();
+    };
+    const QStringList titles = owedTitles(ReportTexts::Exported);
+    writeRecord(titles, titles.size());
+    for (const OwedRow &row : report.rows)
+        writeRecord(owedRowTexts(row, ReportTexts::Exported), 5);
+    const qsizetype rows = csv.records() - 1;
+    if (!report.people.isEmpty()) {
+        csv.endRecord();
+        const QStringList personTitles = personOwedTitles(ReportTexts::Exported);
+        writeRecord(personTitles, personTitles.size());
+        for (const PersonOwed &person : report.people)
+            writeRecord(personOwedTexts(person), 1);
+    }
+    if (records)
+        *records = rows;
+    return csv.bytes();
 }
+
+QString advancesCsvPath(const QString &csvFile) { return besideCsv(csvFile, QStringLiteral("_advances")); }
+
+QString owedCsvPath(const QString &csvFile) { return besideCsv(csvFile, QStringLiteral("_owed")); }
 
 FileResult saveCsvFile(const QString &path, const QByteArray &bytes, const QStringList &protectedFiles)
 {

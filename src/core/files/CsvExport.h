@@ -29,8 +29,16 @@ QByteArray advancesCsv(const LedgerModel &model, qsizetype *records = nullptr);
 // "Commissions" view's four; texts trimmed, amounts as plain numbers.
 QByteArray yearToDateCsv(const LedgerModel &model);
 
+// The report's "Owed" view: a header, then each line of an issue and ad whose
+// sale is above its paid amount, each ad's subtotal and the grand total, as the
+// view shows them; after an empty record, the sales people with their
+// commission due, paid, still due, advances balance and what is owed to them.
+QByteArray owedCsv(const LedgerModel &model, qsizetype *records = nullptr);
+
 // Where the advances of an export to `csvFile` go: "_advances" before the extension.
 QString advancesCsvPath(const QString &csvFile);
+// Where the "Owed" view of an export to `csvFile` goes: "_owed" before the extension.
+QString owedCsvPath(const QString &csvFile);
 
 // Writes `bytes` to `path` through the data files' safe save, but never over
 // one of `protectedFiles` nor over any ledger or settings file.

@@ -21,7 +21,15 @@ int publicationOfIssue(int issue) { return issue <= kMonthCount ? 1 : issue - kM
 
 } // namespace
 
-YearChartData yearChartData(const LedgerModel &model, const LedgerModel *lastYear)
+QList<double> salesPerIssue(const LedgerModel &model)
+{
+    QList<double> sales;
+    for (int issue = 1; issue <= kIssueCount; ++issue)
+        sales << issueSales(model, issue);
+    return sales;
+}
+
+YearChartData yearChartData(const LedgerModel &model, const QList<double> &lastYear)
 {
     YearChartData data;
     for (int month = 1; month <= kMonthCount; ++month)
@@ -30,14 +38,14 @@ YearChartData yearChartData(const LedgerModel &model, const LedgerModel *lastYea
         data.bars << publicationName(publication);
     for (QList<double> &values : data.sales)
         values.fill(0, kIssueCount);
+    const QList<double> sales = salesPerIssue(model);
     for (int issue = 1; issue <= kIssueCount; ++issue) {
-        const double sales = issueSales(model, issue);
-        data.sales.at(publicationOfIssue(issue) - 1)[issue - 1] = sales;
-        data.highest = std::max(data.highest, sales);
-        if (lastYear) {
-            data.lastYear << issueSales(*lastYear, issue);
-            data.highest = std::max(data.highest, data.lastYear.constLast());
-        }
+        data.sales.at(publicationOfIssue(issue) - 1)[issue - 1] = sales.at(issue - 1);
+        data.highest = std::max(data.highest, sales.at(issue - 1));
+    }
+    if (lastYear.size() == kIssueCount) {
+        data.lastYear = lastYear;
+        data.highest = std::max(data.highest, *std::max_element(lastYear.begin(), lastYear.end()));
     }
     return data;
 }

@@ -21,8 +21,10 @@ struct YearChartData
     double highest = 0;                                        // the tallest bar or point
 };
 
-// Sales read as the year-to-date report reads them (the leading number of each
-// Sale cell). `lastYear` is last year's ledger when the archive has it.
-YearChartData yearChartData(const LedgerModel &model, const LedgerModel *lastYear = nullptr);
+// The sales of each issue 1..15, read as the year-to-date report reads them
+// (the leading number of each Sale cell).
+QList<double> salesPerIssue(const LedgerModel &model);
+// `lastYear`: last year's sales per issue when the archive has them, else empty.
+YearChartData yearChartData(const LedgerModel &model, const QList<double> &lastYear = {});
 
 } // namespace qm

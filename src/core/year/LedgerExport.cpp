@@ -46,10 +46,12 @@ LedgerExport exportLedgerCsv(const QString &settingsFile, const QString &ledgerF
 LedgerExport writeLedgerCsv(const LedgerModel &model, const QString &csvFile, const QStringList &dataFiles)
 {
     LedgerExport result;
-    qsizetype ledgerRecords = 0, advanceRecords = 0;
+    qsizetype ledgerRecords = 0, advanceRecords = 0, owedRecords = 0;
     const QString advancesFile = advancesCsvPath(csvFile);
+    const QString owedFile = owedCsvPath(csvFile);
     for (const auto &[path, bytes] : {std::pair{csvFile, ledgerCsv(model, &ledgerRecords)},
-                                      std::pair{advancesFile, advancesCsv(model, &advanceRecords)}}) {
+                                      std::pair{advancesFile, advancesCsv(model, &advanceRecords)},
+                                      std::pair{owedFile, owedCsv(model, &owedRecords)}}) {
         const FileResult saved = saveCsvFile(path, bytes, dataFiles);
         if (!saved.ok) {
             result.error = saved.message;
@@ -61,7 +63,11 @@ LedgerExport writeLedgerCsv(const LedgerModel &model, const QString &csvFile, co
                         .arg(ledgerRecords)
                         .arg(QDir::toNativeSeparators(csvFile))
                         .arg(advanceRecords)
-                        .arg(QDir::toNativeSeparators(advancesFile));
+                        .arg(QDir::toNativeSeparators(advancesFile)) +
+                    u'\n' +
+                    Text::tr("%1 rows of what is owed written to %2")
+                        .arg(owedRecords)
+                        .arg(QDir::toNativeSeparators(owedFile));
     return result;
 }
 
