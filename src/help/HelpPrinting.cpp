@@ -1,6 +1,6 @@
 #include "help/HelpPrinting.h"
 
-#include "core/rules/HelpPrintLayout.h"
+#include "core/help/HelpPrintLayout.h"
 #include "print/cTPrint.h"
 
 #include <QCoreApplication>

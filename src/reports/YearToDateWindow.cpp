@@ -2,7 +2,7 @@
 
 #include "core/LedgerModel.h"
 #include "core/Messages.h"
-#include "core/files/CsvExport.h"
+#include "core/csv/CsvExport.h"
 #include "reports/ReportPrinting.h"
 #include "ui/ElidingHeader.h"
 #include "ui/Fonts.h"

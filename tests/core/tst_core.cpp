@@ -6,7 +6,7 @@
 #include "core/LedgerModel.h"
 #include "core/files/LineFormat.h"
 #include "core/year/Startup.h"
-#include "core/rules/TextRules.h"
+#include "core/files/NumberFormat.h"
 
 #include <QBuffer>
 #include <QDir>
