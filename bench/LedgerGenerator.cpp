@@ -2,8 +2,8 @@
 
 #include "core/Clock.h"
 #include "core/files/LedgerFile.h"
+#include "core/files/NumberFormat.h"
 #include "core/files/SettingsFile.h"
-#include "core/rules/TextRules.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>

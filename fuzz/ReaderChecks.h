@@ -9,7 +9,7 @@
 #include "core/files/LedgerFile.h"
 #include "core/files/SettingsFile.h"
 #include "core/LedgerModel.h"
-#include "core/rules/HelpFile.h"
+#include "core/help/HelpFile.h"
 
 #include <QBuffer>
 #include <QByteArray>

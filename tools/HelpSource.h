@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/rules/HelpFile.h"
+#include "core/help/HelpFile.h"
 
 #include <QList>
 #include <QString>

@@ -6,7 +6,7 @@
 #include "core/LedgerModel.h"
 #include "core/Messages.h"
 #include "core/Version.h"
-#include "core/files/CsvExport.h"
+#include "core/csv/CsvExport.h"
 #include "core/rules/YearToDate.h"
 #include "core/year/LedgerExport.h"
 #include "core/year/LedgerLock.h"

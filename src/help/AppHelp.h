@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/rules/HelpFile.h"
-#include "core/rules/HelpSearch.h"
+#include "core/help/HelpFile.h"
+#include "core/help/HelpSearch.h"
 
 #include <QList>
 #include <QPoint>

@@ -1,7 +1,7 @@
 #include "help/HelpLauncher.h"
 
 #include "core/Messages.h"
-#include "core/rules/HelpFile.h"
+#include "core/help/HelpFile.h"
 #include "help/AppHelp.h"
 
 #include <QCoreApplication>

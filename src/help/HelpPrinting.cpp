@@ -1,6 +1,6 @@
 #include "help/HelpPrinting.h"
 
-#include "core/rules/HelpPrintLayout.h"
+#include "core/help/HelpPrintLayout.h"
 #include "print/cTPrint.h"
 
 #include <QCoreApplication>
@@ -26,22 +26,29 @@ constexpr int kBodyPoints = 10;
 // Inches kept free between the title and the page number.
 constexpr double kTitleGap = 0.2;
 
-// The title as it fits the room left of the page number: in the title's font,
-// else a point or two smaller, else cut with "…". Leaves its font selected.
-QString fitTitle(cTPrint &p, const QString &title, double room)
+struct FittedTitle
 {
+    QString text;
+    FontSpec font;
+};
+
+// The title as it fits the room left of the page number: in the title's font,
+// else a point or two smaller, else cut with "…".
+FittedTitle fitTitle(cTPrint &p, const QString &title, double room)
+{
+    FontSpec font;
     for (int points = kTitlePoints; points >= kBodyPoints; --points) {
-        p.setFont(kFace, points, QStringLiteral("u"));
-        if (p.textWidth(title) <= room)
-            return title;
+        font = p.font(kFace, points, QStringLiteral("u"));
+        if (p.textWidth(font, title) <= room)
+            return {title, font};
     }
     const QString mark(QChar(0x2026));
-    return p.fitText(title, room - p.textWidth(mark)).trimmed() + mark;
+    return {p.fitText(font, title, room - p.textWidth(font, mark)).trimmed() + mark, font};
 }
 
 // Lays the topic out line by line; `printLine` gets each line and `newPage`
 // is called when a line no longer fits on the page. Returns the page count.
-int layOut(cTPrint &p, const QString &body, double lineWidth, int linesPerPage,
+int layOut(cTPrint &p, const FontSpec &font, const QString &body, double lineWidth, int linesPerPage,
            const std::function<void(const QString &)> &printLine, const std::function<void(int)> &newPage)
 {
     int page = 1;
@@ -58,10 +65,10 @@ int layOut(cTPrint &p, const QString &body, double lineWidth, int linesPerPage,
         printLine(text);
         ++lineCount;
     };
-    const auto fit = [&](const QString &text) { return p.fitText(text, lineWidth); };
+    const auto fit = [&](const QString &text) { return p.fitText(font, text, lineWidth); };
     for (const QString &raw : helpPrintLines(body)) {
         const QString line = expandHelpTabs(raw);
-        if (p.textWidth(line) <= lineWidth) {
+        if (p.textWidth(font, line) <= lineWidth) {
             emitLine(line);
             continue;
         }
@@ -85,30 +92,26 @@ void printHelpTopic(const QString &title, const QString &body, QWidget *parent)
     double pageHeight = 0;
     p.pageSize(pageWidth, pageHeight);
     const double lineWidth = pageWidth - kMarginLeft - kMarginRight;
-    p.setFont(kFace, kBodyPoints, QString());
-    const int linesPerPage = p.linesPerPage(0);
+    const FontSpec bodyFont = p.font(kFace, kBodyPoints, QString());
+    const int linesPerPage = p.linesPerPage(bodyFont, 0);
 
     if (p.canDuplex() == 1) {
-        const int pages = layOut(p, body, lineWidth, linesPerPage, [](const QString &) {}, [](int) {});
+        const int pages = layOut(p, bodyFont, body, lineWidth, linesPerPage, [](const QString &) {}, [](int) {});
         p.setDuplex(pages > 1 ? 2 : 1);
     }
 
     auto header = [&](int page) {
         const QString label = Text::tr("Page %1").arg(page);
-        p.setFont(kFace, kBodyPoints, QString());
-        const double labelX = pageWidth - kMarginRight - p.textWidth(label);
-        p.printText(fitTitle(p, title, labelX - kTitleGap - kMarginLeft), kMarginLeft, kMarginTop);
-        p.setFont(kFace, kBodyPoints, QString());
-        p.printText(label, labelX, kMarginTop);
-        double charWidth = 0;
-        double lineHeight = 0;
-        p.charSize(charWidth, lineHeight);
-        p.setPos(kMarginLeft, kHeaderLines * lineHeight);
+        const double labelX = pageWidth - kMarginRight - p.textWidth(bodyFont, label);
+        const FittedTitle fitted = fitTitle(p, title, labelX - kTitleGap - kMarginLeft);
+        p.printText(fitted.font, fitted.text, kMarginLeft, kMarginTop);
+        p.printText(bodyFont, label, labelX, kMarginTop);
+        p.setPos(kMarginLeft, kHeaderLines * p.lineHeight(bodyFont));
     };
     p.startDoc(QStringLiteral("appHelp"));
     p.startPage();
     header(1);
-    layOut(p, body, lineWidth, linesPerPage, [&](const QString &line) { p.printText(line, 0, 0); },
+    layOut(p, bodyFont, body, lineWidth, linesPerPage, [&](const QString &line) { p.printText(bodyFont, line, 0, 0); },
            [&](int page) {
                p.endPage();
                p.startPage();

@@ -24,8 +24,6 @@ QString FontSpec::describe() const
         style += u'i';
     if (underline)
         style += u'u';
-    if (strikeout)
-        style += u's';
     QString text = face + u' ' + QString::number(points);
     if (!style.isEmpty())
         text += u' ' + style;

@@ -10,6 +10,8 @@
 
 namespace qm {
 
+// A font of a printout, as a value: every text is measured and printed in the
+// font handed to that call.
 struct FontSpec
 {
     QString face;
@@ -18,7 +20,6 @@ struct FontSpec
     bool bold = false;
     bool italic = false;
     bool underline = false;
-    bool strikeout = false;
 
     // "Times New Roman 10 bu": face, points and the style letters that are on.
     QString describe() const;
@@ -61,7 +62,6 @@ public:
 
     // Duplex modes: 1 one-sided, 2 long-edge binding, 3 short-edge binding.
     virtual bool canDuplex() const { return false; }
-    virtual int duplex() const { return 1; }
     virtual void setDuplex(int mode) { (void)mode; }
 
     // False when the printer refuses; nothing is printed then.

@@ -37,7 +37,6 @@ QFont QtPrintDevice::font(const FontSpec &wanted)
     drawn.setBold(wanted.bold);
     drawn.setItalic(wanted.italic);
     drawn.setUnderline(wanted.underline);
-    drawn.setStrikeOut(wanted.strikeout);
     return drawn;
 }
 
@@ -103,19 +102,6 @@ bool QtPrintDevice::canDuplex() const
         return false;
     const QList<QPrinter::DuplexMode> modes = QPrinterInfo(*m_printer).supportedDuplexModes();
     return modes.contains(QPrinter::DuplexLongSide) || modes.contains(QPrinter::DuplexShortSide);
-}
-
-int QtPrintDevice::duplex() const
-{
-    switch (m_printer->duplex()) {
-    case QPrinter::DuplexLongSide:
-    case QPrinter::DuplexAuto:
-        return 2;
-    case QPrinter::DuplexShortSide:
-        return 3;
-    default:
-        return 1;
-    }
 }
 
 void QtPrintDevice::setDuplex(int mode)

@@ -27,7 +27,6 @@ public:
     FontMetrics metrics(const FontSpec &font) const override;
     int textWidth(const FontSpec &font, const QString &text) const override;
     bool canDuplex() const override;
-    int duplex() const override;
     void setDuplex(int mode) override;
 
     QPrinter &printer() { return *m_printer; }

@@ -7,6 +7,16 @@
 
 namespace qm {
 
+namespace {
+
+int pixelHeight(double points, int dpiY, PointRounding rounding)
+{
+    const double pixels = points * dpiY / 72.0;
+    return rounding == PointRounding::Nearest ? qRound(pixels) : int(std::floor(pixels));
+}
+
+} // namespace
+
 cTPrint::~cTPrint()
 {
     if (m_device && m_device->documentOpen())
@@ -17,7 +27,6 @@ void cTPrint::takeDevice(std::unique_ptr<PrintDevice> device)
 {
     m_device = std::move(device);
     m_printerName = m_device ? m_device->printerName() : QString();
-    updateLineHeight();
 }
 
 QString cTPrint::useDefaultPrinter()
@@ -35,6 +44,20 @@ QString cTPrint::choosePrinter(QWidget *parent, const QString &documentName)
     return m_printerName;
 }
 
+QString cTPrint::openDocument(QWidget *parent, const QString &documentName)
+{
+    m_documentName = documentName;
+    std::unique_ptr<PrintDevice> chosen = printerChooser().choosePrinter(parent, documentName);
+    if (!chosen)
+        return QString();
+    takeDevice(std::move(chosen));
+    if (!m_device->beginDocument(documentName) || !m_device->startPage()) {
+        showPrinterError(PrinterError::Document);
+        return QString();
+    }
+    return m_printerName.isEmpty() ? documentName : m_printerName;
+}
+
 bool cTPrint::ensureDevice()
 {
     if (!m_device)
@@ -42,73 +65,53 @@ bool cTPrint::ensureDevice()
     return bool(m_device);
 }
 
-const FontSpec &cTPrint::currentFont() const
+FontSpec cTPrint::font(const QString &face, double points, const QString &style, PointRounding rounding)
 {
-    if (m_font)
-        return *m_font;
-    static FontSpec none;
-    return none;
-}
-
-void cTPrint::updateLineHeight()
-{
-    if (!m_device) {
-        m_lineHeight = 0;
-        return;
-    }
-    if (!m_font)
-        m_font = m_device->defaultFont();
-    const FontMetrics fm = m_device->metrics(*m_font);
-    m_lineHeight = double(fm.height + fm.externalLeading) / m_device->geometry().dpiY;
-}
-
-void cTPrint::setFont(const QString &face, int points, const QString &style)
-{
-    if (!ensureDevice())
-        return;
     FontSpec font;
     font.face = face;
     font.points = points;
-    font.pixelHeight = points * m_device->geometry().dpiY / 72;
+    font.pixelHeight = ensureDevice() ? pixelHeight(points, m_device->geometry().dpiY, rounding) : 0;
     font.bold = style.contains(u'b');
     font.italic = style.contains(u'i');
     font.underline = style.contains(u'u');
-    if (!m_originalFont)
-        m_originalFont = m_font ? *m_font : m_device->defaultFont();
-    m_font = font;
-    updateLineHeight();
+    return font;
 }
 
-int cTPrint::widthPixels(const QString &text) const
+FontSpec cTPrint::defaultFont()
 {
-    return m_device ? m_device->textWidth(currentFont(), text) : 0;
+    return ensureDevice() ? m_device->defaultFont() : FontSpec();
 }
 
-double cTPrint::textWidth(const QString &text)
+int cTPrint::widthPixels(const FontSpec &font, const QString &text) const
+{
+    return m_device ? m_device->textWidth(font, text) : 0;
+}
+
+double cTPrint::textWidth(const FontSpec &font, const QString &text)
 {
     if (!ensureDevice())
         return 0;
-    return double(widthPixels(text)) / m_device->geometry().dpiX;
+    return double(widthPixels(font, text)) / m_device->geometry().dpiX;
 }
 
-QString cTPrint::fitPixels(const QString &text, int pixels) const
+QString cTPrint::fitPixels(const FontSpec &font, const QString &text, int pixels) const
 {
     if (pixels > 0) {
         qsizetype n = text.size();
-        while (n > 0 && widthPixels(text.left(n)) > pixels)
+        while (n > 0 && widthPixels(font, text.left(n)) > pixels)
             --n;
         return text.left(n);
     }
     if (pixels < 0) {
         qsizetype n = text.size();
-        while (n > 0 && widthPixels(text.right(n)) > -pixels)
+        while (n > 0 && widthPixels(font, text.right(n)) > -pixels)
             --n;
         return text.right(n);
     }
     return QString();
 }
 
-QString cTPrint::fitText(const QString &text, double width)
+QString cTPrint::fitText(const FontSpec &font, const QString &text, double width)
 {
     if (!ensureDevice())
         return QString();
@@ -118,7 +121,7 @@ QString cTPrint::fitText(const QString &text, double width)
     const int pixels = int(std::lround(w));
     if (pixels == 0)
         return QString();
-    return fitPixels(text, pixels);
+    return fitPixels(font, text, pixels);
 }
 
 void cTPrint::setMargins(double left, double right, double top, double bottom)
@@ -140,19 +143,28 @@ void cTPrint::pageSize(double &width, double &height)
     height = double(g.physical.height()) / g.dpiY;
 }
 
-void cTPrint::charSize(double &width, double &height)
+double cTPrint::lineHeight(const FontSpec &font)
+{
+    if (!ensureDevice())
+        return 0;
+    const FontMetrics fm = m_device->metrics(font);
+    return double(fm.height + fm.externalLeading) / m_device->geometry().dpiY;
+}
+
+void cTPrint::charSize(const FontSpec &font, double &width, double &height)
 {
     width = 0;
     height = 0;
     if (!ensureDevice())
         return;
-    width = double(m_device->metrics(currentFont()).averageWidth) / m_device->geometry().dpiX;
-    height = m_lineHeight;
+    width = double(m_device->metrics(font).averageWidth) / m_device->geometry().dpiX;
+    height = lineHeight(font);
 }
 
-int cTPrint::linesPerPage(double startY)
+int cTPrint::linesPerPage(const FontSpec &font, double startY)
 {
-    if (!ensureDevice() || m_lineHeight <= 0)
+    const double line = lineHeight(font);
+    if (line <= 0)
         return 0;
     const PageGeometry g = m_device->geometry();
     const double pageHeight = double(g.physical.height()) / g.dpiY;
@@ -161,7 +173,7 @@ int cTPrint::linesPerPage(double startY)
         double(g.physical.height() - g.offset.y() - g.printable.height()) / g.dpiY;
     const double usedTop = std::max({startY, m_marginTop, topUnprintable});
     const double usedBottom = std::max(m_marginBottom, bottomUnprintable);
-    return int(std::floor((pageHeight - usedBottom - usedTop) / m_lineHeight));
+    return int(std::floor((pageHeight - usedBottom - usedTop) / line));
 }
 
 int cTPrint::canDuplex()
@@ -171,11 +183,7 @@ int cTPrint::canDuplex()
 
 void cTPrint::setDuplex(int mode)
 {
-    if (!m_device || mode == 0)
-        return;
-    if (m_originalDuplex == 0)
-        m_originalDuplex = m_device->duplex();
-    if (m_device->canDuplex())
+    if (m_device && mode != 0 && m_device->canDuplex())
         m_device->setDuplex(mode);
 }
 
@@ -185,10 +193,11 @@ void cTPrint::setPos(double x, double y)
     m_curY = y;
 }
 
-void cTPrint::printText(const QString &text, double x, double y)
+void cTPrint::printText(const FontSpec &font, const QString &text, double x, double y)
 {
     if (!ensureDevice())
         return;
+    const double line = lineHeight(font);
     if (x != 0)
         m_curX = x;
     else
@@ -196,7 +205,7 @@ void cTPrint::printText(const QString &text, double x, double y)
     if (y != 0) {
         m_curY = y;
     } else {
-        y = m_curY + m_lineHeight;
+        y = m_curY + line;
         m_curY = y;
     }
 
@@ -209,27 +218,84 @@ void cTPrint::printText(const QString &text, double x, double y)
     const int rightLimit = (g.physical.width() - offsetX) - int(std::lround(m_marginRight * g.dpiX));
     const int bottomLimit = (g.physical.height() - offsetY) - int(std::lround(m_marginBottom * g.dpiY));
 
-    if (y < m_marginTop || py + std::lround(m_lineHeight * g.dpiY) > bottomLimit)
+    if (y < m_marginTop || py + std::lround(line * g.dpiY) > bottomLimit)
         return;
 
     QString shown = text;
-    const int fullWidth = widthPixels(text);
+    const int fullWidth = widthPixels(font, text);
     if (x < m_marginLeft) {
         // Only the end that lies right of the left margin; nothing when the
         // whole text lies left of it.
         const double visible = x + double(fullWidth) / g.dpiX - m_marginLeft;
         if (visible <= 0)
             return;
-        shown = fitText(text, -visible);
+        shown = fitText(font, text, -visible);
         px = leftEdge;
     }
     if (fullWidth + px > rightLimit) {
         if (px >= rightLimit)
             return;
-        shown = fitText(shown, double(rightLimit - px) / g.dpiX);
+        shown = fitText(font, shown, double(rightLimit - px) / g.dpiX);
     }
     if (!shown.isEmpty())
-        m_device->drawText(currentFont(), px, py, shown);
+        m_device->drawText(font, px, py, shown);
+}
+
+QSize cTPrint::pixelsPerInch()
+{
+    if (!ensureDevice())
+        return QSize();
+    const PageGeometry g = m_device->geometry();
+    return QSize(g.dpiX, g.dpiY);
+}
+
+QSize cTPrint::printableSize()
+{
+    return ensureDevice() ? m_device->geometry().printable : QSize();
+}
+
+QSize cTPrint::characterSize(const FontSpec &font)
+{
+    if (!ensureDevice())
+        return QSize();
+    const FontMetrics fm = m_device->metrics(font);
+    return QSize(fm.averageWidth, fm.height);
+}
+
+void cTPrint::printInBox(const FontSpec &font, const QString &text, float left, float right, float y,
+                         Qt::Alignment alignment)
+{
+    if (!ensureDevice())
+        return;
+    constexpr double kSmallestPoints = 7;
+    constexpr double kPointStep = 0.5;
+    const int room = qMax(0, int(right - left));
+    FontSpec printed = font;
+    int width = m_device->textWidth(printed, text);
+    while (width > room && printed.points - kPointStep >= kSmallestPoints) {
+        printed.points -= kPointStep;
+        printed.pixelHeight = pixelHeight(printed.points, m_device->geometry().dpiY, PointRounding::Nearest);
+        width = m_device->textWidth(printed, text);
+    }
+    QString shown = text;
+    if (width > room) {
+        const QString mark(QChar(0x2026));
+        do
+            shown.chop(1);
+        while (!shown.isEmpty() && m_device->textWidth(printed, shown + mark) > room);
+        while (shown.endsWith(u' '))
+            shown.chop(1);
+        shown += mark;
+        width = m_device->textWidth(printed, shown);
+    }
+    float x = left;
+    if (alignment & Qt::AlignRight)
+        x = right - float(width);
+    else if (alignment & Qt::AlignHCenter)
+        x = left + float(room - width) / 2;
+    // A smaller text stands on the line's baseline.
+    const int lower = printed == font ? 0 : m_device->metrics(font).ascent - m_device->metrics(printed).ascent;
+    m_device->drawText(printed, qRound(x), qRound(y) + lower, shown);
 }
 
 void cTPrint::startDoc(const QString &name)
@@ -239,10 +305,13 @@ void cTPrint::startDoc(const QString &name)
         showPrinterError(PrinterError::Document);
 }
 
-void cTPrint::startPage()
+bool cTPrint::startPage()
 {
-    if (!m_device || !m_device->startPage())
+    if (!m_device || !m_device->startPage()) {
         showPrinterError(PrinterError::Page);
+        return false;
+    }
+    return true;
 }
 
 void cTPrint::endPage()
@@ -255,12 +324,13 @@ void cTPrint::endDoc()
 {
     if (m_device && m_device->documentOpen() && !m_device->endDocument())
         showPrinterError(PrinterError::Other);
-    if (m_originalFont)
-        m_font = m_originalFont;
     m_device.reset();
-    m_font.reset();
-    m_originalFont.reset();
-    m_originalDuplex = 0;
+}
+
+void cTPrint::printPicture(const QImage &picture, const QRect &area)
+{
+    if (ensureDevice())
+        m_device->drawPicture(picture, area);
 }
 
 } // namespace qm

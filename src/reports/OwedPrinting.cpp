@@ -2,7 +2,7 @@
 
 #include "core/Clock.h"
 #include "core/rules/OwedReport.h"
-#include "print/ReportJob.h"
+#include "print/cTPrint.h"
 
 #include <QCoreApplication>
 
@@ -41,27 +41,20 @@ struct Part
 class OwedPrinter
 {
 public:
-    explicit OwedPrinter(ReportJob &job) : m_job(job)
+    explicit OwedPrinter(cTPrint &job)
+        : m_job(job), m_heading(job.font(kFace, 10, QStringLiteral("bu"), PointRounding::Nearest)),
+          m_body(job.font(kFace, 10, QString(), PointRounding::Nearest))
     {
-        m_heading = job.newFont(kFace, 10, StyleBold | StyleUnderline);
-        m_body = job.newFont(kFace, 10, 0);
-    }
-    ~OwedPrinter()
-    {
-        m_job.releaseFont(m_heading);
-        m_job.releaseFont(m_body);
     }
     OwedPrinter(const OwedPrinter &) = delete;
     OwedPrinter &operator=(const OwedPrinter &) = delete;
 
     void printTitle(const QString &title)
     {
-        m_job.printInBox(title, 0, float(m_job.printableSize().width()), 0);
-        m_job.selectFont(m_heading);
+        m_job.printInBox(m_job.defaultFont(), title, 0, float(m_job.printableSize().width()), 0);
         m_ppiX = float(m_job.pixelsPerInch().width());
-        m_lineHeight = float(m_job.characterSize().height()) * 1.5f;
-        m_job.selectFont(m_body);
-        m_bodyHeight = float(m_job.characterSize().height());
+        m_lineHeight = float(m_job.characterSize(m_heading).height()) * 1.5f;
+        m_bodyHeight = float(m_job.characterSize(m_body).height());
         m_pageHeight = float(m_job.printableSize().height());
         m_line = 1; // the headings of the first part go 2.5 lines down, as in the other reports
     }
@@ -80,7 +73,7 @@ public:
                     return false;
                 printHeadings(part);
             }
-            printRow(part, row, float(m_line + 2) * m_lineHeight);
+            printRow(m_body, part, row, float(m_line + 2) * m_lineHeight);
             ++m_line;
         }
         return true;
@@ -95,7 +88,8 @@ private:
 
     bool nextPage()
     {
-        if (!m_job.newPage())
+        m_job.endPage();
+        if (!m_job.startPage())
             return false;
         m_line = 1; // the headings at the height of the first page's
         return true;
@@ -103,25 +97,23 @@ private:
 
     void printHeadings(const Part &part)
     {
-        m_job.selectFont(m_heading);
-        printRow(part, part.titles, (float(m_line) + 1.5f) * m_lineHeight);
-        m_job.selectFont(m_body);
+        printRow(m_heading, part, part.titles, (float(m_line) + 1.5f) * m_lineHeight);
         m_line += 1;
     }
 
-    void printRow(const Part &part, const QStringList &texts, float y)
+    void printRow(const FontSpec &font, const Part &part, const QStringList &texts, float y)
     {
         for (int column = 0; column < texts.size(); ++column) {
             const bool amount = column >= part.textColumns;
-            m_job.printInBox(texts.at(column), m_ppiX * part.tabs[std::size_t(column)],
+            m_job.printInBox(font, texts.at(column), m_ppiX * part.tabs[std::size_t(column)],
                              m_ppiX * (part.tabs[std::size_t(column) + 1] - kColumnGap), y,
                              amount ? Qt::AlignRight : Qt::AlignLeft);
         }
     }
 
-    ReportJob &m_job;
-    ReportFont m_heading = 0;
-    ReportFont m_body = 0;
+    cTPrint &m_job;
+    const FontSpec m_heading;
+    const FontSpec m_body;
     float m_ppiX = 0;
     float m_lineHeight = 0;
     float m_bodyHeight = 0;
@@ -133,8 +125,8 @@ private:
 
 void printOwedReport(const OwedReport &report, QWidget *parent)
 {
-    ReportJob job(parent);
-    if (job.openReportJob(Text::tr("Quillmoor Ads - Owed")).isEmpty())
+    cTPrint job;
+    if (job.openDocument(parent, Text::tr("Quillmoor Ads - Owed")).isEmpty())
         return;
     Part owed{owedTitles(), {}, kOwedTabs, kOwedTextColumns};
     for (const OwedRow &row : report.rows)
@@ -150,7 +142,8 @@ void printOwedReport(const OwedReport &report, QWidget *parent)
         if (printer.printPart(owed) && !people.rows.isEmpty())
             printer.printPart(people);
     }
-    job.closeReportJob();
+    job.endPage();
+    job.endDoc();
 }
 
 } // namespace qm

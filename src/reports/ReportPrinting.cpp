@@ -4,7 +4,7 @@
 #include "core/LedgerModel.h"
 #include "core/rules/RunSheet.h"
 #include "core/rules/YearToDate.h"
-#include "print/ReportJob.h"
+#include "print/cTPrint.h"
 
 #include <QCoreApplication>
 
@@ -19,7 +19,8 @@ struct Text
 };
 
 const QString kFace = QStringLiteral("Times New Roman");
-constexpr int kHeadingStyle = StyleBold | StyleUnderline;
+const QString kHeadingStyle = QStringLiteral("bu");
+constexpr double kPoints = 10;
 // Inches kept free between a column's texts and the next column.
 constexpr float kColumnGap = 0.1f;
 
@@ -30,15 +31,16 @@ struct RunSheetColumns
     float adLeft, adRight, statusLeft, statusRight;
 };
 
-void printRunSheetLine(ReportJob &job, const RunSheetColumns &at, float y, const QString &ad, const QString &status)
+void printRunSheetLine(cTPrint &p, const FontSpec &font, const RunSheetColumns &at, float y, const QString &ad,
+                       const QString &status)
 {
-    job.printInBox(ad, at.adLeft, at.adRight, y);
-    job.printInBox(status, at.statusLeft, at.statusRight, y);
+    p.printInBox(font, ad, at.adLeft, at.adRight, y);
+    p.printInBox(font, status, at.statusLeft, at.statusRight, y);
 }
 
-void printRunSheetHeadings(ReportJob &job, const RunSheetColumns &at, float lineHeight)
+void printRunSheetHeadings(cTPrint &p, const FontSpec &font, const RunSheetColumns &at, float lineHeight)
 {
-    printRunSheetLine(job, at, lineHeight * 2.5f, Text::tr("Sold Ads"), Text::tr("Status"));
+    printRunSheetLine(p, font, at, lineHeight * 2.5f, Text::tr("Sold Ads"), Text::tr("Status"));
 }
 
 } // namespace
@@ -46,41 +48,36 @@ void printRunSheetHeadings(ReportJob &job, const RunSheetColumns &at, float line
 void printRunSheet(const LedgerModel &model, int publication, int month, QWidget *parent)
 {
     const RunSheet sheet = runSheetFor(model, publication, month, Clock::today());
-    ReportJob job(parent);
+    cTPrint p;
     const QString documentName = Text::tr("Quillmoor Run Sheet - %1").arg(runSheetIssueName(publication, month));
-    if (job.openReportJob(documentName).isEmpty())
+    if (p.openDocument(parent, documentName).isEmpty())
         return;
-    const ReportFont heading = job.newFont(kFace, 10, kHeadingStyle);
-    const ReportFont body = job.newFont(kFace, 10, 0);
+    const FontSpec heading = p.font(kFace, kPoints, kHeadingStyle, PointRounding::Nearest);
+    const FontSpec body = p.font(kFace, kPoints, QString(), PointRounding::Nearest);
 
-    job.printInBox(sheet.title, 0, float(job.printableSize().width()), 0);
-    job.selectFont(heading);
-    const float ppiX = float(job.pixelsPerInch().width());
-    const float lineHeight = float(job.characterSize().height()) * 1.5f;
-    const RunSheetColumns columns = {ppiX * 1.0f, ppiX * (3.0f - kColumnGap), ppiX * 3.0f,
-                                     float(job.printableSize().width())};
-    printRunSheetHeadings(job, columns, lineHeight);
+    const QSize printable = p.printableSize();
+    p.printInBox(p.defaultFont(), sheet.title, 0, float(printable.width()), 0);
+    const float ppiX = float(p.pixelsPerInch().width());
+    const float lineHeight = float(p.characterSize(heading).height()) * 1.5f;
+    const RunSheetColumns columns = {ppiX * 1.0f, ppiX * (3.0f - kColumnGap), ppiX * 3.0f, float(printable.width())};
+    printRunSheetHeadings(p, heading, columns, lineHeight);
 
-    job.selectFont(body);
-    const int pageHeight = job.printableSize().height();
-    const int bodyHeight = job.characterSize().height();
+    const int bodyHeight = p.characterSize(body).height();
     int printed = 0;
     for (const RunSheetLine &line : sheet.lines) {
         // A line that would reach below the page starts a new page under the headings.
-        if (printed > 0 && float(printed + 4) * lineHeight + float(bodyHeight) > float(pageHeight)) {
-            if (!job.newPage())
+        if (printed > 0 && float(printed + 4) * lineHeight + float(bodyHeight) > float(printable.height())) {
+            p.endPage();
+            if (!p.startPage())
                 break;
-            job.selectFont(heading);
-            printRunSheetHeadings(job, columns, lineHeight);
-            job.selectFont(body);
+            printRunSheetHeadings(p, heading, columns, lineHeight);
             printed = 0;
         }
         ++printed;
-        printRunSheetLine(job, columns, float(printed + 3) * lineHeight, line.adName, line.status);
+        printRunSheetLine(p, body, columns, float(printed + 3) * lineHeight, line.adName, line.status);
     }
-    job.closeReportJob();
-    job.releaseFont(heading);
-    job.releaseFont(body);
+    p.endPage();
+    p.endDoc();
 }
 
 void printYearToDate(const ReportTable &table, int salesPeople, bool paidSalesShown, const QStringList &personNames,
@@ -90,44 +87,43 @@ void printYearToDate(const ReportTable &table, int salesPeople, bool paidSalesSh
     // there, the amounts and their headings right-aligned before the next.
     static constexpr float tab[] = {0.5f, 2.0f, 2.95f, 3.9f, 4.85f, 5.8f, 6.75f, 7.7f};
 
-    ReportJob job(parent);
-    if (job.openReportJob(Text::tr("Quillmoor Ads - Year to date")).isEmpty())
+    cTPrint p;
+    if (p.openDocument(parent, Text::tr("Quillmoor Ads - Year to date")).isEmpty())
         return;
-    const ReportFont heading = job.newFont(kFace, 10, kHeadingStyle);
-    const ReportFont body = job.newFont(kFace, 10, 0);
+    const FontSpec heading = p.font(kFace, kPoints, kHeadingStyle, PointRounding::Nearest);
+    const FontSpec body = p.font(kFace, kPoints, QString(), PointRounding::Nearest);
 
     const QString today = Clock::today().toString(QStringLiteral("MM-dd-yyyy"));
-    job.printInBox(QString(20, u' ') + Text::tr("Quillmoor Ads - Reporting for %1").arg(today), 0,
-                   float(job.printableSize().width()), 0);
-    job.selectFont(heading);
-    const float ppiX = float(job.pixelsPerInch().width());
-    const float lineHeight = float(job.characterSize().height()) * 1.5f;
+    p.printInBox(p.defaultFont(), QString(20, u' ') + Text::tr("Quillmoor Ads - Reporting for %1").arg(today), 0,
+                 float(p.printableSize().width()), 0);
+    const float ppiX = float(p.pixelsPerInch().width());
+    const float lineHeight = float(p.characterSize(heading).height()) * 1.5f;
 
     const int columns = printedReportColumns(salesPeople);
     const auto printedColumn = [&](int column) {
         return column <= kReportColumns && (column != kReportColumns || paidSalesShown);
     };
     // An empty cell keeps its place at the column's tab.
-    const auto printCell = [&](int column, float y, const QString &text) {
+    const auto printCell = [&](const FontSpec &font, int column, float y, const QString &text) {
         const bool amount = column > 1 && !text.isEmpty();
-        job.printInBox(text, ppiX * tab[column - 1], ppiX * (tab[column] - kColumnGap), y,
-                       amount ? Qt::AlignRight : Qt::AlignLeft);
+        p.printInBox(font, text, ppiX * tab[column - 1], ppiX * (tab[column] - kColumnGap), y,
+                     amount ? Qt::AlignRight : Qt::AlignLeft);
     };
     // The names of the sales people over their two columns each, as the window shows them.
     for (qsizetype person = 1; person <= personNames.size() && 2 * person + 1 <= columns; ++person) {
-        job.printInBox(personNames.at(person - 1), ppiX * tab[2 * person - 1], ppiX * (tab[2 * person + 1] - kColumnGap),
-                       lineHeight * 1.5f, Qt::AlignHCenter);
+        p.printInBox(heading, personNames.at(person - 1), ppiX * tab[2 * person - 1],
+                     ppiX * (tab[2 * person + 1] - kColumnGap), lineHeight * 1.5f, Qt::AlignHCenter);
     }
     for (int column = 1; column <= columns; ++column)
-        printCell(column, lineHeight * 2.5f, printedColumn(column) ? table.title(column).trimmed() : QString());
-    job.releaseFont(heading);
-    job.selectFont(body);
+        printCell(heading, column, lineHeight * 2.5f,
+                  printedColumn(column) ? table.title(column).trimmed() : QString());
     for (int row = 1; row <= kReportRows; ++row) {
         for (int column = 1; column <= columns; ++column)
-            printCell(column, float(row + 3) * lineHeight, printedColumn(column) ? table.cell(row, column) : QString());
+            printCell(body, column, float(row + 3) * lineHeight,
+                      printedColumn(column) ? table.cell(row, column) : QString());
     }
-    job.closeReportJob();
-    job.releaseFont(body);
+    p.endPage();
+    p.endDoc();
 }
 
 } // namespace qm

@@ -1,7 +1,7 @@
 #include "reports/YearChartView.h"
 
 #include "core/Clock.h"
-#include "print/ReportJob.h"
+#include "print/cTPrint.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -116,19 +116,19 @@ bool YearChartView::savePng(const QString &path) { return picture().save(path, "
 
 void YearChartView::print(QWidget *parent)
 {
-    ReportJob job(parent);
-    if (job.openReportJob(tr("Quillmoor Ads - Chart of the year")).isEmpty())
+    cTPrint job;
+    if (job.openDocument(parent, tr("Quillmoor Ads - Chart of the year")).isEmpty())
         return;
     const QString today = Clock::today().toString(QStringLiteral("MM-dd-yyyy"));
-    job.setPosition(0, 0);
-    job.printInBox(tr("Quillmoor Ads - Sales of the year, %1").arg(today), 0, float(job.printableSize().width()), 0);
+    job.printInBox(job.defaultFont(), tr("Quillmoor Ads - Sales of the year, %1").arg(today), 0, float(job.printableSize().width()), 0);
     // The page's width under the title, or less where the page is not tall enough.
     const QImage image = picture();
     const QSize page = job.printableSize();
-    const int top = job.characterSize().height() * 2;
+    const int top = job.characterSize(job.defaultFont()).height() * 2;
     QSize area = image.size().scaled(page.width(), page.height() - top, Qt::KeepAspectRatio);
     job.printPicture(image, QRect(QPoint(0, top), area));
-    job.closeReportJob();
+    job.endPage();
+    job.endDoc();
 }
 
 } // namespace qm

@@ -2,7 +2,7 @@
 
 #include "core/LedgerModel.h"
 #include "core/Messages.h"
-#include "core/files/CsvExport.h"
+#include "core/csv/CsvExport.h"
 #include "core/rules/OwedReport.h"
 #include "reports/OwedPrinting.h"
 #include "reports/OwedView.h"

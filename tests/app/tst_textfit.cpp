@@ -7,7 +7,7 @@
 #include "app/MainWindow.h"
 #include "config/ConfigureDialog.h"
 #include "core/Clock.h"
-#include "core/rules/HelpFile.h"
+#include "core/help/HelpFile.h"
 #include "core/year/YearFiles.h"
 #include "help/AppHelp.h"
 #include "help/HelpPrinting.h"

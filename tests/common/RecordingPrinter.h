@@ -35,7 +35,6 @@ public:
         return int(text.size()) * (font.pixelHeight / 2);
     }
     bool canDuplex() const override { return duplexCapable; }
-    int duplex() const override { return duplexMode; }
     void setDuplex(int mode) override { duplexMode = mode; }
 
     QString name = QStringLiteral("Recorder");

@@ -4,9 +4,10 @@
 #include "core/files/SafeSave.h"
 #include "core/files/SettingsFile.h"
 #include "core/LedgerModel.h"
+#include "core/Version.h"
 #include "core/files/LineFormat.h"
 #include "core/year/Startup.h"
-#include "core/rules/TextRules.h"
+#include "core/files/NumberFormat.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -93,6 +94,8 @@ private slots:
     void money();
     void fileNumber_data();
     void fileNumber();
+    void versionsComparedPartByPart_data();
+    void versionsComparedPartByPart();
     void codePageRoundTripsEveryByte();
     void codePageReplacesMissingCharacters();
     void readerFollowsTheLineRules();
@@ -202,6 +205,40 @@ void CoreTest::fileNumber()
     QFETCH(double, value);
     QFETCH(QString, text);
     QCOMPARE(formatFileNumber(value), text);
+}
+
+void CoreTest::versionsComparedPartByPart_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("other");
+    QTest::addColumn<int>("order"); // -1 older, 0 the same, 1 newer
+    QTest::newRow("same") << "1.60" << "1.60" << 0;
+    QTest::newRow("older") << "1.50" << "1.60" << -1;
+    QTest::newRow("current") << "1.76" << "1.60" << 1;
+    QTest::newRow("three-digit part") << "1.100" << "1.60" << 1;
+    QTest::newRow("two-digit major") << "10.0" << "9.99" << 1;
+    QTest::newRow("shorter part is smaller") << "1.6" << "1.60" << -1;
+    QTest::newRow("leading zeros") << "01.060" << "1.60" << 0;
+    QTest::newRow("missing part is 0") << "1.60.0" << "1.60" << 0;
+    QTest::newRow("further part") << "1.60.1" << "1.60" << 1;
+    QTest::newRow("no number") << "abc" << "1.60" << -1;
+    QTest::newRow("empty") << "" << "1.60" << -1;
+    QTest::newRow("both empty") << "" << "" << 0;
+    QTest::newRow("letters after the digits") << "1.60b" << "1.60" << 0;
+    QTest::newRow("longer than any integer") << "1.123456789012345678901234567890" << "1.60" << 1;
+}
+
+// Versions compare as numbers part by part, both ways round; a ledger file is of
+// an older format exactly when its version is older than 1.60.
+void CoreTest::versionsComparedPartByPart()
+{
+    QFETCH(QString, version);
+    QFETCH(QString, other);
+    QFETCH(int, order);
+    QCOMPARE(compareVersions(version, other), order);
+    QCOMPARE(compareVersions(other, version), -order);
+    if (other == QStringLiteral("1.60"))
+        QCOMPARE(isOlderLedgerVersion(version), order < 0);
 }
 
 void CoreTest::codePageRoundTripsEveryByte()

@@ -4,9 +4,9 @@
 
 #include "core/LedgerModel.h"
 #include "core/files/SafeSave.h"
-#include "core/files/CsvExport.h"
+#include "core/csv/CsvExport.h"
 #include "core/files/LineFormat.h"
-#include "core/rules/TextRules.h"
+#include "core/files/NumberFormat.h"
 #include "LedgerPair.h"
 #include "RandomLedger.h"
 

@@ -1,7 +1,7 @@
 // The year-to-date report's "Owed" view without a window: its rows, the sales
 // people's summary and the CSV file, for a year worked by hand.
 
-#include "core/files/CsvExport.h"
+#include "core/csv/CsvExport.h"
 #include "core/rules/OwedReport.h"
 #include "core/year/LedgerExport.h"
 #include "LedgerPair.h"

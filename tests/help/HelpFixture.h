@@ -1,7 +1,7 @@
 #pragma once
 
 // Help files built in the test, and the input box answered like a user does.
-#include "core/rules/HelpFile.h"
+#include "core/help/HelpFile.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // The help file reader and the help search, without a window: files built in
 // the test, damaged in every way a file can be, and searches over topic texts.
-#include "core/rules/HelpFile.h"
-#include "core/rules/HelpSearch.h"
+#include "core/help/HelpFile.h"
+#include "core/help/HelpSearch.h"
 #include "HelpSource.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 // Printing a help topic: the printed pages are read back as data from a
 // recording printer (fixed metrics: at 600 dpi a 10-point character is 41
 // pixels wide, so a line of 7 inches holds 102 of them).
-#include "core/rules/HelpPrintLayout.h"
+#include "core/help/HelpPrintLayout.h"
 #include "help/AppHelp.h"
 #include "help/HelpLauncher.h"
 #include "help/HelpPrinting.h"

@@ -1,5 +1,4 @@
 #include "print/QtPrintDevice.h"
-#include "print/ReportJob.h"
 #include "print/cTPrint.h"
 
 #include "RecordingPrinter.h"
@@ -27,12 +26,12 @@ QStringList pageLines(const RecordingChooser &chooser, int page = 0)
     return lines;
 }
 
-// A text printer on a recording device with Arial 12 (50 pixels a character at
-// 600 dpi) and one inch margins all round, its document started.
-void startArial(cTPrint &printer)
+// A text printer on a recording device with one inch margins all round, its
+// document started; `arial` becomes Arial 12 (50 pixels a character at 600 dpi).
+void startArial(cTPrint &printer, FontSpec &arial)
 {
     QVERIFY(!printer.choosePrinter().isEmpty());
-    printer.setFont(QStringLiteral("Arial"), 12, QString());
+    arial = printer.font(QStringLiteral("Arial"), 12, QString());
     printer.setMargins(1, 1, 1, 1);
     printer.startDoc(QStringLiteral("test"));
     printer.startPage();
@@ -95,10 +94,10 @@ void TestPrint::fontStyleLetters()
     RecordingChooser chooser;
     cTPrint printer;
     printer.choosePrinter();
-    printer.setFont(QStringLiteral("Arial"), 12, style);
+    const FontSpec arial = printer.font(QStringLiteral("Arial"), 12, style);
     printer.startDoc(QStringLiteral("fonts"));
     printer.startPage();
-    printer.printText(QStringLiteral("x"), 1, 1);
+    printer.printText(arial, QStringLiteral("x"), 1, 1);
     printer.endPage();
     printer.endDoc();
     QCOMPARE(chooser.printed.size(), 1);
@@ -109,13 +108,14 @@ void TestPrint::nextLineKeepsColumn()
 {
     RecordingChooser chooser;
     cTPrint printer;
-    startArial(printer);
+    FontSpec arial;
+    startArial(printer, arial);
     // Arial 12: 100 pixel em, 120 high plus 10 leading: a line is 130/600 inch.
-    QCOMPARE(printer.lineHeight(), 130.0 / 600);
-    printer.printText(QStringLiteral("A"), 1.5, 2);
-    printer.printText(QStringLiteral("B"));
+    QCOMPARE(printer.lineHeight(arial), 130.0 / 600);
+    printer.printText(arial, QStringLiteral("A"), 1.5, 2);
+    printer.printText(arial, QStringLiteral("B"));
     printer.setPos(2, 3);
-    printer.printText(QStringLiteral("C"));
+    printer.printText(arial, QStringLiteral("C"));
     printer.endPage();
     printer.endDoc();
     QCOMPARE(pageLines(chooser), QStringList({"750 1020 A", "750 1150 B", "1050 1750 C"}));
@@ -148,8 +148,9 @@ void TestPrint::printTextClips()
     QFETCH(QString, printed);
     RecordingChooser chooser;
     cTPrint printer;
-    startArial(printer);
-    printer.printText(text, x, y);
+    FontSpec arial;
+    startArial(printer, arial);
+    printer.printText(arial, text, x, y);
     printer.endPage();
     printer.endDoc();
     QCOMPARE(pageLines(chooser), printed.isEmpty() ? QStringList() : QStringList(printed));
@@ -175,9 +176,9 @@ void TestPrint::fitText()
     RecordingChooser chooser;
     cTPrint printer;
     printer.choosePrinter();
-    printer.setFont(QStringLiteral("Arial"), 12, QString());
-    QCOMPARE(printer.textWidth(QStringLiteral("ABCDEF")), 0.5);
-    QCOMPARE(printer.fitText(QStringLiteral("ABCDEF"), width), fitted);
+    const FontSpec arial = printer.font(QStringLiteral("Arial"), 12, QString());
+    QCOMPARE(printer.textWidth(arial, QStringLiteral("ABCDEF")), 0.5);
+    QCOMPARE(printer.fitText(arial, QStringLiteral("ABCDEF"), width), fitted);
 }
 
 void TestPrint::linesPerPage_data()
@@ -210,16 +211,16 @@ void TestPrint::linesPerPage()
     };
     cTPrint printer;
     printer.choosePrinter();
-    printer.setFont(QStringLiteral("Arial"), 14, QStringLiteral("b"));
-    QCOMPARE(printer.lineHeight(), 0.25);
+    const FontSpec arial = printer.font(QStringLiteral("Arial"), 14, QStringLiteral("b"));
+    QCOMPARE(printer.lineHeight(arial), 0.25);
     printer.setMargins(0, 0, marginTop, marginBottom);
-    QCOMPARE(printer.linesPerPage(startY), lines);
+    QCOMPARE(printer.linesPerPage(arial, startY), lines);
     double width = 0;
     double height = 0;
     printer.pageSize(width, height);
     QCOMPARE(width, 8.5);
     QCOMPARE(height, 11.0);
-    printer.charSize(width, height);
+    printer.charSize(arial, width, height);
     QCOMPARE(width, 58.0 / 600);
     QCOMPARE(height, 0.25);
 }
@@ -247,7 +248,7 @@ void TestPrint::printerErrors()
         cTPrint printer;
         printer.choosePrinter();
         printer.startDoc(QStringLiteral("refused"));
-        printer.printText(QStringLiteral("lost"), 1, 1);
+        printer.printText(printer.defaultFont(), QStringLiteral("lost"), 1, 1);
         printer.endDoc();
         QVERIFY(chooser.printed.isEmpty());
     }
@@ -295,7 +296,7 @@ void TestPrint::defaultPrinterWhenNoneChosen()
     {
         cTPrint printer;
         printer.startDoc(QStringLiteral("default"));
-        printer.printText(QStringLiteral("on the default printer"), 1, 1);
+        printer.printText(printer.defaultFont(), QStringLiteral("on the default printer"), 1, 1);
         printer.endDoc();
     }
     QCOMPARE(chooser.defaultRequests, 1);
@@ -304,10 +305,10 @@ void TestPrint::defaultPrinterWhenNoneChosen()
 
     chooser.noDefault = true;
     cTPrint none;
-    none.setFont(QStringLiteral("Arial"), 12, QStringLiteral("b"));
-    QCOMPARE(none.textWidth(QStringLiteral("abc")), 0.0);
-    QCOMPARE(none.linesPerPage(0), 0);
-    none.printText(QStringLiteral("nowhere"), 1, 1);
+    const FontSpec arial = none.font(QStringLiteral("Arial"), 12, QStringLiteral("b"));
+    QCOMPARE(none.textWidth(arial, QStringLiteral("abc")), 0.0);
+    QCOMPARE(none.linesPerPage(arial, 0), 0);
+    none.printText(arial, QStringLiteral("nowhere"), 1, 1);
     QCOMPARE(chooser.printed.size(), 1);
 }
 
@@ -339,24 +340,21 @@ void TestPrint::duplex()
 void TestPrint::reportJob()
 {
     RecordingChooser chooser;
-    ReportJob job;
-    QCOMPARE(job.openReportJob(QStringLiteral("Report")), QStringLiteral("Recorder"));
-    job.printLine(QStringLiteral("Title"));
-    const ReportFont heading = job.newFont(QStringLiteral("Times New Roman"), 10, StyleBold | StyleUnderline);
-    const ReportFont body = job.newFont(QStringLiteral("Courier New"), 9, 0);
+    cTPrint job;
+    QCOMPARE(job.openDocument(nullptr, QStringLiteral("Report")), QStringLiteral("Recorder"));
+    job.printInBox(job.defaultFont(), QStringLiteral("Title"), 0, 4800, 0);
+    const FontSpec heading =
+        job.font(QStringLiteral("Times New Roman"), 10, QStringLiteral("bu"), PointRounding::Nearest);
+    const FontSpec body = job.font(QStringLiteral("Courier New"), 9, QString(), PointRounding::Nearest);
     QCOMPARE(job.pixelsPerInch(), QSize(600, 600));
-    job.selectFont(heading);
-    QCOMPARE(job.characterSize(), QSize(41, 99)); // 83 pixel em
-    job.setPosition(600.4f, 371.5f);
-    job.printLine(QStringLiteral("Heading"));
-    job.releaseFont(heading);
-    job.selectFont(body);
-    job.setPosition(600, 600);
-    job.printLine(QStringLiteral("Body"));
-    QVERIFY(job.newPage());
-    job.printLine(QStringLiteral("Next page"));
-    job.closeReportJob();
-    job.releaseFont(body);
+    QCOMPARE(job.characterSize(heading), QSize(41, 99)); // 83 pixel em
+    job.printInBox(heading, QStringLiteral("Heading"), 600.4f, 4800, 371.5f);
+    job.printInBox(body, QStringLiteral("Body"), 600, 4800, 600);
+    job.endPage();
+    QVERIFY(job.startPage());
+    job.printInBox(body, QStringLiteral("Next page"), 0, 4800, 0);
+    job.endPage();
+    job.endDoc();
     QCOMPARE(chooser.printed.size(), 1);
     QCOMPARE(chooser.printed.first().toText(), QStringLiteral("page 1\n"
                                                               "0 0 [Times New Roman 10] Title\n"
@@ -371,16 +369,18 @@ void TestPrint::reportJobCancelledOrRefused()
     ScriptedMessages messages;
     RecordingChooser chooser;
     chooser.cancel = true;
-    ReportJob job;
-    QCOMPARE(job.openReportJob(QStringLiteral("Report")), QString());
-    job.printLine(QStringLiteral("lost"));
-    job.closeReportJob();
+    cTPrint job;
+    QCOMPARE(job.openDocument(nullptr, QStringLiteral("Report")), QString());
+    job.printInBox(job.defaultFont(), QStringLiteral("lost"), 0, 4800, 0);
+    job.endPage();
+    job.endDoc();
     QVERIFY(messages.asked.isEmpty());
 
     chooser.cancel = false;
     chooser.setUp = [](RecordingDevice &device) { device.failBegin = true; };
-    QCOMPARE(job.openReportJob(QStringLiteral("Report")), QString());
-    job.closeReportJob();
+    QCOMPARE(job.openDocument(nullptr, QStringLiteral("Report")), QString());
+    job.endPage();
+    job.endDoc();
     QVERIFY(chooser.printed.isEmpty());
     QCOMPARE(messages.asked.size(), 1);
     QCOMPARE(messages.asked.first().text, QStringLiteral("Document printing error"));
@@ -448,15 +448,16 @@ void TestPrint::textPrinterPage()
     };
     cTPrint printer;
     QCOMPARE(printer.choosePrinter(), QDir::toNativeSeparators(file));
-    printer.setFont(QStringLiteral("Times New Roman"), 12, QStringLiteral("b"));
+    const FontSpec times = printer.font(QStringLiteral("Times New Roman"), 12, QStringLiteral("b"));
+    const double lineHeight = printer.lineHeight(times);
     printer.setMargins(0.5, 0.5, 0.75, 0.75);
     printer.startDoc(QStringLiteral("Help"));
     printer.startPage();
-    printer.printText(QStringLiteral("First line"), 1, 1);
-    printer.printText(QStringLiteral("Second line"));
+    printer.printText(times, QStringLiteral("First line"), 1, 1);
+    printer.printText(times, QStringLiteral("Second line"));
     printer.endPage();
     printer.startPage();
-    printer.printText(QStringLiteral("Page two"), 1, 1);
+    printer.printText(times, QStringLiteral("Page two"), 1, 1);
     printer.endPage();
     printer.endDoc();
 
@@ -468,7 +469,7 @@ void TestPrint::textPrinterPage()
     const PrintedLine &second = doc.pages.at(0).lines.at(1);
     QCOMPARE(first.x, 1200 - offsetX);
     QCOMPARE(second.x, first.x);
-    QVERIFY(qAbs(second.y - first.y - printer.lineHeight() * 1200) <= 1);
+    QVERIFY(qAbs(second.y - first.y - lineHeight * 1200) <= 1);
     QCOMPARE(first.font, QStringLiteral("Times New Roman 12 b"));
 
     QFile pdf(file);

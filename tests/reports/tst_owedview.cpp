@@ -3,7 +3,7 @@
 // its export; and last year's column beside this year's sales.
 
 #include "core/Clock.h"
-#include "core/files/CsvExport.h"
+#include "core/csv/CsvExport.h"
 #include "core/rules/OwedReport.h"
 #include "print/QtPrintDevice.h"
 #include "reports/OwedPrinting.h"

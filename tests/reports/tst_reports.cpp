@@ -1,5 +1,5 @@
 #include "core/Clock.h"
-#include "core/files/CsvExport.h"
+#include "core/csv/CsvExport.h"
 #include "core/rules/RunSheet.h"
 #include "print/QtPrintDevice.h"
 #include "reports/ReportPrinting.h"

@@ -4,7 +4,7 @@
 // files and exports hold.
 #include "SampleModel.h"
 #include "config/ConfigureDialog.h"
-#include "core/files/CsvExport.h"
+#include "core/csv/CsvExport.h"
 #include "core/rules/AdvanceRules.h"
 #include "core/rules/YearToDate.h"
 #include "ui/Translations.h"

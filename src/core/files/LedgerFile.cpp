@@ -2,6 +2,7 @@
 
 #include "core/Clock.h"
 #include "core/LedgerModel.h"
+#include "core/Version.h"
 #include "core/files/LineFormat.h"
 #include "core/files/SafeSave.h"
 
@@ -107,7 +108,7 @@ QStringList readAdvances(const LineReader &in, int start, LedgerModel &model, QL
 
 } // namespace
 
-bool isOlderLedgerVersion(const QString &version) { return version < QStringLiteral("1.60"); }
+bool isOlderLedgerVersion(const QString &version) { return compareVersions(version, u"1.60") < 0; }
 
 QByteArray ledgerBytes(LedgerModel &model)
 {

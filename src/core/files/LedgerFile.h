@@ -23,7 +23,8 @@ FileResult readLedgerFile(const QString &path, LedgerModel &model);
 FileResult writeLedgerFile(const QString &path, LedgerModel &model);
 
 // True for a version text older than the current format's advance section
-// ("1.60"): such a file is written again in the current format after a clean read.
+// ("1.60"), compared part by part as numbers (compareVersions): such a file is
+// written again in the current format after a clean read.
 bool isOlderLedgerVersion(const QString &version);
 
 } // namespace qm

@@ -1,7 +1,7 @@
 #include "core/files/LineFormat.h"
 
 #include "core/files/CodePage.h"
-#include "core/rules/TextRules.h"
+#include "core/files/NumberFormat.h"
 
 #include <algorithm>
 #include <bit>

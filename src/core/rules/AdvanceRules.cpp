@@ -1,7 +1,7 @@
 #include "core/rules/AdvanceRules.h"
 
+#include "core/files/NumberFormat.h"
 #include "core/rules/DateRules.h"
-#include "core/rules/TextRules.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 #include "core/rules/DateRules.h"
 
 #include "core/Clock.h"
-#include "core/rules/TextRules.h"
+#include "core/files/NumberFormat.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
 #include "core/rules/OwedReport.h"
 
 #include "core/LedgerModel.h"
-#include "core/rules/TextRules.h"
+#include "core/files/NumberFormat.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #include "core/rules/RunSheet.h"
 
-#include "core/rules/TextRules.h"
+#include "core/files/NumberFormat.h"
 
 #include <QCoreApplication>
 

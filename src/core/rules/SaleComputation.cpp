@@ -1,6 +1,6 @@
 #include "core/rules/SaleComputation.h"
 
-#include "core/rules/TextRules.h"
+#include "core/files/NumberFormat.h"
 
 namespace qm {
 

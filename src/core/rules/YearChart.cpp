@@ -1,6 +1,6 @@
 #include "core/rules/YearChart.h"
 
-#include "core/rules/TextRules.h"
+#include "core/files/NumberFormat.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "core/rules/YearToDate.h"
 
-#include "core/rules/TextRules.h"
+#include "core/files/NumberFormat.h"
 
 #include <QCoreApplication>
 

@@ -3,7 +3,7 @@
 #include "core/rules/YearChart.h"
 
 #include "core/LedgerModel.h"
-#include "core/rules/TextRules.h"
+#include "core/files/NumberFormat.h"
 #include "core/year/Archive.h"
 #include "core/year/YearFiles.h"
 

@@ -1,7 +1,7 @@
 #include "core/year/LedgerExport.h"
 
 #include "core/LedgerModel.h"
-#include "core/files/CsvExport.h"
+#include "core/csv/CsvExport.h"
 #include "core/year/FileCheck.h"
 #include "core/year/YearFiles.h"
 

@@ -1,9 +1,9 @@
-#include "core/files/CsvWriter.h"
+#include "core/csv/CsvWriter.h"
 
 #include "core/LargePages.h"
 
+#include "core/files/NumberFormat.h"
 #include "core/rules/DateRules.h"
-#include "core/rules/TextRules.h"
 
 namespace qm {
 

@@ -1,6 +1,6 @@
-#include "core/rules/HelpPrintLayout.h"
+#include "core/help/HelpPrintLayout.h"
 
-#include "core/rules/HelpFile.h"
+#include "core/help/HelpFile.h"
 
 namespace qm {
 

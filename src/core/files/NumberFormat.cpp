@@ -1,4 +1,4 @@
-#include "core/rules/TextRules.h"
+#include "core/files/NumberFormat.h"
 
 #include <cmath>
 #include <cstdio>

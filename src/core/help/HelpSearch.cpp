@@ -1,4 +1,4 @@
-#include "core/rules/HelpSearch.h"
+#include "core/help/HelpSearch.h"
 
 namespace qm {
 

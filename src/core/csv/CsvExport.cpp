@@ -1,10 +1,9 @@
-#include "core/files/CsvExport.h"
+#include "core/csv/CsvExport.h"
 
 #include "core/LedgerModel.h"
 #include "core/files/LineFormat.h"
 #include "core/files/SafeSave.h"
 #include "core/rules/OwedReport.h"
-#include "core/rules/TextRules.h"
 #include "core/rules/YearToDate.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/files/CsvWriter.h"
+#include "core/csv/CsvWriter.h"
 #include "core/files/FileResult.h"
 
 #include <QByteArray>

@@ -1,4 +1,4 @@
-#include "core/rules/HelpFile.h"
+#include "core/help/HelpFile.h"
 
 #include "core/files/CodePage.h"
 
