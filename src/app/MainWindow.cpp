@@ -13,6 +13,7 @@
 #include "grid/Hints.h"
 #include "help/HelpLauncher.h"
 #include "grid/LedgerGrid.h"
+#include "core/LedgerDocument.h"
 #include "core/LedgerModel.h"
 #include "core/Messages.h"
 #include "core/year/Archive.h"
@@ -60,10 +61,10 @@ bool onSomeScreen(const QPoint &position)
 
 } // namespace
 
-MainWindow::MainWindow(LedgerModel &model, const StartupPaths &paths, ProgramSettings *settings)
+MainWindow::MainWindow(LedgerDocument &document, const StartupPaths &paths, ProgramSettings *settings)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_model(model), m_paths(paths), m_settings(settings)
+      m_document(document), m_paths(paths), m_settings(settings)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(mainWindowTitle());
@@ -139,7 +140,7 @@ void MainWindow::buildControls()
     const int hintHeight = 22;
     m_hintBar->setGeometry(0, m_client->height() - hintHeight, m_client->width(), hintHeight);
 
-    m_grid = new LedgerGrid(m_model, m_client, m_hintBar);
+    m_grid = new LedgerGrid(m_document, m_client, m_hintBar);
 
     QPushButton *configure = addButton(QStringLiteral("&Configure Ads"), 20, 100);
     QPushButton *advances = addButton(QStringLiteral("&Advances"), 190, 100);
@@ -177,42 +178,46 @@ void MainWindow::buildControls()
     connect(configure, &QPushButton::clicked, this, &MainWindow::configureAds);
     connect(advances, &QPushButton::clicked, this, [this] {
         m_grid->commitCell();
-        openAdvancesDialog(m_model, this);
+        openAdvancesDialog(m_document, this);
         focusCellEditor();
     });
     connect(report, &QPushButton::clicked, this, [this] {
         m_grid->commitCell();
-        showYearToDate(m_model, this);
+        showYearToDate(m_document.model(), this);
         focusCellEditor();
     });
     // The two buttons are the menu's commands.
     connect(runSheet, &QPushButton::clicked, this, [this] { m_menu->printRunSheet()->trigger(); });
     connect(m_helpButton, &QPushButton::clicked, this, [this] { m_menu->helpContents()->trigger(); });
     qApp->installEventFilter(this);
+    // Once there are ads, the prompt to configure them has done its work.
+    connect(&m_document, &LedgerDocument::adsChanged, this, [this] {
+        if (m_document.model().adCount() > 0 && m_prompt) {
+            delete m_prompt;
+            m_prompt = nullptr;
+        }
+    });
 }
 
-bool MainWindow::start() { return start(loadFiles(m_model, m_paths.settingsFile, m_paths.ledgerFile)); }
+bool MainWindow::start() { return start(m_document.load(m_paths.settingsFile, m_paths.ledgerFile)); }
 
 bool MainWindow::start(const QStringList &loadWarnings)
 {
-    ViewState &v = m_grid->view();
-    v = ViewState();
+    m_grid->clearView();
     resetSelectors();
     for (const QString &warning : loadWarnings)
         showMessage(warning, QStringLiteral("Quillmoor Ad Sales - check your files"), MessageButtons::Ok,
                     MessageIcon::Warning);
-    setFiles(m_paths.settingsFile, m_paths.ledgerFile);
+    filesChanged();
     rememberLedger();
     delete m_prompt;
     m_prompt = nullptr;
-    if (m_model.adCount() == 0)
+    if (m_document.model().adCount() == 0)
         showPromptLabel();
-    m_model.markUnchanged();
 
     m_grid->buildRows();
     m_grid->createEditors();
     m_viewOnly->setChecked(true);
-    v.viewOnly = true;
     m_grid->showHint(kNoColumn);
 
     if (!checkYear())
@@ -239,11 +244,10 @@ void MainWindow::resetSelectors()
 bool MainWindow::checkYear()
 {
     const int currentYear = Clock::today().year();
-    if (m_model.ledgerYear == 0)
-        m_model.ledgerYear = currentYear;
-    if (currentYear <= m_model.ledgerYear || isArchiveCopy(m_paths.settingsFile))
+    const int ledgerYear = m_document.model().ledgerYear;
+    if (currentYear <= ledgerYear || isArchiveCopy(m_document.settingsFile()))
         return true;
-    const ArchiveChoice choice = chooseArchive(m_model.ledgerYear, this);
+    const ArchiveChoice choice = chooseArchive(ledgerYear, this);
     if (choice == ArchiveChoice::Archive)
         archiveYear(currentYear);
     return choice != ArchiveChoice::Quit;
@@ -255,12 +259,11 @@ void MainWindow::archiveYear(int currentYear)
     const QString programFolder =
         m_paths.programFolder.isEmpty() ? QApplication::applicationDirPath() : m_paths.programFolder;
     const ArchiveResult result =
-        qm::archiveYear(m_model, {m_paths.settingsFile, m_paths.ledgerFile, programFolder}, currentYear,
-                        [&caption](const QString &question) {
-                            // Enter keeps the earlier archive: replacing it takes a deliberate Yes.
-                            return showMessage(question, caption, MessageButtons::YesNo, MessageIcon::Question,
-                                               MessageAnswer::No) == MessageAnswer::Yes;
-                        });
+        m_document.archiveYear(programFolder, currentYear, [&caption](const QString &question) {
+            // Enter keeps the earlier archive: replacing it takes a deliberate Yes.
+            return showMessage(question, caption, MessageButtons::YesNo, MessageIcon::Question,
+                               MessageAnswer::No) == MessageAnswer::Yes;
+        });
     if (result.outcome == ArchiveOutcome::Archived)
         m_grid->resetView();
     if (!result.message.isEmpty()) {
@@ -298,50 +301,34 @@ void MainWindow::updateCaption()
 
 void MainWindow::selectPublication(int publication)
 {
-    ViewState &v = m_grid->view();
     m_grid->goToCell();
-    v.currentRow = 1;
-    v.currentColumn = 2;
-    v.selectedPublication = publication;
+    m_grid->selectIssue(publication, m_grid->view().selectedMonth);
     updateCaption();
-    m_grid->reloadRows();
-    v.shownPublication = v.selectedPublication;
-    v.shownMonth = v.selectedMonth;
-    v.currentRow = 1;
-    v.currentColumn = 2;
-    m_grid->goToCell();
+    m_grid->showSelectedIssue();
+    m_grid->moveCursorTo(1, 2);
 }
 
 void MainWindow::monthListClosed()
 {
-    ViewState &v = m_grid->view();
+    const ViewState &v = m_grid->view();
     // Closing the list abandons a cell edit in progress, as Esc does.
     m_grid->cancelEdit();
     m_grid->goToCell();
-    v.currentRow = 1;
-    v.currentColumn = 2;
-    v.selectedMonth = m_monthList->currentIndex() + 1;
-    if (v.selectedMonth != v.shownMonth) {
-        m_grid->reloadRows();
-        v.shownMonth = v.selectedMonth;
-    }
-    v.currentRow = 1;
-    v.currentColumn = 2;
-    m_grid->goToCell();
+    m_grid->selectIssue(v.selectedPublication, m_monthList->currentIndex() + 1);
+    if (v.selectedMonth != v.shownMonth)
+        m_grid->showSelectedIssue();
+    m_grid->moveCursorTo(1, 2);
     updateCaption();
 }
 
 void MainWindow::configureAds()
 {
     m_grid->commitCell();
-    const LedgerGrid::SavedCursor saved = m_grid->saveCursor();
-    m_grid->view().hookReady = HookState::Configuring;
-    openConfigureDialog(m_model, m_paths.helpFile, this);
+    const LedgerGrid::SavedCursor saved = m_grid->leaveForConfiguration();
+    // The dialog's whole session is one change of the configuration.
+    m_document.changeConfiguration(
+        [this](LedgerModel &model) { openConfigureDialog(model, m_paths.helpFile, this); });
     m_grid->restoreAfterConfiguration(saved);
-    if (m_model.adCount() > 0 && m_prompt) {
-        delete m_prompt;
-        m_prompt = nullptr;
-    }
     focusCellEditor();
 }
 

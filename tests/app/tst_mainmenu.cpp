@@ -140,7 +140,7 @@ void MainMenuTest::saveWritesWhatChanged()
     LedgerModel expected = typed(GridFixture::sampleModel(2));
     typeNumber(f);
     if (priceToo) {
-        f.model.storePrice(priceEntry(1, 1), PriceKind::Colour, "175");
+        f.document.storePrice(priceEntry(1, 1), PriceKind::Colour, "175");
         expected.storePrice(priceEntry(1, 1), PriceKind::Colour, "175");
     }
     ScriptedMessages messages(MessageAnswer::Cancel);
@@ -451,10 +451,10 @@ void MainMenuTest::windowPositionAndRecentListAreKept()
     f.window->move(moved);
     QVERIFY(f.window->close());
     const StartupPaths paths{f.settingsPath(), f.ledgerPath(), QString()};
-    QCOMPARE(MainWindow(f.model, paths, f.settings.get()).pos(), moved);
+    QCOMPARE(MainWindow(f.document, paths, f.settings.get()).pos(), moved);
     // Kept off every screen (a screen since removed): the window is centred instead.
     f.settings->setWindowPosition(QPoint(-5000, -5000));
-    QCOMPARE(MainWindow(f.model, paths, f.settings.get()).pos(), MainWindow(f.model, paths).pos());
+    QCOMPARE(MainWindow(f.document, paths, f.settings.get()).pos(), MainWindow(f.document, paths).pos());
 
     for (int year = 2020; year <= 2029; ++year)
         f.settings->addRecentLedger(f.dir.filePath(QString("%1.qmr").arg(year)));

@@ -1,6 +1,7 @@
 // The help viewer driven like a user does: keys to the focused control, clicks
 // on the tree, its menus and the splitter; the checks read what is on screen
 // and which messages were asked.
+#include "core/LedgerDocument.h"
 #include "help/AppHelp.h"
 #include "help/HelpLauncher.h"
 #include "HelpFixture.h"
@@ -454,7 +455,11 @@ Q_DECLARE_METATYPE(OpenDialog)
 void HelpViewerTest::usableBesideTheOtherDialogs_data()
 {
     QTest::addColumn<OpenDialog>("open");
-    QTest::newRow("advances") << OpenDialog([](LedgerModel &model, QWidget *parent) { openAdvancesDialog(model, parent); });
+    QTest::newRow("advances") << OpenDialog([](LedgerModel &model, QWidget *parent) {
+        LedgerDocument document;
+        document.open(model, QString(), QString());
+        openAdvancesDialog(document, parent);
+    });
     QTest::newRow("year to date")
         << OpenDialog([](LedgerModel &model, QWidget *parent) { showYearToDate(model, parent); });
 }
