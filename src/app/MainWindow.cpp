@@ -168,28 +168,23 @@ void MainWindow::buildControls()
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) { selectPublication(index + 1); });
     connect(m_monthList, &MonthList::closedUp, this, &MainWindow::monthListClosed);
     connect(m_viewOnly, &QRadioButton::toggled, this, [this](bool on) {
+        m_menu->scrollUp()->setEnabled(on);
+        m_menu->scrollDown()->setEnabled(on);
         if (on)
             m_grid->setViewOnly(true);
     });
+    m_menu->scrollUp()->setEnabled(m_viewOnly->isChecked());
+    m_menu->scrollDown()->setEnabled(m_viewOnly->isChecked());
     connect(m_editItems, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             m_grid->setViewOnly(false);
     });
-    connect(configure, &QPushButton::clicked, this, &MainWindow::configureAds);
-    connect(advances, &QPushButton::clicked, this, [this] {
-        m_grid->commitCell();
-        openAdvancesDialog(m_document, this);
-        focusCellEditor();
-    });
-    connect(report, &QPushButton::clicked, this, [this] {
-        m_grid->commitCell();
-        showYearToDate(m_document.model(), this);
-        focusCellEditor();
-    });
-    // The two buttons are the menu's commands.
-    connect(runSheet, &QPushButton::clicked, this, [this] { m_menu->printRunSheet()->trigger(); });
-    connect(m_helpButton, &QPushButton::clicked, this, [this] { m_menu->helpContents()->trigger(); });
-    qApp->installEventFilter(this);
+    // The buttons are the window's commands.
+    connect(configure, &QPushButton::clicked, m_menu->configureAds(), &QAction::trigger);
+    connect(advances, &QPushButton::clicked, m_menu->advances(), &QAction::trigger);
+    connect(report, &QPushButton::clicked, m_menu->showReport(), &QAction::trigger);
+    connect(runSheet, &QPushButton::clicked, m_menu->printRunSheet(), &QAction::trigger);
+    connect(m_helpButton, &QPushButton::clicked, m_menu->helpContents(), &QAction::trigger);
     // Once there are ads, the prompt to configure them has done its work.
     connect(&m_document, &LedgerDocument::adsChanged, this, [this] {
         if (m_document.model().adCount() > 0 && m_prompt) {
@@ -346,22 +341,26 @@ void MainWindow::showEvent(QShowEvent *event)
     QTimer::singleShot(0, this, [this] { m_grid->focusGrid(); });
 }
 
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+void MainWindow::scrollKey(bool up)
 {
-    // View-only scrolling with the arrow keys, wherever the focus is in this window.
-    if (event->type() == QEvent::KeyPress && isActiveWindow()) {
-        const ViewState &v = m_grid->view();
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (v.viewOnly && v.hookReady == HookState::Ready && !v.scrollBusy && (key == Qt::Key_Up || key == Qt::Key_Down)) {
-            auto *widget = qobject_cast<QWidget *>(watched);
-            if (widget && widget->window() == this && widget == QApplication::focusWidget()) {
-                const int code = lineScrollFor(v, m_grid->rowCount(), key == Qt::Key_Up);
-                if (code >= 0)
-                    m_grid->scrollGrid(code);
-            }
-        }
+    const ViewState &v = m_grid->view();
+    if (v.viewOnly && v.hookReady == HookState::Ready && !v.scrollBusy) {
+        const int code = lineScrollFor(v, m_grid->rowCount(), up);
+        if (code >= 0)
+            m_grid->scrollGrid(code);
     }
-    return QWidget::eventFilter(watched, event);
+    // The control with the focus has the key as well, as if there were no
+    // scrolling; meanwhile the key is no command, so that it reaches it.
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && focus->window() == this) {
+        const bool enabled = m_menu->scrollUp()->isEnabled();
+        m_menu->scrollUp()->setEnabled(false);
+        m_menu->scrollDown()->setEnabled(false);
+        QKeyEvent key(QEvent::KeyPress, up ? Qt::Key_Up : Qt::Key_Down, QApplication::keyboardModifiers());
+        QCoreApplication::sendEvent(focus, &key);
+        m_menu->scrollUp()->setEnabled(enabled && m_viewOnly->isChecked());
+        m_menu->scrollDown()->setEnabled(enabled && m_viewOnly->isChecked());
+    }
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

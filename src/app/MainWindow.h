@@ -79,7 +79,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenu();
@@ -100,6 +99,9 @@ private:
     void archiveYear(int currentYear);
     QPushButton *addButton(const QString &text, int x, int width);
     void focusCellEditor();
+    // The view-only Up and Down keys: a line of the grid; the key then goes on
+    // to the control that has the focus.
+    void scrollKey(bool up);
 
     LedgerDocument &m_document;
     StartupPaths m_paths;

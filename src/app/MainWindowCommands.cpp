@@ -12,9 +12,11 @@
 #include "core/year/LedgerLock.h"
 #include "core/year/Startup.h"
 #include "grid/LedgerGrid.h"
+#include "advances/AdvancesDialog.h"
 #include "help/HelpLauncher.h"
 #include "print/PrinterChooser.h"
 #include "reports/ReportPrinting.h"
+#include "reports/YearToDateWindow.h"
 #include "ui/FileDialogs.h"
 #include "ui/ProgramSettings.h"
 #include "ui/SaveMessages.h"
@@ -72,6 +74,19 @@ void MainWindow::buildMenu()
         m_helpButton->setDefault(false);
     });
     connect(m_menu->about(), &QAction::triggered, this, &MainWindow::showAbout);
+    connect(m_menu->configureAds(), &QAction::triggered, this, &MainWindow::configureAds);
+    connect(m_menu->advances(), &QAction::triggered, this, [this] {
+        m_grid->commitCell();
+        openAdvancesDialog(m_document, this);
+        focusCellEditor();
+    });
+    connect(m_menu->showReport(), &QAction::triggered, this, [this] {
+        m_grid->commitCell();
+        showYearToDate(m_document.model(), this);
+        focusCellEditor();
+    });
+    connect(m_menu->scrollUp(), &QAction::triggered, this, [this] { scrollKey(true); });
+    connect(m_menu->scrollDown(), &QAction::triggered, this, [this] { scrollKey(false); });
     showRecentLedgers();
 }
 
