@@ -11,6 +11,7 @@
 #include "config/ConfigureDialog.h"
 #include "reports/YearToDateWindow.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -337,6 +338,20 @@ void HelpViewerTest::expandAndCollapseAll()
     v.key(Qt::Key_X, Qt::ControlModifier);
     QVERIFY(v.expanded(0));
     QVERIFY(v.expanded(3));
+
+    // The same commands by their actions' names, and the window's close key.
+    const auto trigger = [&v](const char *name) {
+        QAction *action = v.find<QAction>(name);
+        QVERIFY2(action, name);
+        action->trigger();
+    };
+    trigger("CollapseAllAction");
+    QVERIFY(!v.expanded(0));
+    trigger("ExpandAllAction");
+    QVERIFY(v.expanded(0));
+    QCOMPARE(v.find<QAction>("CloseAction")->shortcut(), QKeySequence(Qt::Key_Escape));
+    trigger("CloseAction");
+    QTRY_VERIFY(!v.help);
 }
 
 void HelpViewerTest::treeMenu()
