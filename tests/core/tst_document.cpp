@@ -45,13 +45,11 @@ private slots:
     }
 
     void loadReadsThePairAndStampsTheYearOnce();
-    void writingTheLedgerLeavesTheModelAsItIs();
     void changesSignalWhatTheyChanged_data();
     void changesSignalWhatTheyChanged();
     void saveCommitsFirstThenWritesExactBytes_data();
     void saveCommitsFirstThenWritesExactBytes();
     void failedSaveKeepsTheFlagAndTheFiles();
-    void saveAsMovesTheDocumentToTheNewPair();
 };
 
 // A ledger file without a year is given this year at load, as changed nothing;
@@ -83,23 +81,6 @@ void DocumentTest::loadReadsThePairAndStampsTheYearOnce()
     QCOMPARE(document.model().adCount(), 0);
     QCOMPARE(document.model().ledgerYear, 2026);
     QVERIFY(empty.entries().isEmpty());
-}
-
-// The writer takes the model as it is: a ledger without a year or without the
-// cells of its last ad is written whole, and keeps both.
-void DocumentTest::writingTheLedgerLeavesTheModelAsItIs()
-{
-    LedgerModel m = sampleYear(2);
-    const QByteArray full = ledgerBytes(m);
-    m.ledgerYear = 0;
-    m.ads << AdRecord{"Ad 3", {}};
-    const QByteArray written = ledgerBytes(m);
-    QCOMPARE(m.ledgerYear, 0);
-    QCOMPARE(m.cells.adCount(), 2);
-    QVERIFY(written.startsWith("\"1.76\",2026\r\n"));
-    QCOMPARE(written.count('\n'), 1 + kIssueCount * 3 + 2 + 2);
-    QCOMPARE(written.count("\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"), kIssueCount);
-    QCOMPARE(full.count('\n'), 1 + kIssueCount * 2 + 2 + 2);
 }
 
 using Change = std::function<void(LedgerDocument &)>;
@@ -253,26 +234,6 @@ void DocumentTest::failedSaveKeepsTheFlagAndTheFiles()
     QCOMPARE(f.bytes(f.ini), settingsBefore);
     QCOMPARE(f.bytes(f.qmr), ledgerBefore);
     QCOMPARE(f.entries(), QStringList({"QuillmoorAds.ini", "QuillmoorAds.qmr"}));
-}
-
-void DocumentTest::saveAsMovesTheDocumentToTheNewPair()
-{
-    Folder f;
-    const LedgerModel year = sampleYear();
-    f.put(f.ini, settingsBytes(year));
-    f.put(f.qmr, ledgerBytes(year));
-    LedgerDocument document;
-    document.load(f.ini, f.qmr);
-    document.addAdvance(1, AdvanceEntry{"06/01/2026", 5, 0});
-    const QString ini = f.file("Other.ini");
-    const QString qmr = f.file("Other.qmr");
-    QVERIFY(document.saveAs(ini, qmr).ok());
-    QCOMPARE(document.settingsFile(), ini);
-    QCOMPARE(document.ledgerFile(), qmr);
-    QVERIFY(!document.isChanged());
-    QCOMPARE(f.bytes(qmr), ledgerBytes(document.model()));
-    QCOMPARE(f.bytes(ini), settingsBytes(year));
-    QCOMPARE(f.bytes(f.qmr), ledgerBytes(year));
 }
 
 QTEST_GUILESS_MAIN(DocumentTest)
