@@ -5,6 +5,7 @@
 
 #include "app/MainWindow.h"
 #include "app/MonthList.h"
+#include "core/LedgerDocument.h"
 #include "core/LedgerModel.h"
 #include "grid/GridNavigation.h"
 #include "grid/LedgerGrid.h"
@@ -23,8 +24,10 @@ GridTiming measureGrid(int ads)
     model.resizeLedger(ads);
     for (int i = 1; i <= ads; ++i)
         model.cell(1 + i % 12, ColNumber, i) = QString::number(i);
-    MainWindow window(model, StartupPaths{"none.ini", "none.qmr", QString()});
-    window.start();
+    LedgerDocument document;
+    document.open(std::move(model), "none.ini", "none.qmr");
+    MainWindow window(document, StartupPaths{"none.ini", "none.qmr", QString()});
+    window.start(QStringList());
     window.show();
     LedgerGrid *grid = window.grid();
     const int rounds = 50;

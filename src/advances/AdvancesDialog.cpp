@@ -2,6 +2,7 @@
 
 #include "advances/DialogUnits.h"
 #include "advances/TabStopDelegate.h"
+#include "core/LedgerDocument.h"
 #include "core/Messages.h"
 #include "core/files/NumberFormat.h"
 #include "core/rules/AdvanceRules.h"
@@ -73,16 +74,16 @@ QLineEdit *addEntryBox(QWidget *parent, const QString &name, const QRect &geomet
 
 } // namespace
 
-void openAdvancesDialog(LedgerModel &model, QWidget *parent)
+void openAdvancesDialog(LedgerDocument &document, QWidget *parent)
 {
-    AdvancesDialog dialog(model, parent);
+    AdvancesDialog dialog(document, parent);
     dialog.exec();
 }
 
-AdvancesDialog::AdvancesDialog(LedgerModel &model, QWidget *parent)
+AdvancesDialog::AdvancesDialog(LedgerDocument &document, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      m_model(model)
+      m_document(document), m_model(document.model())
 {
     setObjectName(QStringLiteral("AdvancesDialog"));
     setWindowTitle(tr("Advances"));
@@ -207,7 +208,7 @@ void AdvancesDialog::fillList(int line, bool changed)
     m_entryList->clear();
     m_entryList->addItems(advanceListLines(m_workEntries));
     if (changed)
-        m_model.setAdvanceLedger(m_advPerson, m_workEntries);
+        m_document.setAdvanceLedger(m_advPerson, m_workEntries);
     selectLine(line);
     m_entryList->setFocus();
     // The list taking the focus ends adding or editing; also when it had the focus already.

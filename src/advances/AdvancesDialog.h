@@ -14,12 +14,13 @@ class QPushButton;
 namespace qm {
 
 class DialogUnits;
+class LedgerDocument;
 
-// Opens the advances dialog modally on the model and returns once it was closed.
-void openAdvancesDialog(LedgerModel &model, QWidget *parent);
+// Opens the advances dialog modally on the document and returns once it was closed.
+void openAdvancesDialog(LedgerDocument &document, QWidget *parent);
 
 // Each sales person's commission advances and repayments, newest first with
-// the running balance. Every change goes into the model at once, so there is
+// the running balance. Every change goes into the document at once, so there is
 // nothing to confirm and closing loses nothing.
 //
 // openAdvancesDialog() runs it modally; tests construct and show it directly.
@@ -27,7 +28,7 @@ class AdvancesDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit AdvancesDialog(LedgerModel &model, QWidget *parent = nullptr);
+    explicit AdvancesDialog(LedgerDocument &document, QWidget *parent = nullptr);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -53,7 +54,8 @@ private:
     void deleteEntry();
     void clearEntries();
 
-    LedgerModel &m_model;
+    LedgerDocument &m_document;
+    const LedgerModel &m_model;
     int m_advPerson = 0; // slot 1 or 2; 0 until a person is chosen
     AdvanceLedger m_workEntries;
     EntryMode m_entryMode = EntryMode::Closed;

@@ -19,6 +19,16 @@ QAction *addCommand(QMenu *menu, const char *name, const QString &text, const QK
     return action;
 }
 
+// A command of the window that is in no menu.
+QAction *addCommand(QWidget *window, const char *name, const QString &text, const QKeySequence &shortcut = {})
+{
+    auto *action = new QAction(text, window);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    window->addAction(action);
+    return action;
+}
+
 } // namespace
 
 MainMenu::MainMenu(QWidget *window) : QObject(window), m_menuBar(new QMenuBar(window))
@@ -47,6 +57,13 @@ MainMenu::MainMenu(QWidget *window) : QObject(window), m_menuBar(new QMenuBar(wi
     m_about = addCommand(help, "AboutAction", tr("&About Quillmoor Ad Sales"));
     m_about->setMenuRole(QAction::AboutRole);
     m_quit->setMenuRole(QAction::QuitRole);
+
+    // The buttons' commands; their keys are the buttons' own.
+    m_configure = addCommand(window, "ConfigureAdsAction", tr("&Configure Ads"));
+    m_advances = addCommand(window, "AdvancesAction", tr("&Advances"));
+    m_report = addCommand(window, "ShowReportAction", tr("&Show Report"));
+    m_scrollUp = addCommand(window, "ScrollUpAction", tr("Scroll Up"), QKeySequence(Qt::Key_Up));
+    m_scrollDown = addCommand(window, "ScrollDownAction", tr("Scroll Down"), QKeySequence(Qt::Key_Down));
 
     showRecentLedgers({});
 }

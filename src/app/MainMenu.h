@@ -10,8 +10,10 @@ class QWidget;
 
 namespace qm {
 
-// The main window's menu bar: every command of the window as a QAction, each
-// with its object name and with its shortcut set here and nowhere else.
+// The main window's commands: every one as a QAction, each with its object name
+// and with its shortcut set here and nowhere else. Those of the menu bar are in
+// its menus; the others (the buttons' commands, the view-only scroll keys)
+// belong to the window itself.
 class MainMenu : public QObject
 {
     Q_OBJECT
@@ -30,6 +32,13 @@ public:
     QAction *quit() const { return m_quit; }
     QAction *helpContents() const { return m_help; }
     QAction *about() const { return m_about; }
+    QAction *configureAds() const { return m_configure; }
+    QAction *advances() const { return m_advances; }
+    QAction *showReport() const { return m_report; }
+    // Up and Down scroll the grid a line in view-only mode, wherever the focus is
+    // in the window; they are enabled only then.
+    QAction *scrollUp() const { return m_scrollUp; }
+    QAction *scrollDown() const { return m_scrollDown; }
 
     // Fills "Open Recent" with the ledgers, the newest first ("OpenRecent1".. by name).
     void showRecentLedgers(const QStringList &ledgerFiles);
@@ -49,6 +58,11 @@ private:
     QAction *m_quit = nullptr;
     QAction *m_help = nullptr;
     QAction *m_about = nullptr;
+    QAction *m_configure = nullptr;
+    QAction *m_advances = nullptr;
+    QAction *m_report = nullptr;
+    QAction *m_scrollUp = nullptr;
+    QAction *m_scrollDown = nullptr;
 };
 
 } // namespace qm

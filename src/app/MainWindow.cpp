@@ -13,6 +13,7 @@
 #include "grid/Hints.h"
 #include "help/HelpLauncher.h"
 #include "grid/LedgerGrid.h"
+#include "core/LedgerDocument.h"
 #include "core/LedgerModel.h"
 #include "core/Messages.h"
 #include "core/year/Archive.h"
@@ -60,10 +61,10 @@ bool onSomeScreen(const QPoint &position)
 
 } // namespace
 
-MainWindow::MainWindow(LedgerModel &model, const StartupPaths &paths, ProgramSettings *settings)
+MainWindow::MainWindow(LedgerDocument &document, const StartupPaths &paths, ProgramSettings *settings)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_model(model), m_paths(paths), m_settings(settings)
+      m_document(document), m_paths(paths), m_settings(settings)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(mainWindowTitle());
@@ -140,7 +141,7 @@ void MainWindow::buildControls()
     const int hintHeight = 22;
     m_hintBar->setGeometry(0, m_client->height() - hintHeight, m_client->width(), hintHeight);
 
-    m_grid = new LedgerGrid(m_model, m_client, m_hintBar);
+    m_grid = new LedgerGrid(m_document, m_client, m_hintBar);
 
     QPushButton *configure = addButton(tr("&Configure Ads"), 20, 100);
     QPushButton *advances = addButton(tr("&Advances"), 190, 100);
@@ -170,57 +171,51 @@ void MainWindow::buildControls()
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) { selectPublication(index + 1); });
     connect(m_monthList, &MonthList::closedUp, this, &MainWindow::monthListClosed);
     connect(m_viewOnly, &QRadioButton::toggled, this, [this](bool on) {
+        m_menu->scrollUp()->setEnabled(on);
+        m_menu->scrollDown()->setEnabled(on);
         if (on)
             m_grid->setViewOnly(true);
     });
+    m_menu->scrollUp()->setEnabled(m_viewOnly->isChecked());
+    m_menu->scrollDown()->setEnabled(m_viewOnly->isChecked());
     connect(m_editItems, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             m_grid->setViewOnly(false);
     });
-    connect(configure, &QPushButton::clicked, this, &MainWindow::configureAds);
-    connect(advances, &QPushButton::clicked, this, [this] {
-        m_grid->commitCell();
-        openAdvancesDialog(m_model, this);
-        focusCellEditor();
+    // The buttons are the window's commands.
+    connect(configure, &QPushButton::clicked, m_menu->configureAds(), &QAction::trigger);
+    connect(advances, &QPushButton::clicked, m_menu->advances(), &QAction::trigger);
+    connect(report, &QPushButton::clicked, m_menu->showReport(), &QAction::trigger);
+    connect(runSheet, &QPushButton::clicked, m_menu->printRunSheet(), &QAction::trigger);
+    connect(m_helpButton, &QPushButton::clicked, m_menu->helpContents(), &QAction::trigger);
+    // Once there are ads, the prompt to configure them has done its work.
+    connect(&m_document, &LedgerDocument::adsChanged, this, [this] {
+        if (m_document.model().adCount() > 0 && m_prompt) {
+            delete m_prompt;
+            m_prompt = nullptr;
+        }
     });
-    connect(report, &QPushButton::clicked, this, [this] {
-        m_grid->commitCell();
-        // Last year's archived pair, where the year-end archive puts it, for the sales view to compare with.
-        const QString programFolder =
-            m_paths.programFolder.isEmpty() ? QApplication::applicationDirPath() : m_paths.programFolder;
-        showYearToDate(m_model, this,
-                       readLastYear(m_model, {m_paths.settingsFile, m_paths.ledgerFile, programFolder},
-                                    Clock::today()));
-        focusCellEditor();
-    });
-    // The two buttons are the menu's commands.
-    connect(runSheet, &QPushButton::clicked, this, [this] { m_menu->printRunSheet()->trigger(); });
-    connect(m_helpButton, &QPushButton::clicked, this, [this] { m_menu->helpContents()->trigger(); });
-    qApp->installEventFilter(this);
 }
 
-bool MainWindow::start() { return start(loadFiles(m_model, m_paths.settingsFile, m_paths.ledgerFile)); }
+bool MainWindow::start() { return start(m_document.load(m_paths.settingsFile, m_paths.ledgerFile)); }
 
 bool MainWindow::start(const QStringList &loadWarnings)
 {
-    ViewState &v = m_grid->view();
-    v = ViewState();
+    m_grid->clearView();
     resetSelectors();
     for (const QString &warning : loadWarnings)
         showMessage(warning, tr("Quillmoor Ad Sales - check your files"), MessageButtons::Ok,
                     MessageIcon::Warning);
-    setFiles(m_paths.settingsFile, m_paths.ledgerFile);
+    filesChanged();
     rememberLedger();
     delete m_prompt;
     m_prompt = nullptr;
-    if (m_model.adCount() == 0)
+    if (m_document.model().adCount() == 0)
         showPromptLabel();
-    m_model.markUnchanged();
 
     m_grid->buildRows();
     m_grid->createEditors();
     m_viewOnly->setChecked(true);
-    v.viewOnly = true;
     m_grid->showHint(kNoColumn);
 
     if (!checkYear())
@@ -247,11 +242,10 @@ void MainWindow::resetSelectors()
 bool MainWindow::checkYear()
 {
     const int currentYear = Clock::today().year();
-    if (m_model.ledgerYear == 0)
-        m_model.ledgerYear = currentYear;
-    if (currentYear <= m_model.ledgerYear || isArchiveCopy(m_paths.settingsFile))
+    const int ledgerYear = m_document.model().ledgerYear;
+    if (currentYear <= ledgerYear || isArchiveCopy(m_document.settingsFile()))
         return true;
-    const ArchiveChoice choice = chooseArchive(m_model.ledgerYear, this);
+    const ArchiveChoice choice = chooseArchive(ledgerYear, this);
     if (choice == ArchiveChoice::Archive)
         archiveYear(currentYear);
     return choice != ArchiveChoice::Quit;
@@ -263,12 +257,11 @@ void MainWindow::archiveYear(int currentYear)
     const QString programFolder =
         m_paths.programFolder.isEmpty() ? QApplication::applicationDirPath() : m_paths.programFolder;
     const ArchiveResult result =
-        qm::archiveYear(m_model, {m_paths.settingsFile, m_paths.ledgerFile, programFolder}, currentYear,
-                        [&caption](const QString &question) {
-                            // Enter keeps the earlier archive: replacing it takes a deliberate Yes.
-                            return showMessage(question, caption, MessageButtons::YesNo, MessageIcon::Question,
-                                               MessageAnswer::No) == MessageAnswer::Yes;
-                        });
+        m_document.archiveYear(programFolder, currentYear, [&caption](const QString &question) {
+            // Enter keeps the earlier archive: replacing it takes a deliberate Yes.
+            return showMessage(question, caption, MessageButtons::YesNo, MessageIcon::Question,
+                               MessageAnswer::No) == MessageAnswer::Yes;
+        });
     if (result.outcome == ArchiveOutcome::Archived)
         m_grid->resetView();
     if (!result.message.isEmpty()) {
@@ -306,50 +299,34 @@ void MainWindow::updateCaption()
 
 void MainWindow::selectPublication(int publication)
 {
-    ViewState &v = m_grid->view();
     m_grid->goToCell();
-    v.currentRow = 1;
-    v.currentColumn = 2;
-    v.selectedPublication = publication;
+    m_grid->selectIssue(publication, m_grid->view().selectedMonth);
     updateCaption();
-    m_grid->reloadRows();
-    v.shownPublication = v.selectedPublication;
-    v.shownMonth = v.selectedMonth;
-    v.currentRow = 1;
-    v.currentColumn = 2;
-    m_grid->goToCell();
+    m_grid->showSelectedIssue();
+    m_grid->moveCursorTo(1, 2);
 }
 
 void MainWindow::monthListClosed()
 {
-    ViewState &v = m_grid->view();
+    const ViewState &v = m_grid->view();
     // Closing the list abandons a cell edit in progress, as Esc does.
     m_grid->cancelEdit();
     m_grid->goToCell();
-    v.currentRow = 1;
-    v.currentColumn = 2;
-    v.selectedMonth = m_monthList->currentIndex() + 1;
-    if (v.selectedMonth != v.shownMonth) {
-        m_grid->reloadRows();
-        v.shownMonth = v.selectedMonth;
-    }
-    v.currentRow = 1;
-    v.currentColumn = 2;
-    m_grid->goToCell();
+    m_grid->selectIssue(v.selectedPublication, m_monthList->currentIndex() + 1);
+    if (v.selectedMonth != v.shownMonth)
+        m_grid->showSelectedIssue();
+    m_grid->moveCursorTo(1, 2);
     updateCaption();
 }
 
 void MainWindow::configureAds()
 {
     m_grid->commitCell();
-    const LedgerGrid::SavedCursor saved = m_grid->saveCursor();
-    m_grid->view().hookReady = HookState::Configuring;
-    openConfigureDialog(m_model, m_paths.helpFile, this);
+    const LedgerGrid::SavedCursor saved = m_grid->leaveForConfiguration();
+    // The dialog's whole session is one change of the configuration.
+    m_document.changeConfiguration(
+        [this](LedgerModel &model) { openConfigureDialog(model, m_paths.helpFile, this); });
     m_grid->restoreAfterConfiguration(saved);
-    if (m_model.adCount() > 0 && m_prompt) {
-        delete m_prompt;
-        m_prompt = nullptr;
-    }
     focusCellEditor();
 }
 
@@ -367,22 +344,26 @@ void MainWindow::showEvent(QShowEvent *event)
     QTimer::singleShot(0, this, [this] { m_grid->focusGrid(); });
 }
 
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+void MainWindow::scrollKey(bool up)
 {
-    // View-only scrolling with the arrow keys, wherever the focus is in this window.
-    if (event->type() == QEvent::KeyPress && isActiveWindow()) {
-        const ViewState &v = m_grid->view();
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (v.viewOnly && v.hookReady == HookState::Ready && !v.scrollBusy && (key == Qt::Key_Up || key == Qt::Key_Down)) {
-            auto *widget = qobject_cast<QWidget *>(watched);
-            if (widget && widget->window() == this && widget == QApplication::focusWidget()) {
-                const int code = lineScrollFor(v, m_grid->rowCount(), key == Qt::Key_Up);
-                if (code >= 0)
-                    m_grid->scrollGrid(code);
-            }
-        }
+    const ViewState &v = m_grid->view();
+    if (v.viewOnly && v.hookReady == HookState::Ready && !v.scrollBusy) {
+        const int code = lineScrollFor(v, m_grid->rowCount(), up);
+        if (code >= 0)
+            m_grid->scrollGrid(code);
     }
-    return QWidget::eventFilter(watched, event);
+    // The control with the focus has the key as well, as if there were no
+    // scrolling; meanwhile the key is no command, so that it reaches it.
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && focus->window() == this) {
+        const bool enabled = m_menu->scrollUp()->isEnabled();
+        m_menu->scrollUp()->setEnabled(false);
+        m_menu->scrollDown()->setEnabled(false);
+        QKeyEvent key(QEvent::KeyPress, up ? Qt::Key_Up : Qt::Key_Down, QApplication::keyboardModifiers());
+        QCoreApplication::sendEvent(focus, &key);
+        m_menu->scrollUp()->setEnabled(enabled && m_viewOnly->isChecked());
+        m_menu->scrollDown()->setEnabled(enabled && m_viewOnly->isChecked());
+    }
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

@@ -14,14 +14,14 @@ class QTabBar;
 
 namespace qm {
 
+class LedgerDocument;
 class LedgerGrid;
 class LedgerLock;
-class LedgerModel;
 class MainMenu;
 class MonthList;
 class ProgramSettings;
-struct SaveReport;
 
+// The files the window starts on: start() loads the pair into the document.
 struct StartupPaths
 {
     QString settingsFile;
@@ -33,14 +33,15 @@ struct StartupPaths
 
 // The program's only top-level window: the menu bar, and below it the client
 // area with the publication tabs, month list, mode options, the ledger grid,
-// the buttons and the hint bar. The menu and its commands are in MainWindowCommands.cpp.
+// the buttons and the hint bar. It works on the ledger of a LedgerDocument.
+// The menu and its commands are in MainWindowCommands.cpp.
 class MainWindow : public QWidget
 {
     Q_OBJECT
 
 public:
     // With `settings`, the recent ledgers and the window's position are kept there.
-    MainWindow(LedgerModel &model, const StartupPaths &paths, ProgramSettings *settings = nullptr);
+    MainWindow(LedgerDocument &document, const StartupPaths &paths, ProgramSettings *settings = nullptr);
     ~MainWindow() override;
 
     // The lock of the ledger the window was started on; it moves with the ledger open.
@@ -48,8 +49,7 @@ public:
 
     // Loads the files and readies the grid; false when the program must end at once.
     bool start();
-    // The same, for files that loadFiles() has already read into the model,
-    // with the warnings it gave.
+    // The same, for files the document has already loaded, with the warnings it gave.
     bool start(const QStringList &loadWarnings);
 
     LedgerGrid *grid() const { return m_grid; }
@@ -79,7 +79,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenu();
@@ -88,11 +87,9 @@ private:
     // Before another ledger replaces this one: commits the cell being edited and
     // offers to save the changes. False when the user cancels or the save failed.
     bool settleChanges(const QString &retry);
-    // Shows what a save had to say; `retry` ends the error text ("close again.").
-    static void reportSave(const SaveReport &saved, const QString &retry);
     void openPair(const QString &ledgerFile);
-    // The files the window works on from now on (and where printouts go).
-    void setFiles(const QString &settingsFile, const QString &ledgerFile);
+    // The document's files changed: printouts go beside them.
+    void filesChanged();
     void rememberLedger();
     void showRecentLedgers();
     void updateCaption();
@@ -102,8 +99,11 @@ private:
     void archiveYear(int currentYear);
     QPushButton *addButton(const QString &text, int x, int width);
     void focusCellEditor();
+    // The view-only Up and Down keys: a line of the grid; the key then goes on
+    // to the control that has the focus.
+    void scrollKey(bool up);
 
-    LedgerModel &m_model;
+    LedgerDocument &m_document;
     StartupPaths m_paths;
     ProgramSettings *m_settings;
     std::unique_ptr<LedgerLock> m_lock;

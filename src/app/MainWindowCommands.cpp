@@ -2,23 +2,28 @@
 
 #include "app/LedgerLockQuestion.h"
 #include "app/MainMenu.h"
-#include "core/Clock.h"
+#include "core/LedgerDocument.h"
 #include "core/LedgerModel.h"
 #include "core/Messages.h"
 #include "core/Version.h"
 #include "core/csv/CsvExport.h"
 #include "core/rules/YearToDate.h"
 #include "core/year/LedgerExport.h"
+#include "core/year/LastYear.h"
 #include "core/year/LedgerLock.h"
 #include "core/year/Startup.h"
 #include "grid/LedgerGrid.h"
+#include "advances/AdvancesDialog.h"
 #include "help/HelpLauncher.h"
 #include "print/PrinterChooser.h"
 #include "reports/ReportPrinting.h"
+#include "reports/YearToDateWindow.h"
 #include "ui/FileDialogs.h"
 #include "ui/ProgramSettings.h"
+#include "ui/SaveMessages.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -66,7 +71,7 @@ void MainWindow::buildMenu()
     connect(m_menu, &MainMenu::recentLedgerChosen, this, &MainWindow::openRecentLedger);
     connect(m_menu->exportLedger(), &QAction::triggered, this, &MainWindow::exportLedger);
     connect(m_menu->printRunSheet(), &QAction::triggered, this, [this] {
-        printRunSheet(m_model, m_grid->view().shownPublication, m_grid->view().shownMonth, this);
+        printRunSheet(m_document.model(), m_grid->view().shownPublication, m_grid->view().shownMonth, this);
         focusCellEditor();
     });
     connect(m_menu->printYearToDate(), &QAction::triggered, this, &MainWindow::printYearToDate);
@@ -77,23 +82,39 @@ void MainWindow::buildMenu()
         m_helpButton->setDefault(false);
     });
     connect(m_menu->about(), &QAction::triggered, this, &MainWindow::showAbout);
+    connect(m_menu->configureAds(), &QAction::triggered, this, &MainWindow::configureAds);
+    connect(m_menu->advances(), &QAction::triggered, this, [this] {
+        m_grid->commitCell();
+        openAdvancesDialog(m_document, this);
+        focusCellEditor();
+    });
+    connect(m_menu->showReport(), &QAction::triggered, this, [this] {
+        m_grid->commitCell();
+        // Last year's archived pair, where the year-end archive puts it, for the sales view to compare with.
+        const QString programFolder =
+            m_paths.programFolder.isEmpty() ? QApplication::applicationDirPath() : m_paths.programFolder;
+        showYearToDate(m_document.model(), this,
+                       readLastYear(m_document.model(),
+                                    {m_document.settingsFile(), m_document.ledgerFile(), programFolder},
+                                    Clock::today()));
+        focusCellEditor();
+    });
+    connect(m_menu->scrollUp(), &QAction::triggered, this, [this] { scrollKey(true); });
+    connect(m_menu->scrollDown(), &QAction::triggered, this, [this] { scrollKey(false); });
     showRecentLedgers();
 }
 
-void MainWindow::setFiles(const QString &settingsFile, const QString &ledgerFile)
+void MainWindow::filesChanged()
 {
-    m_paths.settingsFile = settingsFile;
-    m_paths.ledgerFile = ledgerFile;
-    m_grid->setSettingsFile(settingsFile);
-    m_grid->setLedgerFile(ledgerFile);
-    setPrintFileFolder(m_paths.printFolder.isEmpty() ? QFileInfo(ledgerFile).absolutePath() : m_paths.printFolder);
+    setPrintFileFolder(m_paths.printFolder.isEmpty() ? QFileInfo(m_document.ledgerFile()).absolutePath()
+                                                     : m_paths.printFolder);
 }
 
 void MainWindow::rememberLedger()
 {
-    if (!m_settings || !QFileInfo::exists(m_paths.ledgerFile))
+    if (!m_settings || !QFileInfo::exists(m_document.ledgerFile()))
         return;
-    m_settings->addRecentLedger(m_paths.ledgerFile);
+    m_settings->addRecentLedger(m_document.ledgerFile());
     showRecentLedgers();
 }
 
@@ -102,33 +123,18 @@ void MainWindow::showRecentLedgers()
     m_menu->showRecentLedgers(m_settings ? m_settings->recentLedgers() : QStringList());
 }
 
-void MainWindow::reportSave(const SaveReport &saved, const QString &retry)
-{
-    if (!saved.notices.isEmpty())
-        showMessage(saved.notices.join(QStringLiteral("\n\n")), Text::tr("Quillmoor Ad Sales - copy kept"),
-                    MessageButtons::Ok, MessageIcon::Information);
-    if (!saved.ok())
-        showMessage(saved.errors.join(QStringLiteral("\n\n")) +
-                        Text::tr("\n\nThe program stays open with all your data. "
-                                       "Free some space or fix the folder, then ") +
-                        retry,
-                    Text::tr("Files not saved"), MessageButtons::Ok, MessageIcon::Error);
-}
-
 bool MainWindow::settleChanges(const QString &retry)
 {
     // A cell still being edited is part of what the user typed.
     m_grid->commitCell();
-    if (!m_model.settingsChanged && !m_model.ledgerChanged)
+    if (!m_document.isChanged())
         return true;
     const MessageAnswer answer =
         showMessage(Text::tr("Do you want to save the files?"), Text::tr("Ads/data have been changed"),
                     MessageButtons::YesNoCancel);
     if (answer != MessageAnswer::Yes)
         return answer == MessageAnswer::No;
-    const SaveReport saved = saveChangedFiles(m_model, m_paths.settingsFile, m_paths.ledgerFile, Clock::now());
-    reportSave(saved, retry);
-    return saved.ok();
+    return showSaveReport(m_document.save(SaveKind::Exit), retry);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -144,11 +150,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::saveNow()
 {
-    // Unlike the editors' own Ctrl+S, the menu's Save takes the text still being typed.
-    m_grid->commitCell();
-    const SaveReport saved = saveChangesNow(m_model, m_paths.settingsFile, m_paths.ledgerFile, Clock::now());
-    reportSave(saved, Text::tr("save again."));
-    if (saved.ok())
+    // Unlike the editors' own Ctrl+S, the menu's Save takes the text still being typed:
+    // the grid commits it as the document saves.
+    if (showSaveReport(m_document.save(SaveKind::Changes), Text::tr("save again.")))
         rememberLedger();
 }
 
@@ -157,7 +161,7 @@ void MainWindow::saveAs()
     m_grid->commitCell();
     const QString caption = Text::tr("Save Ledger As");
     const QString chosen =
-        chooseFileToSave(this, {QStringLiteral("SaveAsDialog"), caption, m_paths.ledgerFile, ledgerFilter(),
+        chooseFileToSave(this, {QStringLiteral("SaveAsDialog"), caption, m_document.ledgerFile(), ledgerFilter(),
                                 QStringLiteral("qmr")});
     if (chosen.isEmpty())
         return;
@@ -166,7 +170,7 @@ void MainWindow::saveAs()
         showMessage(notALedger(chosen), caption, MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
-    const bool same = sameFile(files.ledgerFile, m_paths.ledgerFile);
+    const bool same = sameFile(files.ledgerFile, m_document.ledgerFile());
     std::unique_ptr<LedgerLock> lock;
     if (!same) {
         lock = std::make_unique<LedgerLock>(files.ledgerFile);
@@ -180,13 +184,11 @@ void MainWindow::saveAs()
         if (!mayReplace({files.ledgerFile, files.settingsFile}, caption))
             return;
     }
-    const SaveReport saved = saveFilesAs(m_model, files.settingsFile, files.ledgerFile);
-    reportSave(saved, Text::tr("save again."));
-    if (!saved.ok())
+    if (!showSaveReport(m_document.saveAs(files.settingsFile, files.ledgerFile), Text::tr("save again.")))
         return;
     if (!same)
         m_lock = std::move(lock);
-    setFiles(files.settingsFile, files.ledgerFile);
+    filesChanged();
     rememberLedger();
 }
 
@@ -195,7 +197,7 @@ void MainWindow::openLedger()
     if (!settleChanges(Text::tr("open the other ledger again.")))
         return;
     const QString chosen =
-        chooseFileToOpen(this, {QStringLiteral("OpenDialog"), Text::tr("Open Ledger"), m_paths.ledgerFile,
+        chooseFileToOpen(this, {QStringLiteral("OpenDialog"), Text::tr("Open Ledger"), m_document.ledgerFile(),
                                 ledgerFilter(), QString()});
     if (!chosen.isEmpty())
         openPair(chosen);
@@ -226,7 +228,7 @@ void MainWindow::openPair(const QString &ledgerFile)
         showMessage(notALedger(ledgerFile), caption, MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
-    const bool same = sameFile(files.ledgerFile, m_paths.ledgerFile);
+    const bool same = sameFile(files.ledgerFile, m_document.ledgerFile());
     std::unique_ptr<LedgerLock> lock = same ? nullptr : takeLedgerLock(files.ledgerFile);
     if (!same && !lock)
         return;
@@ -237,15 +239,14 @@ void MainWindow::openPair(const QString &ledgerFile)
                                 ? outcome.settings.message
                                 : Text::tr("Its settings file %1 was not found.").arg(shown(files.settingsFile));
         showMessage(Text::tr("The ledger %1 was not opened. %2\n\nThe ledger %3 stays open.")
-                        .arg(shown(files.ledgerFile), why, shown(m_paths.ledgerFile)),
+                        .arg(shown(files.ledgerFile), why, shown(m_document.ledgerFile())),
                     caption, MessageButtons::Ok, MessageIcon::Error);
         return;
     }
     const QStringList warnings = upgradeLedgerFile(opened, files.ledgerFile, outcome);
-    m_model = std::move(opened);
+    m_document.open(std::move(opened), files.settingsFile, files.ledgerFile);
     if (!same)
         m_lock = std::move(lock);
-    setFiles(files.settingsFile, files.ledgerFile);
     if (!start(warnings))
         close();
 }
@@ -254,13 +255,13 @@ void MainWindow::exportLedger()
 {
     m_grid->commitCell();
     const QString caption = Text::tr("Export Ledger as CSV");
-    const QFileInfo ledger(m_paths.ledgerFile);
+    const QFileInfo ledger(m_document.ledgerFile());
     const QString offered = QDir(ledger.absolutePath()).filePath(ledger.completeBaseName() + QStringLiteral(".csv"));
     const QString chosen = chooseFileToSave(this, {QStringLiteral("ExportLedgerDialog"), caption, offered,
                                                    Text::tr("CSV files (*.csv)"), QStringLiteral("csv")});
     if (chosen.isEmpty() || !mayReplace({chosen, advancesCsvPath(chosen), owedCsvPath(chosen)}, caption))
         return;
-    const LedgerExport exported = writeLedgerCsv(m_model, chosen, {m_paths.settingsFile, m_paths.ledgerFile});
+    const LedgerExport exported = writeLedgerCsv(m_document.model(), chosen, {m_document.settingsFile(), m_document.ledgerFile()});
     showMessage(exported.ok ? exported.report : exported.error, caption, MessageButtons::Ok,
                 exported.ok ? MessageIcon::Information : MessageIcon::Error);
 }
@@ -270,8 +271,8 @@ void MainWindow::printYearToDate()
     // As the report window prints it when it opens: the Total Sales view, Paid Sales shown.
     m_grid->commitCell();
     ReportTable table;
-    fillSalesView(m_model, table);
-    qm::printYearToDate(table, int(qMin<qsizetype>(m_model.salesPeople.size(), kMaxSalesPeople)), true, {}, this);
+    fillSalesView(m_document.model(), table);
+    qm::printYearToDate(table, int(qMin<qsizetype>(m_document.model().salesPeople.size(), kMaxSalesPeople)), true, {}, this);
     focusCellEditor();
 }
 
@@ -284,7 +285,7 @@ void MainWindow::showAbout()
     showMessage(Text::tr("Quillmoor Ad Sales, version %1\n\n"
                                "Proprietary software of Quillmoor. All rights reserved.\n\n"
                                "Settings file: %2\nLedger file: %3\nHelp file: %4")
-                    .arg(kVersion, file(m_paths.settingsFile, notSaved), file(m_paths.ledgerFile, notSaved),
+                    .arg(kVersion, file(m_document.settingsFile(), notSaved), file(m_document.ledgerFile(), notSaved),
                          file(m_paths.helpFile, Text::tr("not found"))),
                 Text::tr("About Quillmoor Ad Sales"), MessageButtons::Ok, MessageIcon::Information);
 }

@@ -1,5 +1,5 @@
 #include "core/year/LedgerLock.h"
-#include "core/LedgerModel.h"
+#include "core/LedgerDocument.h"
 #include "app/CommandLine.h"
 #include "app/LedgerLockQuestion.h"
 #include "app/MainWindow.h"
@@ -48,11 +48,11 @@ int main(int argc, char *argv[])
 
     // The files are read while the fonts are still being found; the window
     // shows what the reading had to say once it is built.
-    qm::LedgerModel model;
-    const QStringList warnings = qm::loadFiles(model, files.settingsFile, files.ledgerFile);
+    qm::LedgerDocument document;
+    const QStringList warnings = document.load(files.settingsFile, files.ledgerFile);
     fonts.finish();
     qm::ProgramSettings settings;
-    qm::MainWindow window(model,
+    qm::MainWindow window(document,
                           {files.settingsFile, files.ledgerFile, qm::findHelpFile(programPath), {}, start.printFolder},
                           &settings);
     window.adoptLock(std::move(lock));

@@ -1,5 +1,6 @@
 #include "grid/GridEditors.h"
 
+#include "core/LedgerDocument.h"
 #include "core/LedgerModel.h"
 #include "core/rules/CellCommit.h"
 #include "grid/CellTextValidator.h"
@@ -42,8 +43,8 @@ QComboBox *makePulldown(QWidget *parent, const QString &name, int column)
 
 } // namespace
 
-GridEditors::GridEditors(LedgerModel &model, ViewState &view, QWidget *gridViewport, QWidget *window)
-    : m_model(model), m_view(view), m_parent(gridViewport)
+GridEditors::GridEditors(LedgerDocument &document, ViewState &view, QWidget *gridViewport, QWidget *window)
+    : m_document(document), m_model(document.model()), m_view(view), m_parent(gridViewport)
 {
     m_pickupList = new QListWidget(window);
     m_pickupList->setObjectName(QStringLiteral("PickupList"));
@@ -192,7 +193,7 @@ void GridEditors::place(int column, const QRect &rect)
 void GridEditors::setUpPickupStatus(const QString &text)
 {
     if (text.startsWith(QStringLiteral("P/U"))) {
-        m_model.setPickupStatus(text);
+        m_document.setPickupStatus(text);
         const QSignalBlocker blocker(m_statusPulldown);
         m_statusPulldown->setItemText(1, text);
         m_statusPulldown->setCurrentIndex(1);
@@ -210,7 +211,7 @@ QString GridEditors::choosePickup(int index)
 {
     m_view.pickupIndex = index;
     const QString text = QStringLiteral("P/U ") + pickupCodes().at(index - 1);
-    m_model.setPickupStatus(text);
+    m_document.setPickupStatus(text);
     {
         const QSignalBlocker blocker(m_statusPulldown);
         m_statusPulldown->setItemText(1, text);

@@ -13,6 +13,7 @@ class QWidget;
 
 namespace qm {
 
+class LedgerDocument;
 class LedgerModel;
 
 // The editor controls laid over the current cell (CellEditor and the three
@@ -20,7 +21,7 @@ class LedgerModel;
 class GridEditors
 {
 public:
-    GridEditors(LedgerModel &model, ViewState &view, QWidget *gridViewport, QWidget *window);
+    GridEditors(LedgerDocument &document, ViewState &view, QWidget *gridViewport, QWidget *window);
 
     QLineEdit *cellEditor() const { return m_cellEditor; }
     QComboBox *salesPulldown() const { return m_salesPulldown; }
@@ -51,7 +52,8 @@ public:
     QString choosePickup(int index);
 
 private:
-    LedgerModel &m_model;
+    LedgerDocument &m_document;
+    const LedgerModel &m_model;
     ViewState &m_view;
     QWidget *m_parent;
     QLineEdit *m_cellEditor = nullptr;

@@ -46,8 +46,8 @@ bool usesCellEditor(int column) { return column != ColSalesPerson && column != C
 
 } // namespace
 
-LedgerGrid::LedgerGrid(LedgerModel &model, QWidget *window, QStatusBar *hintBar)
-    : QObject(window), m_model(model), m_window(window), m_hintBar(hintBar)
+LedgerGrid::LedgerGrid(LedgerDocument &document, QWidget *window, QStatusBar *hintBar)
+    : QObject(window), m_document(document), m_model(document.model()), m_window(window), m_hintBar(hintBar)
 {
     // Made without columns, so that its own headings are never measured.
     m_gridList = new QTableWidget(window);
@@ -119,7 +119,7 @@ LedgerGrid::LedgerGrid(LedgerModel &model, QWidget *window, QStatusBar *hintBar)
         m_scrollBar->setSliderPosition(view().topRow);
     });
 
-    m_editors = std::make_unique<GridEditors>(m_model, m_view, m_gridList->viewport(), window);
+    m_editors = std::make_unique<GridEditors>(m_document, m_view, m_gridList->viewport(), window);
     QListWidget *pickup = m_editors->pickupList();
     connect(pickup, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && !m_view.viewOnly)
@@ -130,6 +130,10 @@ LedgerGrid::LedgerGrid(LedgerModel &model, QWidget *window, QStatusBar *hintBar)
             showPickupText(m_editors->choosePickup(pickup->row(item) + 1));
     });
 
+    connect(&m_document, &LedgerDocument::aboutToSave, this, [this] {
+        if (!m_savingStored)
+            commitCell();
+    });
     createEditors();
 }
 
@@ -196,12 +200,7 @@ void LedgerGrid::reloadRows()
     fillGrid();
 }
 
-void LedgerGrid::fillGrid()
-{
-    if (m_model.cells.adCount() != m_model.adCount())
-        m_model.resizeLedger(m_model.adCount());
-    refreshShownRows();
-}
+void LedgerGrid::fillGrid() { refreshShownRows(); }
 
 void LedgerGrid::showRow(int item, int row)
 {
@@ -302,6 +301,26 @@ void LedgerGrid::goToCell()
         focusEditor(v.currentColumn != ColColor);
 }
 
+void LedgerGrid::selectIssue(int publication, int month)
+{
+    m_view.selectedPublication = publication;
+    m_view.selectedMonth = month;
+}
+
+void LedgerGrid::showSelectedIssue()
+{
+    reloadRows();
+    m_view.shownPublication = m_view.selectedPublication;
+    m_view.shownMonth = m_view.selectedMonth;
+}
+
+void LedgerGrid::moveCursorTo(int row, int column)
+{
+    m_view.currentRow = row;
+    m_view.currentColumn = column;
+    goToCell();
+}
+
 void LedgerGrid::placeEditor()
 {
     const QRect rect = m_gridList->visualRect(
@@ -351,9 +370,10 @@ void LedgerGrid::focusGrid()
     m_gridList->setFocus();
 }
 
-LedgerGrid::SavedCursor LedgerGrid::saveCursor() const
+LedgerGrid::SavedCursor LedgerGrid::leaveForConfiguration()
 {
-    const ViewState &v = view();
+    ViewState &v = view();
+    v.hookReady = HookState::Configuring;
     return {v.currentRow, v.currentColumn, v.topRow, v.visibleRows, int(m_model.salesPeople.size())};
 }
 

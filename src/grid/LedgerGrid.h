@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LedgerDocument.h"
 #include "core/LedgerModel.h"
 #include "core/rules/SaleComputation.h"
 #include "grid/GridEditors.h"
@@ -24,15 +25,16 @@ namespace qm {
 
 // The ledger grid of the main window: GridList with its own scroll bar, the
 // editor controls laid over the current cell, the pickup list and the hints.
-// It shows one issue of the one LedgerModel and is the only way an edited
-// cell reaches the ledger. Display, rows and scrolling are in LedgerGrid.cpp;
+// It shows one issue of the ledger of a LedgerDocument and hands every edited
+// cell to the document; before the document saves, it commits the cell being
+// edited. Display, rows and scrolling are in LedgerGrid.cpp;
 // the edit of a cell and the input that drives it in LedgerGridEditing.cpp.
 class LedgerGrid : public QObject
 {
     Q_OBJECT
 
 public:
-    LedgerGrid(LedgerModel &model, QWidget *window, QStatusBar *hintBar);
+    LedgerGrid(LedgerDocument &document, QWidget *window, QStatusBar *hintBar);
 
     ViewState &view() { return m_view; }
     const ViewState &view() const { return m_view; }
@@ -47,9 +49,6 @@ public:
     // The editor control of a column (CellEditor for the typed columns).
     QWidget *editorFor(int column) const { return m_editors->editorFor(column); }
 
-    void setLedgerFile(const QString &path) { m_ledgerFile = path; }
-    void setSettingsFile(const QString &path) { m_settingsFile = path; }
-
     int rowCount() const { return int(m_rowAd.size()); }
     int rowAd(int row) const { return m_rowAd.at(row - 1); }
     RowTexts rowTexts(int row) const;
@@ -61,6 +60,9 @@ public:
     void setScrollRange();
     void scrollGrid(int code, int thumb = 0);
     void goToCell();
+    // Moves the cursor to a cell of the shown issue (the current row and column)
+    // and opens its editor, committing the cell being left.
+    void moveCursorTo(int row, int column);
     void loadEditor();
     void focusEditor(bool caret) { m_editors->focusEditor(caret); }
     void createEditors();
@@ -72,6 +74,14 @@ public:
     void removeAdData();
     void saveLedgerNow();
 
+    // Where the grid stands after start-up: Corvel, January, view only, nothing edited.
+    void clearView() { m_view = ViewState(); }
+    // Records the issue chosen with the selectors; showSelectedIssue() shows it.
+    void selectIssue(int publication, int month);
+    // Shows the selected issue: the rows are reloaded (a pending edit of the
+    // issue shown until now is dropped) and it becomes the shown one.
+    void showSelectedIssue();
+
     void setViewOnly(bool viewOnly);
     // Back to the start of the year (Corvel, January, first row, column 2), rows rebuilt.
     void resetView();
@@ -82,7 +92,8 @@ public:
     {
         int currentRow, currentColumn, topRow, visibleRows, salesCount;
     };
-    SavedCursor saveCursor() const;
+    // Keeps the cursor and stops the view-only scroll keys until restoreAfterConfiguration().
+    SavedCursor leaveForConfiguration();
     void restoreAfterConfiguration(const SavedCursor &saved);
 
 protected:
@@ -105,7 +116,8 @@ private:
     void handleClick(const QPoint &viewportPos);
     void onPulldownChosen(QComboBox *box, int index);
 
-    LedgerModel &m_model;
+    LedgerDocument &m_document;
+    const LedgerModel &m_model;
     ViewState m_view;
     QWidget *m_window;
     QStatusBar *m_hintBar;
@@ -114,8 +126,7 @@ private:
     std::unique_ptr<GridEditors> m_editors;
     QList<int> m_rowAd;
     int m_rowMapPublication = 0;
-    QString m_ledgerFile;
-    QString m_settingsFile;
+    bool m_savingStored = false; // the grid's own save: the cell being edited is not committed
 };
 
 } // namespace qm

@@ -1,8 +1,7 @@
 #include "grid/LedgerGrid.h"
 
 #include "core/Messages.h"
-#include "core/Clock.h"
-#include "core/year/YearFiles.h"
+#include "ui/SaveMessages.h"
 #include "core/rules/CellCommit.h"
 #include "core/rules/CellInput.h"
 #include "grid/EditorKeys.h"
@@ -58,7 +57,7 @@ void LedgerGrid::commitCell()
                            tr("Caution"), MessageButtons::YesNo,
                            MessageIcon::Question) == MessageAnswer::Yes;
     };
-    switch (commitCellEdit(m_model, edit, ask)) {
+    switch (m_document.commitCell(edit, ask)) {
     case CommitOutcome::Unchanged:
         v.sizePicked = 0;
         return;
@@ -126,7 +125,7 @@ void LedgerGrid::removeAdData()
         return showMessage(tr("Remove all data for this ad?"), tr("Remove Data for %1").arg(adName),
                            MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
     };
-    if (!qm::removeAdData(m_model, selectedIssue(), rowAd(v.currentRow), confirm)) {
+    if (!m_document.removeAdData(selectedIssue(), rowAd(v.currentRow), confirm)) {
         editorFor(v.currentColumn)->show();
         editorFor(v.currentColumn)->setFocus();
         return;
@@ -143,17 +142,13 @@ void LedgerGrid::removeAdData()
 // gets what is stored, and the text still being typed goes with a later save.
 void LedgerGrid::saveLedgerNow()
 {
-    if (showMessage(tr("Save file now?"), m_ledgerFile, MessageButtons::YesNo) != MessageAnswer::Yes)
+    if (showMessage(tr("Save file now?"), m_document.ledgerFile(), MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     // The settings go with the ledger when they changed, so the two files keep the same ads.
-    const SaveReport saved = saveFilesNow(m_model, m_settingsFile, m_ledgerFile, Clock::now());
-    if (!saved.notices.isEmpty())
-        showMessage(saved.notices.join(QStringLiteral("\n\n")), tr("Quillmoor Ad Sales - copy kept"),
-                    MessageButtons::Ok, MessageIcon::Information);
-    if (!saved.ok())
-        showMessage(saved.errors.join(QStringLiteral("\n\n")) +
-                        tr("\n\nYour changes are still here; nothing was lost."),
-                    tr("Ledger not saved"), MessageButtons::Ok, MessageIcon::Error);
+    m_savingStored = true;
+    const SaveReport saved = m_document.save(SaveKind::Ledger);
+    m_savingStored = false;
+    showSaveReport(saved, tr("save again."));
 }
 
 void LedgerGrid::onPulldownChosen(QComboBox *box, int index)

@@ -13,7 +13,6 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeView>
@@ -23,16 +22,6 @@ namespace qm {
 namespace {
 
 const QString kBannerIndent = QStringLiteral("     ");
-
-// The window's own keys, taken before any control sees them.
-const QList<QKeySequence> &accelerators()
-{
-    static const QList<QKeySequence> keys = {
-        QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::Key_F3), QKeySequence(Qt::SHIFT | Qt::Key_F3),
-        QKeySequence(Qt::CTRL | Qt::Key_P), QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_C),
-        QKeySequence(Qt::Key_F1),           QKeySequence(Qt::Key_Escape)};
-    return keys;
-}
 
 int tabStopChars(qint32 tabWidth) { return tabWidth > 0 && tabWidth <= 64 ? tabWidth : 8; }
 
@@ -161,15 +150,29 @@ void AppHelp::buildMenus()
 
 void AppHelp::addAccelerators()
 {
-    const QList<std::function<void()>> commands = {
-        [this] { findText(); },        [this] { findNext(); },
-        [this] { findPrev(); },        [this] { printTopic(); },
-        [this] { expandAll(true); },   [this] { expandAll(false); },
-        [this] { m_treeMenu->popup(frameGeometry().topLeft() + QPoint(40, 50)); },
-        [this] { close(); }};
-    for (qsizetype i = 0; i < accelerators().size(); ++i) {
-        auto *shortcut = new QShortcut(accelerators().at(i), this);
-        connect(shortcut, &QShortcut::activated, this, commands.at(i));
+    const struct
+    {
+        const char *name;
+        QKeySequence key;
+        std::function<void()> command;
+    } table[] = {
+        {"FindTextAction", QKeySequence(Qt::CTRL | Qt::Key_F), [this] { findText(); }},
+        {"FindNextAction", QKeySequence(Qt::Key_F3), [this] { findNext(); }},
+        {"FindPrevAction", QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { findPrev(); }},
+        {"PrintTopicAction", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { printTopic(); }},
+        {"ExpandAllAction", QKeySequence(Qt::CTRL | Qt::Key_X), [this] { expandAll(true); }},
+        {"CollapseAllAction", QKeySequence(Qt::CTRL | Qt::Key_C), [this] { expandAll(false); }},
+        {"TreeMenuAction", QKeySequence(Qt::Key_F1),
+         [this] { m_treeMenu->popup(frameGeometry().topLeft() + QPoint(40, 50)); }},
+        {"CloseAction", QKeySequence(Qt::Key_Escape), [this] { close(); }},
+    };
+    for (const auto &entry : table) {
+        auto *action = new QAction(this);
+        action->setObjectName(QString::fromLatin1(entry.name));
+        action->setShortcut(entry.key);
+        addAction(action);
+        connect(action, &QAction::triggered, this, entry.command);
+        m_accelerators << action;
     }
 }
 
@@ -307,9 +310,11 @@ bool AppHelp::eventFilter(QObject *watched, QEvent *event)
         // Ctrl+C and the like are the window's commands here, not the controls'.
         auto *key = static_cast<QKeyEvent *>(event);
         const QKeySequence pressed(key->keyCombination());
-        if (accelerators().contains(pressed)) {
-            event->ignore();
-            return true;
+        for (const QAction *action : std::as_const(m_accelerators)) {
+            if (action->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
         }
     }
     return QWidget::eventFilter(watched, event);

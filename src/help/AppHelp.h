@@ -51,6 +51,7 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    // The window's own keys: one action each, named, taken before any control sees them.
     void addAccelerators();
     void showTopic(const QModelIndex &current);
     void switchWrapMode();
@@ -73,6 +74,7 @@ private:
     QLabel *m_statusPart2 = nullptr;
     QMenu *m_treeMenu = nullptr;
     QMenu *m_textMenu = nullptr;
+    QList<QAction *> m_accelerators;
 
     int m_currentTopic = -1;
     int m_textWrapMode = 1;

@@ -2,6 +2,7 @@
 
 // An advances dialog opened on a model, driven like a user does: real clicks
 // on its controls and keys sent where the focus is.
+#include "core/LedgerDocument.h"
 #include "advances/AdvancesDialog.h"
 #include "core/LedgerModel.h"
 #include "core/files/LedgerFile.h"
@@ -51,12 +52,34 @@ inline QByteArray ledgerFileWith(const QByteArray &counts, const QByteArray &adv
     return bytes + counts + advanceLines;
 }
 
+// The document an advances dialog works on, made before the dialog.
+struct SessionDocument
+{
+    std::unique_ptr<LedgerDocument> document = std::make_unique<LedgerDocument>();
+};
+
 // One open dialog on a model, shown and active so that focus and keys behave
-// as on a desktop.
-class Session : public DialogSession<AdvancesDialog>
+// as on a desktop. The dialog works on a document holding the model; every
+// change of the advances the document makes is copied back into the model, so
+// that the test reads it there.
+class Session : private SessionDocument, public DialogSession<AdvancesDialog>
 {
 public:
-    explicit Session(LedgerModel &model) : DialogSession(std::make_unique<AdvancesDialog>(model)) {}
+    explicit Session(LedgerModel &model) : DialogSession(openOn(model)) {}
+
+private:
+    std::unique_ptr<AdvancesDialog> openOn(LedgerModel &model)
+    {
+        LedgerDocument *held = document.get();
+        held->open(model, QString(), QString());
+        QObject::connect(held, &LedgerDocument::advancesChanged, held, [&model, held] {
+            model.advances = held->model().advances;
+            model.ledgerChanged = held->ledgerChanged();
+        });
+        return std::make_unique<AdvancesDialog>(*held);
+    }
+
+public:
 
     QComboBox *personBox() const { return find<QComboBox>(QStringLiteral("PersonBox")); }
     QListWidget *list() const { return find<QListWidget>(QStringLiteral("EntryList")); }

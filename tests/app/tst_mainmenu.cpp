@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTimer>
 
 using namespace qm;
 
@@ -115,6 +116,9 @@ private slots:
     void desktopFileNameMatchesTheEntry();
     void everyControlIsNamed_data();
     void everyControlIsNamed();
+    void buttonsAreTheWindowsCommands_data();
+    void buttonsAreTheWindowsCommands();
+    void viewOnlyArrowKeysScrollWhereverTheFocusIs();
 };
 
 void MainMenuTest::saveWritesWhatChanged_data()
@@ -143,7 +147,7 @@ void MainMenuTest::saveWritesWhatChanged()
     LedgerModel expected = typed(GridFixture::sampleModel(2));
     typeNumber(f);
     if (priceToo) {
-        f.model.storePrice(priceEntry(1, 1), PriceKind::Colour, "175");
+        f.document.storePrice(priceEntry(1, 1), PriceKind::Colour, "175");
         expected.storePrice(priceEntry(1, 1), PriceKind::Colour, "175");
     }
     ScriptedMessages messages(MessageAnswer::Cancel);
@@ -454,10 +458,10 @@ void MainMenuTest::windowPositionAndRecentListAreKept()
     f.window->move(moved);
     QVERIFY(f.window->close());
     const StartupPaths paths{f.settingsPath(), f.ledgerPath(), QString()};
-    QCOMPARE(MainWindow(f.model, paths, f.settings.get()).pos(), moved);
+    QCOMPARE(MainWindow(f.document, paths, f.settings.get()).pos(), moved);
     // Kept off every screen (a screen since removed): the window is centred instead.
     f.settings->setWindowPosition(QPoint(-5000, -5000));
-    QCOMPARE(MainWindow(f.model, paths, f.settings.get()).pos(), MainWindow(f.model, paths).pos());
+    QCOMPARE(MainWindow(f.document, paths, f.settings.get()).pos(), MainWindow(f.document, paths).pos());
 
     for (int year = 2020; year <= 2029; ++year)
         f.settings->addRecentLedger(f.dir.filePath(QString("%1.qmr").arg(year)));
@@ -510,6 +514,74 @@ void MainMenuTest::everyControlIsNamed()
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join("; ")));
     const QStringList labels = labelsWithoutBuddy(*window);
     QVERIFY2(labels.isEmpty(), qPrintable(labels.join("; ")));
+}
+
+void MainMenuTest::buttonsAreTheWindowsCommands_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("dialog");
+    for (bool byButton : {false, true}) {
+        const char *how = byButton ? "button" : "action";
+        QTest::addRow("configure, %s", how) << (byButton ? "ConfigureButton" : "") << "ConfigureAdsAction"
+                                            << "qm::ConfigureDialog";
+        QTest::addRow("advances, %s", how) << (byButton ? "AdvancesButton" : "") << "AdvancesAction"
+                                           << "qm::AdvancesDialog";
+        QTest::addRow("report, %s", how) << (byButton ? "ReportButton" : "") << "ShowReportAction"
+                                         << "qm::YearToDateWindow";
+    }
+}
+
+// A button does what its command does: the cell being typed is committed,
+// then the command's dialog opens.
+void MainMenuTest::buttonsAreTheWindowsCommands()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, action);
+    QFETCH(QString, dialog);
+    GridFixture f;
+    f.openWith(2);
+    typeNumber(f);
+    QString opened;
+    QTimer::singleShot(0, [&opened] {
+        QWidget *modal = QApplication::activeModalWidget();
+        opened = modal ? QString(modal->metaObject()->className()) : QString("(none)");
+        if (modal)
+            modal->close();
+    });
+    if (button.isEmpty())
+        trigger(f, action);
+    else
+        QTest::mouseClick(f.window->findChild<QPushButton *>(button), Qt::LeftButton);
+    QCOMPARE(opened, dialog);
+    QCOMPARE(f.model.cell(1, ColNumber, 1), QString("3"));
+    QVERIFY(f.model.ledgerChanged);
+}
+
+// In view-only mode Up and Down scroll the grid whatever control has the
+// focus, and that control has the key as well; in edit mode they are the control's alone.
+void MainMenuTest::viewOnlyArrowKeysScrollWhereverTheFocusIs()
+{
+    GridFixture f;
+    f.openWith(30);
+    QTRY_COMPARE(f.view().hookReady, HookState::Ready);
+    QCOMPARE(f.window->findChild<QAction *>("ScrollDownAction")->shortcut(), QKeySequence(Qt::Key_Down));
+    QComboBox *months = f.window->monthList();
+    months->setFocus();
+    QTRY_COMPARE(f.focused(), months);
+    QTest::keyClick(months, Qt::Key_Down);
+    QCOMPARE(f.view().topRow, 2);
+    QCOMPARE(months->currentIndex(), 1);
+    QTest::keyClick(months, Qt::Key_Up);
+    QCOMPARE(f.view().topRow, 1);
+    QCOMPARE(months->currentIndex(), 0);
+
+    f.editMode();
+    months->setFocus();
+    QTRY_COMPARE(f.focused(), months);
+    QTest::keyClick(months, Qt::Key_Down);
+    QCOMPARE(f.view().topRow, 1);
+    QCOMPARE(months->currentIndex(), 1);
 }
 
 QTEST_MAIN(MainMenuTest)

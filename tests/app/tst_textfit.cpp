@@ -5,6 +5,7 @@
 #include "advances/AdvancesDialog.h"
 #include "app/ArchiveChoiceDialog.h"
 #include "app/MainWindow.h"
+#include "core/LedgerDocument.h"
 #include "config/ConfigureDialog.h"
 #include "core/Clock.h"
 #include "core/help/HelpFile.h"
@@ -209,18 +210,21 @@ void TestTextFit::windows()
     loadSample(model, longNames);
     if (empty)
         model = LedgerModel();
+    LedgerDocument document;
     std::unique_ptr<QWidget> shown;
     if (window.startsWith(QStringLiteral("main window"))) {
         const QString name = empty ? QStringLiteral("Empty") : QStringLiteral("QuillmoorAds");
-        auto main = std::make_unique<MainWindow>(
-            model, StartupPaths{m_dir.filePath(name + QStringLiteral(".ini")), m_dir.filePath(name + QStringLiteral(".qmr")),
-                                QStringLiteral(QM_HELP_FILE)});
+        const QString ini = m_dir.filePath(name + QStringLiteral(".ini"));
+        const QString qmr = m_dir.filePath(name + QStringLiteral(".qmr"));
+        document.open(model, ini, qmr);
+        auto main = std::make_unique<MainWindow>(document, StartupPaths{ini, qmr, QStringLiteral(QM_HELP_FILE)});
         QVERIFY(main->start(QStringList()));
         shown = std::move(main);
     } else if (window == QStringLiteral("configure")) {
         shown = std::make_unique<ConfigureDialog>(model, QString());
     } else if (window == QStringLiteral("advances")) {
-        shown = std::make_unique<AdvancesDialog>(model);
+        document.open(model, QString(), QString());
+        shown = std::make_unique<AdvancesDialog>(document);
     } else if (window == QStringLiteral("report")) {
         shown = std::make_unique<YearToDateWindow>(model);
     } else if (window == QStringLiteral("help")) {

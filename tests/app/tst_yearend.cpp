@@ -2,6 +2,7 @@
 // dialog and real files, with the clock in 2026.
 
 #include "app/ArchiveChoiceDialog.h"
+#include "core/LedgerDocument.h"
 #include "app/MainWindow.h"
 #include "core/Clock.h"
 #include "core/LedgerModel.h"
@@ -89,7 +90,8 @@ void chooseArchiveOption(ArchiveChoiceDialog *dialog)
 struct YearEnd
 {
     QTemporaryDir dir;
-    LedgerModel model;
+    LedgerDocument document;
+    const LedgerModel &model = document.model();
     std::unique_ptr<MainWindow> window;
     ScriptedMessages messages{MessageAnswer::No};
     QString folder;
@@ -114,7 +116,7 @@ struct YearEnd
     {
         whenOffered(&watch, act, offered);
         window = std::make_unique<MainWindow>(
-            model, StartupPaths{settingsFile(), ledgerFile(), dir.filePath("quillmoorAds.ahp"), program()});
+            document, StartupPaths{settingsFile(), ledgerFile(), dir.filePath("quillmoorAds.ahp"), program()});
         if (!window->start())
             return false;
         window->show();

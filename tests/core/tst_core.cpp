@@ -606,14 +606,15 @@ void CoreTest::ledgerFileExactBytes()
     QCOMPARE(lines.at(6), QByteArray("\"\",\"\",\"2\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r"));
     QVERIFY(bytes.endsWith("\r\n0,0\r\n0,0\r\n"));
 
-    m.ledgerYear = 0; // an unknown year is stamped with today's
+    m.ledgerYear = 0; // an unknown year is written as today's; the model keeps its 0
     m.advances[1] = {AdvanceEntry{"x", .5, 1250}, AdvanceEntry{"y", 12.5, 0}};
     QTemporaryDir dir;
     const QString path = dir.filePath("QuillmoorAds.qmr");
     m.ledgerChanged = true;
     QVERIFY(writeLedgerFile(path, m).ok);
     QVERIFY(!m.ledgerChanged);
-    QCOMPARE(m.ledgerYear, 2026);
+    QCOMPARE(m.ledgerYear, 0);
+    QVERIFY(fileBytes(path).startsWith("\"1.76\",2026\r\n"));
     QVERIFY(fileBytes(path).endsWith("\r\n0,0\r\n2,0\r\n\"x\",.5,1250\r\n\"y\",12.5,0\r\n"));
 }
 

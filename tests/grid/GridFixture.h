@@ -4,6 +4,7 @@
 #include "core/files/LedgerFile.h"
 #include "core/files/SettingsFile.h"
 #include "grid/LedgerGrid.h"
+#include "core/LedgerDocument.h"
 #include "core/LedgerModel.h"
 #include "app/MainWindow.h"
 #include "app/MonthList.h"
@@ -24,7 +25,8 @@
 struct GridFixture
 {
     QTemporaryDir dir;
-    qm::LedgerModel model;
+    qm::LedgerDocument document;
+    const qm::LedgerModel &model = document.model(); // what the window works on
     std::unique_ptr<qm::ProgramSettings> settings; // none: the window keeps nothing between runs
     std::unique_ptr<qm::MainWindow> window;
 
@@ -66,7 +68,7 @@ struct GridFixture
     void open()
     {
         window = std::make_unique<qm::MainWindow>(
-            model, qm::StartupPaths{settingsPath(), ledgerPath(), dir.filePath("quillmoorAds.ahp")}, settings.get());
+            document, qm::StartupPaths{settingsPath(), ledgerPath(), dir.filePath("quillmoorAds.ahp")}, settings.get());
         QVERIFY(window->start());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

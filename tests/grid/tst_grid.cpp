@@ -244,8 +244,7 @@ void GridTest::closeAnswers()
     GridFixture f;
     f.openWith(3);
     const QByteArray ledger = f.fileBytes(f.ledgerPath());
-    f.model.ads[0].name = "Renamed";
-    f.model.settingsChanged = true;
+    f.document.changeConfiguration([](LedgerModel &m) { m.renameAd(1, "Renamed"); });
     {
         ScriptedMessages messages;
         messages.answers = {MessageAnswer::Cancel};
@@ -272,7 +271,8 @@ void GridTest::closeAnswers()
 
     GridFixture g;
     g.openWith(3);
-    g.model.ledgerChanged = true;
+    g.document.addAdvance(1, AdvanceEntry{"03/03/2026", 5, 0});
+    QVERIFY(g.model.ledgerChanged);
     ScriptedMessages messages;
     messages.answers = {MessageAnswer::No};
     QVERIFY(g.window->close());
@@ -288,12 +288,12 @@ void GridTest::failedSaveKeepsWindowOpen()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     f.window.reset();
-    f.model.ledgerChanged = true;
+    f.document.setFiles(f.dir.filePath("blocked/a.ini"), f.dir.filePath("blocked/a.qmr"));
     f.window = std::make_unique<MainWindow>(
-        f.model, StartupPaths{f.dir.filePath("blocked/a.ini"), f.dir.filePath("blocked/a.qmr"), QString()});
+        f.document, StartupPaths{f.dir.filePath("blocked/a.ini"), f.dir.filePath("blocked/a.qmr"), QString()});
     f.window->show();
-    f.model.ledgerChanged = true;
-    f.model.settingsChanged = true;
+    f.document.changeConfiguration([](LedgerModel &m) { m.renameAd(1, "Renamed"); });
+    f.document.addAdvance(1, AdvanceEntry{"03/03/2026", 5, 0});
     ScriptedMessages messages;
     messages.answers = {MessageAnswer::Yes};
     QVERIFY(!f.window->close());
@@ -326,9 +326,7 @@ void GridTest::rowsAreTheCheckedAds()
     QCOMPARE(buildRowMap(m, 2), QList<int>({3, 6, 9}));
     QCOMPARE(buildRowMap(m, 4), QList<int>());
     GridFixture f;
-    f.model = m;
     f.writeFiles(m);
-    f.model = LedgerModel();
     f.open();
     QTableWidget *list = f.grid()->gridList();
     QCOMPARE(list->item(3, 0)->text(), QString("Ad 5"));
@@ -760,7 +758,7 @@ void GridTest::overrideRefusedRestoresSale()
     QTest::keyClick(size, Qt::Key_Return);
     QCOMPARE(f.model.cell(1, ColColor, 1), QString("c"));
     QCOMPARE(f.model.cell(1, ColSale, 1), QString("300.00"));
-    f.model.ledgerChanged = false;
+    QVERIFY(f.document.save().ok()); // nothing unsaved from here on
     f.clickCell(0, 6);
     QTest::keyClick(f.grid()->cellEditor(), Qt::Key_Delete, Qt::ShiftModifier); // empties the cell
     QTest::keyClicks(f.grid()->cellEditor(), "250");

@@ -1,6 +1,7 @@
 // The help viewer driven like a user does: keys to the focused control, clicks
 // on the tree, its menus and the splitter; the checks read what is on screen
 // and which messages were asked.
+#include "core/LedgerDocument.h"
 #include "help/AppHelp.h"
 #include "help/HelpLauncher.h"
 #include "HelpFixture.h"
@@ -10,6 +11,7 @@
 #include "config/ConfigureDialog.h"
 #include "reports/YearToDateWindow.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -336,6 +338,20 @@ void HelpViewerTest::expandAndCollapseAll()
     v.key(Qt::Key_X, Qt::ControlModifier);
     QVERIFY(v.expanded(0));
     QVERIFY(v.expanded(3));
+
+    // The same commands by their actions' names, and the window's close key.
+    const auto trigger = [&v](const char *name) {
+        QAction *action = v.find<QAction>(name);
+        QVERIFY2(action, name);
+        action->trigger();
+    };
+    trigger("CollapseAllAction");
+    QVERIFY(!v.expanded(0));
+    trigger("ExpandAllAction");
+    QVERIFY(v.expanded(0));
+    QCOMPARE(v.find<QAction>("CloseAction")->shortcut(), QKeySequence(Qt::Key_Escape));
+    trigger("CloseAction");
+    QTRY_VERIFY(!v.help);
 }
 
 void HelpViewerTest::treeMenu()
@@ -454,7 +470,11 @@ Q_DECLARE_METATYPE(OpenDialog)
 void HelpViewerTest::usableBesideTheOtherDialogs_data()
 {
     QTest::addColumn<OpenDialog>("open");
-    QTest::newRow("advances") << OpenDialog([](LedgerModel &model, QWidget *parent) { openAdvancesDialog(model, parent); });
+    QTest::newRow("advances") << OpenDialog([](LedgerModel &model, QWidget *parent) {
+        LedgerDocument document;
+        document.open(model, QString(), QString());
+        openAdvancesDialog(document, parent);
+    });
     QTest::newRow("year to date")
         << OpenDialog([](LedgerModel &model, QWidget *parent) { showYearToDate(model, parent); });
 }

@@ -3,6 +3,7 @@
 // only), each label that names a control ("Ad size:") leads to it, and the
 // ledger's cells tell their column with their value.
 #include "AccessibleChecks.h"
+#include "core/LedgerDocument.h"
 #include "HelpFixture.h"
 #include "SampleModel.h"
 #include "advances/AdvancesDialog.h"
@@ -52,16 +53,20 @@ class TstAccessibility : public QObject
 {
     Q_OBJECT
 
+    // The ledger the advances dialog and the grid work on: a copy of the test's model.
+    LedgerDocument m_document;
+
     std::unique_ptr<QWidget> open(Window window, LedgerModel &model)
     {
         std::unique_ptr<QWidget> shown;
+        m_document.open(model, QString(), QString());
         switch (window) {
         case Window::Configure:
             shown = std::make_unique<ConfigureDialog>(model, QString());
             break;
         case Window::Advances:
         case Window::AdvancesEntry:
-            shown = std::make_unique<AdvancesDialog>(model);
+            shown = std::make_unique<AdvancesDialog>(m_document);
             break;
         case Window::Sales:
         case Window::Commissions:
@@ -82,7 +87,7 @@ class TstAccessibility : public QObject
         case Window::GridTyped: {
             shown = std::make_unique<QWidget>();
             shown->resize(860, 560);
-            auto *grid = new LedgerGrid(model, shown.get(), new QStatusBar(shown.get()));
+            auto *grid = new LedgerGrid(m_document, shown.get(), new QStatusBar(shown.get()));
             grid->buildRows();
             grid->fillGrid();
             grid->setViewOnly(false);

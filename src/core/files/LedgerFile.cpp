@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <optional>
 
 namespace qm {
 
@@ -110,12 +111,18 @@ QStringList readAdvances(const LineReader &in, int start, LedgerModel &model, QL
 
 bool isOlderLedgerVersion(const QString &version) { return compareVersions(version, u"1.60") < 0; }
 
-QByteArray ledgerBytes(LedgerModel &model)
+QByteArray ledgerBytes(const LedgerModel &model)
 {
-    if (model.ledgerYear == 0)
-        model.ledgerYear = Clock::today().year();
-    model.resizeLedger(model.adCount());
-    const LedgerCells &cells = model.cells;
+    // A ledger never loaded has no year yet: the file gets the current one.
+    const int year = model.ledgerYear != 0 ? model.ledgerYear : Clock::today().year();
+    // The file has a cell line per ad of the ad list, also for ads whose cells
+    // were never made; those lines are written empty.
+    std::optional<LedgerCells> fitted;
+    if (model.cells.adCount() != model.adCount()) {
+        fitted = model.cells;
+        fitted->resize(model.adCount());
+    }
+    const LedgerCells &cells = fitted ? *fitted : model.cells;
     qint64 advanceLines = 0;
     for (const AdvanceLedger &ledger : model.advances)
         advanceLines += ledger.size();
@@ -124,7 +131,7 @@ QByteArray ledgerBytes(LedgerModel &model)
     const qint64 lines = cells.cellCount() / kColumnCount;
     LineWriter out;
     out.reserve(64 + lines * (3 * kColumnCount + 1) + cells.fileTextBytes() + advanceLines * 64);
-    out.text(kVersion).number(model.ledgerYear).endLine();
+    out.text(kVersion).number(year).endLine();
     // The cells are held in the file's order: issue by issue, ad by ad, column
     // by column; each line is written in place.
     for (qsizetype line = 0; line < cells.cellCount(); line += kColumnCount) {

@@ -10,9 +10,9 @@ class LedgerModel;
 
 // The ledger data file: the year, every ledger cell and both advance ledgers.
 
-// The whole file as it is written from the model; stamps ledgerYear with the
-// current year when it is still 0.
-QByteArray ledgerBytes(LedgerModel &model);
+// The whole file as it is written from the model, which stays as it is; a
+// ledgerYear of 0 is written as the current year.
+QByteArray ledgerBytes(const LedgerModel &model);
 // Fills the year, the cells and the advances from the bytes of a ledger file,
 // for the ad count already in the model (read the settings file first). Each
 // of the 15 x ads cell lines is one line of the file, so a damaged line damages
