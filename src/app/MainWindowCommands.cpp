@@ -2,6 +2,7 @@
 
 #include "app/LedgerLockQuestion.h"
 #include "app/MainMenu.h"
+#include "core/Clock.h"
 #include "core/LedgerDocument.h"
 #include "core/LedgerModel.h"
 #include "core/Messages.h"
