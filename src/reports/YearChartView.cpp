@@ -43,8 +43,11 @@ void YearChartView::setData(const YearChartData &data)
 {
     m_data = data;
     m_chart->removeAllSeries();
-    for (QAbstractAxis *axis : m_chart->axes())
+    // The chart hands a removed axis back to its caller.
+    for (QAbstractAxis *axis : m_chart->axes()) {
         m_chart->removeAxis(axis);
+        delete axis;
+    }
 
     auto *bars = new QStackedBarSeries;
     for (int publication = 1; publication <= kPublicationCount; ++publication) {
