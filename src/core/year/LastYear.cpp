@@ -23,13 +23,6 @@ struct Text
 
 QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
 
-double issueSales(const LedgerModel &model, int issue)
-{
-    double total = 0;
-    for (int ad = 1; ad <= model.cells.adCount(); ++ad)
-        total += leadingNumber(model.cell(issue, ColSale, ad));
-    return total;
-}
 
 // The reader's message for a pair that did not read cleanly; empty when it did.
 QString readProblem(const LoadOutcome &outcome, const QString &settingsFile, const QString &ledgerFile)
@@ -93,9 +86,9 @@ LastYearSales readLastYear(const LedgerModel &model, const LastYearPlace &place,
     sales.state = LastYearSales::State::Found;
     sales.issues = salesPerIssue(archived);
     for (int month = 1; month <= sales.throughMonth; ++month)
-        sales.publications[0] += issueSales(archived, month);
+        sales.publications[0] += sales.issues.at(month - 1);
     for (int publication = 2; publication <= kPublicationCount; ++publication)
-        sales.publications[std::size_t(publication - 1)] = issueSales(archived, issueIndex(publication, 1));
+        sales.publications[std::size_t(publication - 1)] = sales.issues.at(issueIndex(publication, 1) - 1);
     return sales;
 }
 
