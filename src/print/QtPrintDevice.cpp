@@ -74,8 +74,7 @@ const QFontMetrics &QtPrintDevice::metricsOf(const FontSpec &font) const
         m_lastSpec = font;
         m_lastFont = QtPrintDevice::font(font);
         m_lastMetrics.emplace(m_lastFont, m_printer.get());
-        m_lastText = QString();
-        m_lastWidth = 0;
+        m_widths.clear();
     }
     return *m_lastMetrics;
 }
@@ -89,11 +88,14 @@ FontMetrics QtPrintDevice::metrics(const FontSpec &font) const
 int QtPrintDevice::textWidth(const FontSpec &font, const QString &text) const
 {
     const QFontMetrics &fm = metricsOf(font);
-    if (text != m_lastText) {
-        m_lastText = text;
-        m_lastWidth = fm.horizontalAdvance(text);
-    }
-    return m_lastWidth;
+    constexpr qsizetype kMostWidths = 4096;
+    if (const auto known = m_widths.constFind(text); known != m_widths.cend())
+        return *known;
+    if (m_widths.size() >= kMostWidths)
+        m_widths.clear();
+    const int width = fm.horizontalAdvance(text);
+    m_widths.insert(text, width);
+    return width;
 }
 
 bool QtPrintDevice::canDuplex() const
@@ -117,6 +119,7 @@ void QtPrintDevice::setDuplex(int mode)
 bool QtPrintDevice::doBegin(const QString &name)
 {
     m_printer->setDocName(name);
+    m_painterFont.reset();
     return m_painter.begin(m_printer.get());
 }
 
@@ -137,7 +140,10 @@ bool QtPrintDevice::doEnd()
 void QtPrintDevice::doDrawText(const FontSpec &font, int x, int y, const QString &text)
 {
     const int ascent = metricsOf(font).ascent();
-    m_painter.setFont(m_lastFont);
+    if (m_painterFont != font) {
+        m_painter.setFont(m_lastFont);
+        m_painterFont = font;
+    }
     m_painter.drawText(QPoint(x, y + ascent), text);
 }
 

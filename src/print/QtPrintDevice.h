@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 
 #include <memory>
@@ -50,8 +51,10 @@ private:
     mutable FontSpec m_lastSpec;
     mutable QFont m_lastFont;
     mutable std::optional<QFontMetrics> m_lastMetrics;
-    mutable QString m_lastText; // the text last measured in it, and its width
-    mutable int m_lastWidth = 0;
+    // The widths of the texts measured in it: a printout measures each of its
+    // few status and heading texts again on every line.
+    mutable QHash<QString, int> m_widths;
+    std::optional<FontSpec> m_painterFont; // the font the painter draws in
 };
 
 } // namespace qm

@@ -10,10 +10,13 @@
 #include "core/files/NumberFormat.h"
 
 #include <QBuffer>
+#include <QRandomGenerator>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstring>
 
 using namespace qm;
 
@@ -90,8 +93,10 @@ private slots:
 
     void leadingNumber_data();
     void leadingNumber();
+    void leadingNumberRoundsAsTheFullConversion();
     void money_data();
     void money();
+    void moneyOfWholeCents();
     void fileNumber_data();
     void fileNumber();
     void versionsComparedPartByPart_data();
@@ -160,6 +165,28 @@ void CoreTest::leadingNumber()
     QCOMPARE(qm::leadingNumber(text), value);
 }
 
+// Amounts of every length, up to and past the digits a double holds exactly,
+// read to the same bit as the full conversion of the number part.
+void CoreTest::leadingNumberRoundsAsTheFullConversion()
+{
+    QRandomGenerator random(20261210);
+    for (int n = 0; n < 20000; ++n) {
+        QString number = random.bounded(4) == 0 ? QStringLiteral("-") : QString();
+        const int whole = random.bounded(12);
+        const int decimals = random.bounded(whole == 0 ? 1 : 0, 10);
+        for (int d = 0; d < whole; ++d)
+            number += QChar(u'0' + random.bounded(10));
+        if (decimals > 0 || random.bounded(2) == 0)
+            number += u'.';
+        for (int d = 0; d < decimals; ++d)
+            number += QChar(u'0' + random.bounded(10));
+        const double expected = number.toDouble();
+        const double read = qm::leadingNumber(number + QStringLiteral(" paid"));
+        if (std::memcmp(&read, &expected, sizeof read) != 0 && !(read == 0 && expected == 0))
+            QFAIL(qPrintable(QStringLiteral("%1 read as %2, not %3").arg(number).arg(read, 0, 'g', 17).arg(expected, 0, 'g', 17)));
+    }
+}
+
 void CoreTest::money_data()
 {
     QTest::addColumn<double>("value");
@@ -175,6 +202,29 @@ void CoreTest::money_data()
     QTest::newRow("large") << 1234567.891 << "1234567.89";
     QTest::newRow("negative") << -0.5 << "-.50";
     QTest::newRow("45") << 15 * 300.0 / 100 << "45.00";
+    QTest::newRow("one cent") << 0.01 << ".01";
+    QTest::newRow("negative cents") << -1234.56 << "-1234.56";
+    QTest::newRow("negative below a cent") << -0.004 << ".00";
+    QTest::newRow("negative zero") << -0.0 << ".00";
+    QTest::newRow("whole million") << 1e6 << "1000000.00";
+    QTest::newRow("a sum of cents") << 0.1 + 0.2 << ".30";
+}
+
+// Whole numbers of cents of every length, below and above the largest amount
+// written straight from its cents, as a person writes them.
+void CoreTest::moneyOfWholeCents()
+{
+    QRandomGenerator random(1210);
+    for (int n = 0; n < 20000; ++n) {
+        const qint64 cents = qint64(random.bounded(1.0) * std::pow(10.0, random.bounded(1, 16)));
+        const double value = double(cents) / 100 * (n % 3 == 0 ? -1 : 1);
+        QString expected = QString::number(cents / 100) + QStringLiteral(".%1").arg(cents % 100, 2, 10, QLatin1Char('0'));
+        if (expected.startsWith(u'0'))
+            expected.remove(0, 1);
+        if (value < 0)
+            expected.prepend(u'-');
+        QCOMPARE(formatMoney(value), expected);
+    }
 }
 
 void CoreTest::money()

@@ -75,24 +75,39 @@ double leadingNumber(const QString &text)
     while (i < n && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\r' || text[i] == u'\n'))
         ++i;
     const int start = i;
+    const bool negative = i < n && text[i] == u'-';
     if (i < n && (text[i] == u'+' || text[i] == u'-'))
         ++i;
     int mantissaDigits = 0;
+    int decimals = 0;
+    quint64 mantissa = 0; // the digits as a whole number while it stays exact
     while (i < n && isDigit(text[i])) {
+        mantissa = mantissa * 10 + quint64(text[i].unicode() - u'0');
         ++i;
         ++mantissaDigits;
     }
     if (i < n && text[i] == u'.') {
         ++i;
         while (i < n && isDigit(text[i])) {
+            mantissa = mantissa * 10 + quint64(text[i].unicode() - u'0');
             ++i;
             ++mantissaDigits;
+            ++decimals;
         }
     }
     if (mantissaDigits == 0)
         return 0;
+    const bool exponent = i < n && (text[i] == u'e' || text[i] == u'E');
+    // Up to 15 digits and no exponent, the whole number and the power of ten
+    // are exact doubles, and one division rounds as the full conversion does.
+    if (!exponent && mantissaDigits <= 15) {
+        static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6, 1e7,
+                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        const double value = double(mantissa) / kPowersOfTen[decimals];
+        return negative ? -value : value;
+    }
     int end = i;
-    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+    if (exponent) {
         int j = i + 1;
         if (j < n && (text[j] == u'+' || text[j] == u'-'))
             ++j;
@@ -116,6 +131,26 @@ QString formatMoney(double value)
 {
     if (!std::isfinite(value))
         return QStringLiteral(".00");
+    // Most amounts are the double nearest to a whole number of cents. With at
+    // most 15 digits its 15 significant digits are those of the cents, so the
+    // cents are the text, without the digits' round trip below.
+    const double magnitude = std::fabs(value);
+    if (magnitude < 1e12) {
+        const qint64 cents = std::llround(magnitude * 100);
+        if (double(cents) / 100 == magnitude) {
+            char text[24];
+            char *end = text + sizeof text;
+            char *at = end;
+            *--at = char('0' + cents % 10);
+            *--at = char('0' + cents / 10 % 10);
+            *--at = '.';
+            for (qint64 whole = cents / 100; whole > 0; whole /= 10)
+                *--at = char('0' + whole % 10);
+            if (value < 0 && cents != 0)
+                *--at = '-';
+            return QString::fromLatin1(at, end - at);
+        }
+    }
     int whole = 0;
     const QByteArray digits = fixedDigits(toDecimal(std::fabs(value)), 2, &whole);
     QByteArray text = digits.left(whole);

@@ -61,30 +61,34 @@ OwedReport owedReport(const LedgerModel &model, ReportTexts language)
             line.sale = sale;
             line.paid = paid;
             line.owed = sale - paid;
-            report.rows << line;
             add(adTotal, line);
+            report.rows.append(std::move(line));
         }
         if (adTotal.sale > adTotal.paid) {
-            report.rows << adTotal;
             add(total, adTotal);
+            report.rows.append(std::move(adTotal));
         }
     }
-    report.rows << total;
+    report.rows.append(std::move(total));
 
+    // One pass over the lines for every person: each line counts for the person it names.
     const int people = int(qMin<qsizetype>(model.salesPeople.size(), kMaxSalesPeople));
     for (int person = 1; person <= people; ++person) {
         PersonOwed owed;
         owed.name = salesPersonLabel(model, person);
-        for (int issue = 1; issue <= kIssueCount; ++issue) {
-            for (int ad = 1; ad <= model.cells.adCount(); ++ad) {
-                if (model.cell(issue, ColSalesPerson, ad) != owed.name)
+        owed.advancesBalance = advancesBalance(model.advanceLedger(person));
+        report.people.append(std::move(owed));
+    }
+    for (int issue = 1; issue <= kIssueCount && !report.people.isEmpty(); ++issue) {
+        for (int ad = 1; ad <= model.cells.adCount(); ++ad) {
+            const QString &person = model.cell(issue, ColSalesPerson, ad);
+            for (PersonOwed &owed : report.people) {
+                if (person != owed.name)
                     continue;
                 owed.commissionDue += leadingNumber(model.cell(issue, ColComm, ad));
                 owed.commissionPaid += leadingNumber(model.cell(issue, ColCommPaid, ad));
             }
         }
-        owed.advancesBalance = advancesBalance(model.advanceLedger(person));
-        report.people << owed;
     }
     return report;
 }

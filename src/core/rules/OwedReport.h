@@ -69,3 +69,5 @@ QStringList personOwedTexts(const PersonOwed &person);
 QStringList personOwedTitles(ReportTexts language = ReportTexts::Shown);
 
 } // namespace qm
+
+Q_DECLARE_TYPEINFO(qm::OwedRow, Q_RELOCATABLE_TYPE);

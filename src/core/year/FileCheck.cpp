@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace qm {
 
 namespace {
@@ -66,10 +68,16 @@ void reportAdvances(const LedgerModel &model, FileReport &report)
 void reportUnknownSalesPeople(const LedgerModel &model, FileReport &report)
 {
     const QStringList choices = model.salesChoices();
+    const int ads = std::min(model.cells.adCount(), model.adCount());
+    QString lastKnown; // lines of one person follow each other: most need one comparison
     for (int issue = 1; issue <= kIssueCount; ++issue) {
-        for (int ad = 1; ad <= model.cells.adCount() && ad <= model.adCount(); ++ad) {
+        for (int ad = 1; ad <= ads; ++ad) {
             const QString &person = model.cell(issue, ColSalesPerson, ad);
-            if (!person.isEmpty() && !choices.contains(person)) {
+            if (person.isEmpty() || person == lastKnown)
+                continue;
+            if (choices.contains(person)) {
+                lastKnown = person;
+            } else {
                 report.problems << Text::tr("%1, ad \"%2\": the sales person \"%3\" is not configured.")
                                        .arg(issueName(issue), model.ads.at(ad - 1).name, person);
             }
