@@ -9,6 +9,7 @@
 #include "BenchTable.h"
 #include "FileRows.h"
 #include "GridTiming.h"
+#include "ViewTiming.h"
 #include "LedgerGenerator.h"
 #include "Measure.h"
 #include "OutputRows.h"
@@ -184,6 +185,13 @@ int main(int argc, char *argv[])
                  number(few.monthSwitchUs, 0) + " us", many.monthSwitchUs / few.monthSwitchUs, 2);
     table.target("page scroll, 10,000 ads against 20", number(many.scrollUs, 0) + " us",
                  number(few.scrollUs, 0) + " us", many.scrollUs / few.scrollUs, 2);
+
+    const ViewTiming views = measureViews(10000);
+    for (const auto &[view, figure] : {std::pair("commission", views.commissionsMs), std::pair("owed", views.owedMs),
+                                       std::pair("chart", views.chartMs)}) {
+        table.target(QStringLiteral("open the %1 view (10,000 ads), against the sales view").arg(view), ms(figure),
+                     ms(views.salesMs), figure / views.salesMs, 2);
+    }
 
     if (!quick) {
         // Linear: each figure grows no faster than half again the ledger's bytes.

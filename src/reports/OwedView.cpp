@@ -1,13 +1,13 @@
 #include "reports/OwedView.h"
 
+#include "reports/TextRowsModel.h"
 #include "ui/ElidingHeader.h"
-#include "ui/HeadedTableItem.h"
 #include "ui/TextFit.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QResizeEvent>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace qm {
 
@@ -19,14 +19,17 @@ constexpr int kHeaderHeight = 20;
 constexpr int kPeopleHeight = kHeaderHeight + 2 * kRowHeight + 4;
 constexpr int kLabelHeight = 16;
 
-// Columns whose first `texts` are left-aligned, the rest (amounts) right-aligned.
-QTableWidget *newTable(QWidget *parent, const QString &name, const QString &accessibleName,
-                       const QStringList &titles, const QList<int> &widths, int texts)
+// A table of the report's rows: its first `texts` columns left-aligned, the
+// rest (amounts) right-aligned.
+QTableView *newTable(QWidget *parent, const QString &name, const QString &accessibleName, TextRowsModel *rows,
+                     const QList<int> &widths)
 {
-    auto *table = new QTableWidget(0, int(titles.size()), parent);
+    auto *table = new QTableView(parent);
     table->setObjectName(name);
     table->setAccessibleName(accessibleName);
     table->setHorizontalHeader(new ElidingHeader(Qt::Horizontal, table));
+    table->setModel(rows);
+    rows->setBoldFont(table->font());
     table->setShowGrid(true);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -35,34 +38,14 @@ QTableWidget *newTable(QWidget *parent, const QString &name, const QString &acce
     table->verticalHeader()->hide();
     table->verticalHeader()->setMinimumSectionSize(1);
     table->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->horizontalHeader()->setFixedHeight(kHeaderHeight);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->horizontalHeader()->setHighlightSections(false);
-    for (int column = 0; column < titles.size(); ++column) {
-        auto *header = new HeadedTableItem(titles.at(column));
-        header->setTextAlignment((column < texts ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
-        table->setHorizontalHeaderItem(column, header);
+    for (int column = 0; column < rows->columnCount(); ++column)
         table->setColumnWidth(column, widths.value(column, 80));
-    }
     showCutTextsInToolTips(table);
     return table;
-}
-
-void fillRows(QTableWidget *table, const QList<QStringList> &rows, int texts, const QList<int> &boldRows)
-{
-    table->setRowCount(int(rows.size()));
-    for (int row = 0; row < rows.size(); ++row) {
-        for (int column = 0; column < rows.at(row).size(); ++column) {
-            auto *item = new HeadedTableItem(rows.at(row).at(column));
-            item->setTextAlignment((column < texts ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
-            if (boldRows.contains(row)) {
-                QFont font = table->font();
-                font.setBold(true);
-                item->setFont(font);
-            }
-            table->setItem(row, column, item);
-        }
-    }
 }
 
 } // namespace
@@ -70,30 +53,28 @@ void fillRows(QTableWidget *table, const QList<QStringList> &rows, int texts, co
 OwedView::OwedView(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("OwedView"));
-    m_owed = newTable(this, QStringLiteral("OwedTable"), tr("Sales not paid in full"), owedTitles(),
-                      {80, 75, 175, 115, 60, 80, 80, 80}, 5);
+    m_owedRows = new TextRowsModel(owedTitles(), 5, this);
+    m_owed = newTable(this, QStringLiteral("OwedTable"), tr("Sales not paid in full"), m_owedRows,
+                      {80, 75, 175, 115, 60, 80, 80, 80});
     m_peopleLabel = new QLabel(tr("Owed to the sales people"), this);
     m_peopleLabel->setObjectName(QStringLiteral("PeopleOwedLabel"));
-    m_people = newTable(this, QStringLiteral("PeopleOwedTable"), tr("Owed to the sales people"),
-                        personOwedTitles(), {175, 116, 116, 116, 116, 116}, 1);
+    m_peopleRows = new TextRowsModel(personOwedTitles(), 1, this);
+    m_people = newTable(this, QStringLiteral("PeopleOwedTable"), tr("Owed to the sales people"), m_peopleRows,
+                        {175, 116, 116, 116, 116, 116});
     m_people->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_peopleLabel->setBuddy(m_people);
 }
 
 void OwedView::showReport(const OwedReport &report)
 {
-    QList<QStringList> rows;
-    QList<int> totals;
-    for (const OwedRow &row : report.rows) {
-        if (row.kind != OwedRow::Kind::Line)
-            totals << int(rows.size());
-        rows << owedRowTexts(row);
-    }
-    fillRows(m_owed, rows, 5, totals);
-    QList<QStringList> people;
-    for (const PersonOwed &person : report.people)
-        people << personOwedTexts(person);
-    fillRows(m_people, people, 1, {});
+    // The texts of a line are made when the table shows it.
+    m_report = report;
+    const QList<OwedRow> &rows = m_report.rows;
+    m_owedRows->setRows(
+        int(rows.size()), [&rows](int row) { return owedRowTexts(rows.at(row)); },
+        [&rows](int row) { return rows.at(row).kind != OwedRow::Kind::Line; });
+    const QList<PersonOwed> &people = m_report.people;
+    m_peopleRows->setRows(int(people.size()), [&people](int row) { return personOwedTexts(people.at(row)); });
 }
 
 void OwedView::resizeEvent(QResizeEvent *event)

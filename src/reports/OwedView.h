@@ -5,7 +5,11 @@
 #include <QWidget>
 
 class QLabel;
-class QTableWidget;
+class QTableView;
+
+namespace qm {
+class TextRowsModel;
+}
 
 namespace qm {
 
@@ -21,16 +25,19 @@ public:
 
     void showReport(const OwedReport &report);
 
-    QTableWidget *owedTable() const { return m_owed; }
-    QTableWidget *peopleTable() const { return m_people; }
+    QTableView *owedTable() const { return m_owed; }
+    QTableView *peopleTable() const { return m_people; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    QTableWidget *m_owed = nullptr;
+    OwedReport m_report; // what the tables show
+    TextRowsModel *m_owedRows = nullptr;
+    QTableView *m_owed = nullptr;
     QLabel *m_peopleLabel = nullptr;
-    QTableWidget *m_people = nullptr;
+    TextRowsModel *m_peopleRows = nullptr;
+    QTableView *m_people = nullptr;
 };
 
 } // namespace qm

@@ -29,21 +29,21 @@ using namespace qm;
 
 namespace {
 
-QStringList headings(const QTableWidget *table)
+QStringList headings(const QTableView *table)
 {
     QStringList titles;
-    for (int column = 0; column < table->columnCount(); ++column)
-        titles << table->horizontalHeaderItem(column)->text();
+    for (int column = 0; column < table->model()->columnCount(); ++column)
+        titles << table->model()->headerData(column, Qt::Horizontal).toString();
     return titles;
 }
 
-QList<QStringList> rows(const QTableWidget *table)
+QList<QStringList> rows(const QTableView *table)
 {
     QList<QStringList> all;
-    for (int row = 0; row < table->rowCount(); ++row) {
+    for (int row = 0; row < table->model()->rowCount(); ++row) {
         QStringList cells;
-        for (int column = 0; column < table->columnCount(); ++column)
-            cells << table->item(row, column)->text();
+        for (int column = 0; column < table->model()->columnCount(); ++column)
+            cells << table->model()->index(row, column).data().toString();
         all << cells;
     }
     return all;
@@ -97,8 +97,8 @@ void TestOwedView::owedViewByClick()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QSize salesSize = window.size();
-    auto *owed = window.findChild<QTableWidget *>("OwedTable");
-    auto *people = window.findChild<QTableWidget *>("PeopleOwedTable");
+    auto *owed = window.findChild<QTableView *>("OwedTable");
+    auto *people = window.findChild<QTableView *>("PeopleOwedTable");
     QVERIFY(!owed->isVisible());
     QCOMPARE(window.findChild<QRadioButton *>("OwedOption")->text(), QString("&Owed"));
 
@@ -108,7 +108,16 @@ void TestOwedView::owedViewByClick()
     QVERIFY(!window.reportTable()->isVisible());
     QCOMPARE(headings(owed), owedTitles());
     QCOMPARE(rows(owed), owedLedgerRows());
-    QCOMPARE(owed->item(0, 5)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
+    QCOMPARE(owed->model()->index(0, 5).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
+    QCOMPARE(owed->model()->index(0, 2).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignLeft | Qt::AlignVCenter));
+    // Subtotals and the total in bold, the lines not; each cell names its column to a screen reader.
+    for (int row = 0; row < owed->model()->rowCount(); ++row) {
+        const QModelIndex first = owed->model()->index(row, 0);
+        const bool total = first.data().toString() == "Ad total" || first.data().toString() == "Total";
+        QCOMPARE(first.data(Qt::FontRole).value<QFont>().bold(), total);
+        const QModelIndex owedAmount = owed->model()->index(row, 7);
+        QCOMPARE(owedAmount.data(Qt::AccessibleTextRole).toString(), "Owed: " + owedAmount.data().toString());
+    }
     QCOMPARE(headings(people), personOwedTitles());
     QCOMPARE(rows(people), owedLedgerPeople());
     // Every control stays inside the window and clear of the others.
