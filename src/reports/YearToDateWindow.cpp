@@ -334,7 +334,12 @@ void YearToDateWindow::exportYearToDate()
     const QString owed = owedCsvPath(chosen);
     if (!mayReplace({owed}, tr("Export")))
         return;
-    for (const auto &[path, bytes] : {std::pair{chosen, yearToDateCsv(m_model)}, std::pair{owed, owedCsv(m_model)}}) {
+    // Last year's column goes with the totals when the window shows it.
+    std::optional<std::array<QString, kReportRows>> lastYear;
+    if (hasLastYear())
+        lastYear = lastYearColumn(*m_lastYear);
+    const QByteArray totals = yearToDateCsv(m_model, lastYear ? &*lastYear : nullptr);
+    for (const auto &[path, bytes] : {std::pair{chosen, totals}, std::pair{owed, owedCsv(m_model)}}) {
         const FileResult saved = saveCsvFile(path, bytes, {});
         if (!saved.ok) {
             showMessage(saved.message, tr("Export"), MessageButtons::Ok, MessageIcon::Error);

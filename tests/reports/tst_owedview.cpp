@@ -266,6 +266,20 @@ void TestOwedView::lastYearColumn()
     QVERIFY(view->isColumnHidden(last));
     clickOption(&window, "TotalSalesOption");
     QVERIFY(!view->isColumnHidden(last));
+
+    // Exported, the column follows the report's others, titled, amounts as plain numbers.
+    QTemporaryDir dir;
+    ScriptedMessages messages;
+    QObject context;
+    answerFileDialog(&context, dir.filePath("ytd.csv"));
+    clickButton(&window, "ExportButton");
+    const QList<QByteArray> withLastYear = fileBytes(dir.filePath("ytd.csv")).split('\n');
+    const QList<QByteArray> without = yearToDateCsv(model).split('\n');
+    QCOMPARE(withLastYear.size(), without.size());
+    const QByteArray lastYearCells[] = {"Last year", "", "", "", "", "", "", "", "", "", "", "",
+                                        "", "", "470.00", "140.00", "0.00", "110.50", "", "720.50"};
+    for (qsizetype line = 0; line < without.size() - 1; ++line)
+        QCOMPARE(withLastYear.at(line), without.at(line).chopped(1) + ',' + lastYearCells[line] + '\r');
 }
 
 void TestOwedView::noLastYear_data()

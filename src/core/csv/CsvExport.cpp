@@ -116,7 +116,7 @@ QByteArray advancesCsv(const LedgerModel &model, qsizetype *records)
     return csv.bytes();
 }
 
-QByteArray yearToDateCsv(const LedgerModel &model)
+QByteArray yearToDateCsv(const LedgerModel &model, const std::array<QString, kReportRows> *lastYear)
 {
     ReportTable sales(ReportTexts::Exported), commissions(ReportTexts::Exported);
     fillSalesView(model, sales);
@@ -128,6 +128,8 @@ QByteArray yearToDateCsv(const LedgerModel &model)
         csv.text(sales.title(column).trimmed());
     for (int column = 2; column <= commissionColumns; ++column)
         csv.text(commissions.title(column).trimmed());
+    if (lastYear)
+        csv.text(QStringLiteral("Last year"));
     csv.endRecord();
     for (int row = 1; row <= kReportRows; ++row) {
         csv.field(sales.cell(row, 1).trimmed());
@@ -135,6 +137,8 @@ QByteArray yearToDateCsv(const LedgerModel &model)
             csv.amount(sales.cell(row, column).trimmed());
         for (int column = 2; column <= commissionColumns; ++column)
             csv.amount(commissions.cell(row, column).trimmed());
+        if (lastYear)
+            csv.amount(lastYear->at(std::size_t(row - 1)).trimmed());
         csv.endRecord();
     }
     return csv.bytes();

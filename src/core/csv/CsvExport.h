@@ -2,8 +2,10 @@
 
 #include "core/csv/CsvWriter.h"
 #include "core/files/FileResult.h"
+#include "core/rules/YearToDate.h"
 
 #include <QByteArray>
+#include <array>
 #include <QString>
 #include <QStringList>
 
@@ -26,8 +28,9 @@ QByteArray advancesCsv(const LedgerModel &model, qsizetype *records = nullptr);
 
 // Both views of the year-to-date report side by side, as the report shows them
 // when it opens: the publication, the "Total Sales" view's five columns, then the
-// "Commissions" view's four; texts trimmed, amounts as plain numbers.
-QByteArray yearToDateCsv(const LedgerModel &model);
+// "Commissions" view's four; texts trimmed, amounts as plain numbers. With
+// `lastYear`, the "Total Sales" view's "Last year" column follows them.
+QByteArray yearToDateCsv(const LedgerModel &model, const std::array<QString, kReportRows> *lastYear = nullptr);
 
 // The report's "Owed" view: a header, then each line of an issue and ad whose
 // sale is above its paid amount, each ad's subtotal and the grand total, as the
