@@ -298,16 +298,19 @@ void UndoTest::reopenStartsTheHistoryAnew()
 
 void UndoTest::configurationChangeClearsTheHistory_data()
 {
-    QTest::addColumn<bool>("addAd");
-    QTest::newRow("an ad added") << true;
-    QTest::newRow("nothing changed") << false;
+    QTest::addColumn<QString>("change");
+    QTest::newRow("an ad added") << "ad";
+    QTest::newRow("a price changed") << "price";
+    QTest::newRow("nothing changed") << "nothing";
 }
 
-// A change of the ads ends the history, and the hint bar says so; a visit to
-// the dialog that changes nothing keeps it.
+// A change of the configuration ends the history, and the hint bar says so; a
+// visit to the dialog that changes nothing keeps it. The edits made before the
+// change stay to be saved, whatever is undone after it.
 void UndoTest::configurationChangeClearsTheHistory()
 {
-    QFETCH(bool, addAd);
+    QFETCH(QString, change);
+    const bool changed = change != "nothing";
     GridFixture f;
     openSold(f);
     commitNumber(f, 0, "4");
@@ -317,10 +320,19 @@ void UndoTest::configurationChangeClearsTheHistory()
         QVERIFY(dialog);
         QApplication::setActiveWindow(dialog);
         QVERIFY(QTest::qWaitForWindowActive(dialog));
-        if (addAd) {
+        if (change == "ad") {
             QTest::mouseClick(dialog->findChild<QPushButton *>("AddAd"), Qt::LeftButton);
             QTest::keyClicks(QApplication::focusWidget(), "Zephyr");
             key(Qt::Key_Return);
+        } else if (change == "price") {
+            dialog->findChild<QComboBox *>("SizeChoice")->setFocus();
+            key(Qt::Key_Down);
+            key(Qt::Key_Down); // Half
+            dialog->findChild<QComboBox *>("PublicationChoice")->setFocus();
+            key(Qt::Key_Down); // Corvel
+            QTest::mouseClick(dialog->findChild<QLineEdit *>("ColorPriceBox"), Qt::LeftButton);
+            QTest::keyClicks(QApplication::focusWidget(), "5");
+            key(Qt::Key_Tab);
         }
         configured = true;
         dialog->close();
@@ -329,16 +341,19 @@ void UndoTest::configurationChangeClearsTheHistory()
     QVERIFY(configured);
     // The window is active again, as the window manager has it once the dialog is gone.
     QApplication::setActiveWindow(f.window.get());
-    QCOMPARE(f.model.adCount(), addAd ? 4 : 3);
-    const QString message = f.window->hintBar()->currentMessage();
-    QCOMPARE(message.contains("can no longer be undone"), addAd);
-    QCOMPARE(action(f, "UndoAction")->isEnabled(), !addAd);
+    QCOMPARE(f.model.adCount(), change == "ad" ? 4 : 3);
+    QCOMPARE(f.window->hintBar()->currentMessage().contains("can no longer be undone"), changed);
+    QCOMPARE(action(f, "UndoAction")->isEnabled(), !changed);
     undoKey();
-    QCOMPARE(shownRow(f, 0), addAd ? kFourRow : kSoldRow);
-    // Nothing left to undo reaches the state the files hold.
-    ScriptedMessages messages(MessageAnswer::No);
+    QCOMPARE(shownRow(f, 0), changed ? kFourRow : kSoldRow);
+
+    // An edit after the change, undone: what came before the change is still unsaved.
+    commitNumber(f, 1, "6");
+    undoKey();
+    ScriptedMessages messages(MessageAnswer::Yes);
     QVERIFY(f.window->close());
-    QCOMPARE(messages.asked.size(), addAd ? 1 : 0);
+    QCOMPARE(messages.asked.size(), changed ? 1 : 0);
+    QCOMPARE(f.fileBytes(f.ledgerPath()).contains("\"Alpha\",\"4\",\"Half\""), changed);
 }
 
 QTEST_MAIN(UndoTest)
