@@ -92,6 +92,7 @@ private slots:
     void firstUndoGivesUpTheTyping_data();
     void firstUndoGivesUpTheTyping();
     void removedRowComesBack();
+    void advancesAreUndoneInTheMainWindowToo();
     void savedStateAndTheClosePrompt_data();
     void savedStateAndTheClosePrompt();
     void saveAfterUndoWritesWhatIsShown();
@@ -212,6 +213,24 @@ void UndoTest::removedRowComesBack()
     QCOMPARE(shownRow(f, 0), kSoldRow);
     key(Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(shownRow(f, 0), QStringList(kColumnCount - 1, QString()));
+}
+
+// A change of the advances is undone in the main window as well; the hint
+// bar says what went back, as the grid does not show it.
+void UndoTest::advancesAreUndoneInTheMainWindowToo()
+{
+    GridFixture f;
+    openSold(f);
+    f.document.addAdvance(1, AdvanceEntry{"03/01/2026", 50, 0});
+    QVERIFY(action(f, "UndoAction")->isEnabled());
+    undoKey();
+    QCOMPARE(f.window->hintBar()->currentMessage(), QString("Undone: a change of the advances"));
+    QVERIFY(!action(f, "UndoAction")->isEnabled());
+    ScriptedMessages messages;
+    QVERIFY(f.window->close());
+    QCOMPARE(messages.asked.size(), 0);
+    LedgerModel opened = soldModel();
+    QCOMPARE(f.fileBytes(f.ledgerPath()), ledgerBytes(opened));
 }
 
 void UndoTest::savedStateAndTheClosePrompt_data()
