@@ -263,12 +263,8 @@ void DocumentTest::editsCanBePutBackAndMadeAgain_data()
 void DocumentTest::editsCanBePutBackAndMadeAgain()
 {
     QFETCH(Change, change);
-    Folder f;
-    const LedgerModel year = sampleYear();
-    f.put(f.ini, settingsBytes(year));
-    f.put(f.qmr, ledgerBytes(year));
     LedgerDocument document;
-    document.load(f.ini, f.qmr);
+    document.open(sampleYear(), QString(), QString());
     QList<std::function<void(bool)>> restore; // false: as before, true: as after
     connect(&document, &LedgerDocument::rowEdited, this,
             [&](const RowSnapshot &before, const RowSnapshot &after, int) {
