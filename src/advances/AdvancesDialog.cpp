@@ -98,7 +98,7 @@ AdvancesDialog::AdvancesDialog(LedgerDocument &document, QWidget *parent, Docume
     setTabOrders();
     fitTexts(this);
     m_entryList->setFocus();
-    if (history)
+    if (history) // undo and redo with the main window's keys
         new AdvancesHistoryActions(*history, this);
     connect(&document, &LedgerDocument::advancesChanged, this, &AdvancesDialog::showChangedLedger);
 }
@@ -214,9 +214,9 @@ void AdvancesDialog::showChangedLedger(int slot)
         return;
     const int line = slot == m_advPerson ? selectedLine() : 1;
     m_personBox->setCurrentIndex(slot - 1);
-    m_advPerson = slot;
-    m_workEntries = m_model.advanceLedger(slot);
-    fillList(std::min(line, int(m_workEntries.size())), false);
+    choosePerson(slot - 1); // selects the first line
+    if (line > 1)
+        selectLine(std::min(line, int(m_workEntries.size())));
 }
 
 void AdvancesDialog::fillList(int line, bool changed)
