@@ -14,6 +14,7 @@
 #include "Measure.h"
 #include "OutputRows.h"
 #include "StartupRows.h"
+#include "UndoRows.h"
 
 #include "core/LedgerModel.h"
 #include "core/files/LedgerFile.h"
@@ -192,6 +193,13 @@ int main(int argc, char *argv[])
         table.target(QStringLiteral("open the %1 view (10,000 ads), against the sales view").arg(view), ms(figure),
                      ms(views.salesMs), figure / views.salesMs, 2);
     }
+
+    // Linear: ten times the changes take no more than half again ten times as long.
+    measureUndoMs(100, 3); // warm up
+    const double undoFew = measureUndoMs(100, 15);
+    const double undoMany = measureUndoMs(1000, 15);
+    table.target("undo of 1,000 cell changes, growth from 100", number(undoMany / undoFew, 1) + "x",
+                 number(10, 1) + "x", undoMany / undoFew / 10, 1.5);
 
     if (!quick) {
         // Linear: each figure grows no faster than half again the ledger's bytes.

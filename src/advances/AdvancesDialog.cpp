@@ -1,5 +1,6 @@
 #include "advances/AdvancesDialog.h"
 
+#include "advances/AdvancesHistoryActions.h"
 #include "advances/DialogUnits.h"
 #include "advances/TabStopDelegate.h"
 #include "core/LedgerDocument.h"
@@ -74,13 +75,13 @@ QLineEdit *addEntryBox(QWidget *parent, const QString &name, const QRect &geomet
 
 } // namespace
 
-void openAdvancesDialog(LedgerDocument &document, QWidget *parent)
+void openAdvancesDialog(LedgerDocument &document, QWidget *parent, DocumentHistory *history)
 {
-    AdvancesDialog dialog(document, parent);
+    AdvancesDialog dialog(document, parent, history);
     dialog.exec();
 }
 
-AdvancesDialog::AdvancesDialog(LedgerDocument &document, QWidget *parent)
+AdvancesDialog::AdvancesDialog(LedgerDocument &document, QWidget *parent, DocumentHistory *history)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       m_document(document), m_model(document.model())
@@ -97,6 +98,9 @@ AdvancesDialog::AdvancesDialog(LedgerDocument &document, QWidget *parent)
     setTabOrders();
     fitTexts(this);
     m_entryList->setFocus();
+    if (history) // undo and redo with the main window's keys
+        new AdvancesHistoryActions(*history, this);
+    connect(&document, &LedgerDocument::advancesChanged, this, &AdvancesDialog::showChangedLedger);
 }
 
 void AdvancesDialog::createControls(const DialogUnits &units)
@@ -201,6 +205,18 @@ void AdvancesDialog::choosePerson(int index)
     m_advPerson = index + 1;
     m_workEntries = m_model.advanceLedger(m_advPerson);
     fillList(1, false);
+}
+
+void AdvancesDialog::showChangedLedger(int slot)
+{
+    // The dialog's own changes are shown already.
+    if ((slot == m_advPerson && m_model.advanceLedger(slot) == m_workEntries) || slot > m_personBox->count())
+        return;
+    const int line = slot == m_advPerson ? selectedLine() : 1;
+    m_personBox->setCurrentIndex(slot - 1);
+    choosePerson(slot - 1); // selects the first line
+    if (line > 1)
+        selectLine(std::min(line, int(m_workEntries.size())));
 }
 
 void AdvancesDialog::fillList(int line, bool changed)

@@ -14,10 +14,12 @@ class QPushButton;
 namespace qm {
 
 class DialogUnits;
+class DocumentHistory;
 class LedgerDocument;
 
-// Opens the advances dialog modally on the document and returns once it was closed.
-void openAdvancesDialog(LedgerDocument &document, QWidget *parent);
+// Opens the advances dialog modally on the document and returns once it was
+// closed; with `history`, its changes of the advances can be undone there.
+void openAdvancesDialog(LedgerDocument &document, QWidget *parent, DocumentHistory *history = nullptr);
 
 // Each sales person's commission advances and repayments, newest first with
 // the running balance. Every change goes into the document at once, so there is
@@ -28,7 +30,7 @@ class AdvancesDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit AdvancesDialog(LedgerDocument &document, QWidget *parent = nullptr);
+    explicit AdvancesDialog(LedgerDocument &document, QWidget *parent = nullptr, DocumentHistory *history = nullptr);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -42,6 +44,8 @@ private:
     void setTabOrders();
 
     void choosePerson(int index);
+    // The document's ledger of a slot changed under the dialog (an undo or redo): it is shown.
+    void showChangedLedger(int slot);
     void fillList(int selectLine, bool changed);
     int selectedLine() const;
     void selectLine(int line);

@@ -1,5 +1,7 @@
 #include "app/MainMenu.h"
 
+#include "ui/DocumentHistory.h"
+
 #include <QAction>
 #include <QDir>
 #include <QKeySequence>
@@ -50,6 +52,13 @@ MainMenu::MainMenu(QWidget *window) : QObject(window), m_menuBar(new QMenuBar(wi
     m_yearToDate = addCommand(file, "PrintYearToDateAction", tr("Print &Year-to-Date..."));
     file->addSeparator();
     m_quit = addCommand(file, "QuitAction", tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu *edit = m_menuBar->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("EditMenu"));
+    m_undo = addCommand(edit, "UndoAction", tr("&Undo"));
+    m_undo->setShortcuts(DocumentHistory::undoKeys());
+    m_redo = addCommand(edit, "RedoAction", tr("&Redo"));
+    m_redo->setShortcuts(DocumentHistory::redoKeys());
 
     QMenu *help = m_menuBar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));

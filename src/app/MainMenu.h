@@ -30,6 +30,8 @@ public:
     QAction *printRunSheet() const { return m_runSheet; }
     QAction *printYearToDate() const { return m_yearToDate; }
     QAction *quit() const { return m_quit; }
+    QAction *undo() const { return m_undo; }
+    QAction *redo() const { return m_redo; }
     QAction *helpContents() const { return m_help; }
     QAction *about() const { return m_about; }
     QAction *configureAds() const { return m_configure; }
@@ -56,6 +58,8 @@ private:
     QAction *m_runSheet = nullptr;
     QAction *m_yearToDate = nullptr;
     QAction *m_quit = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
     QAction *m_help = nullptr;
     QAction *m_about = nullptr;
     QAction *m_configure = nullptr;

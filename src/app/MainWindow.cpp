@@ -23,6 +23,7 @@
 #include "print/PrinterChooser.h"
 #include "reports/ReportPrinting.h"
 #include "reports/YearToDateWindow.h"
+#include "ui/DocumentHistory.h"
 #include "ui/ProgramSettings.h"
 
 #include <QApplication>
@@ -88,6 +89,7 @@ MainWindow::MainWindow(LedgerDocument &document, const StartupPaths &paths, Prog
         move(*kept);
     buildControls();
     buildMenu();
+    buildHistory();
 }
 
 MainWindow::~MainWindow() = default;
@@ -324,9 +326,12 @@ void MainWindow::configureAds()
     m_grid->commitCell();
     const LedgerGrid::SavedCursor saved = m_grid->leaveForConfiguration();
     // The dialog's whole session is one change of the configuration.
+    const int steps = m_history->count();
     m_document.changeConfiguration(
         [this](LedgerModel &model) { openConfigureDialog(model, m_paths.helpFile, this); });
     m_grid->restoreAfterConfiguration(saved);
+    if (steps > 0 && m_history->count() == 0)
+        m_hintBar->showMessage(tr("The ads changed: earlier changes can no longer be undone"));
     focusCellEditor();
 }
 

@@ -14,6 +14,7 @@ class QTabBar;
 
 namespace qm {
 
+class DocumentHistory;
 class LedgerDocument;
 class LedgerGrid;
 class LedgerLock;
@@ -61,6 +62,7 @@ public:
     QStatusBar *hintBar() const { return m_hintBar; }
     QLabel *promptLabel() const { return m_prompt; }
     MainMenu *mainMenu() const { return m_menu; }
+    DocumentHistory *history() const { return m_history; }
 
     void selectPublication(int publication);
     void monthListClosed();
@@ -74,6 +76,10 @@ public:
     void exportLedger();
     void printYearToDate();
     void showAbout();
+
+    // The Edit menu (see MainWindowHistory.cpp).
+    void undo();
+    void redo();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -102,12 +108,17 @@ private:
     // The view-only Up and Down keys: a line of the grid; the key then goes on
     // to the control that has the focus.
     void scrollKey(bool up);
+    void buildHistory();
+    // Shows the row of an ad in an issue that an undo or redo put back,
+    // switching the publication and month to its issue.
+    void showRestoredRow(int issue, int ad, int column);
 
     LedgerDocument &m_document;
     StartupPaths m_paths;
     ProgramSettings *m_settings;
     std::unique_ptr<LedgerLock> m_lock;
     MainMenu *m_menu = nullptr;
+    DocumentHistory *m_history = nullptr;
     QWidget *m_client = nullptr;
     LedgerGrid *m_grid = nullptr;
     QTabBar *m_tabs = nullptr;

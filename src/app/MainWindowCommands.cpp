@@ -86,7 +86,7 @@ void MainWindow::buildMenu()
     connect(m_menu->configureAds(), &QAction::triggered, this, &MainWindow::configureAds);
     connect(m_menu->advances(), &QAction::triggered, this, [this] {
         m_grid->commitCell();
-        openAdvancesDialog(m_document, this);
+        openAdvancesDialog(m_document, this, m_history);
         focusCellEditor();
     });
     connect(m_menu->showReport(), &QAction::triggered, this, [this] {

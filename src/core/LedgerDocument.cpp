@@ -45,9 +45,14 @@ void LedgerDocument::noteChanged(bool before)
 CommitOutcome LedgerDocument::commitCell(const CellEdit &edit, const OverrideQuestion &allowOverride)
 {
     const bool before = isChanged();
+    const RowSnapshot rowBefore = takeRowSnapshot(m_model, edit.issue, edit.ad);
     const CommitOutcome outcome = commitCellEdit(m_model, edit, allowOverride);
-    if (outcome == CommitOutcome::Stored)
+    if (outcome == CommitOutcome::Stored) {
         emit cellChanged(edit.issue, edit.ad, edit.column);
+        const RowSnapshot rowAfter = takeRowSnapshot(m_model, edit.issue, edit.ad);
+        if (rowAfter != rowBefore)
+            emit rowEdited(rowBefore, rowAfter, edit.column);
+    }
     noteChanged(before);
     return outcome;
 }
@@ -55,9 +60,13 @@ CommitOutcome LedgerDocument::commitCell(const CellEdit &edit, const OverrideQue
 bool LedgerDocument::removeAdData(int issue, int ad, const RemoveQuestion &confirm)
 {
     const bool before = isChanged();
+    const RowSnapshot rowBefore = takeRowSnapshot(m_model, issue, ad);
     if (!qm::removeAdData(m_model, issue, ad, confirm))
         return false;
     emit cellChanged(issue, ad, 0);
+    const RowSnapshot rowAfter = takeRowSnapshot(m_model, issue, ad);
+    if (rowAfter != rowBefore)
+        emit rowEdited(rowBefore, rowAfter, ColSalesPerson);
     noteChanged(before);
     return true;
 }
@@ -68,6 +77,9 @@ void LedgerDocument::changeConfiguration(const std::function<void(LedgerModel &)
 {
     const bool before = isChanged();
     const auto advances = m_model.advances;
+    const auto ads = m_model.ads;
+    const auto salesPeople = m_model.salesPeople;
+    const auto prices = m_model.prices;
     change(m_model);
     // Cells exist for every ad, whatever the change did to the ad list.
     if (m_model.cells.adCount() != m_model.adCount())
@@ -77,6 +89,8 @@ void LedgerDocument::changeConfiguration(const std::function<void(LedgerModel &)
         if (advances[std::size_t(slot - 1)] != m_model.advanceLedger(slot))
             emit advancesChanged(slot);
     }
+    if (ads != m_model.ads || salesPeople != m_model.salesPeople || prices != m_model.prices)
+        emit configurationChanged();
     noteChanged(before);
 }
 
@@ -89,9 +103,41 @@ void LedgerDocument::setAdvanceLedger(int slot, const AdvanceLedger &entries)
 {
     if (slot < 1 || slot > int(m_model.advances.size()) || m_model.advanceLedger(slot) == entries)
         return;
+    const AdvanceLedger previous = m_model.advanceLedger(slot);
+    writeAdvanceLedger(slot, entries);
+    emit advancesEdited(slot, previous, entries);
+}
+
+void LedgerDocument::writeAdvanceLedger(int slot, const AdvanceLedger &entries)
+{
     const bool before = isChanged();
     m_model.setAdvanceLedger(slot, entries);
     emit advancesChanged(slot);
+    noteChanged(before);
+}
+
+void LedgerDocument::restoreAdvanceLedger(int slot, const AdvanceLedger &entries)
+{
+    if (slot < 1 || slot > int(m_model.advances.size()) || m_model.advanceLedger(slot) == entries)
+        return;
+    writeAdvanceLedger(slot, entries);
+}
+
+void LedgerDocument::restoreRow(const RowSnapshot &row)
+{
+    if (!fitsModel(row, m_model))
+        return;
+    const bool before = isChanged();
+    for (int column = ColSalesPerson; column <= kColumnCount; ++column)
+        m_model.setCell(row.issue, column, row.ad, row.cell(column));
+    emit cellChanged(row.issue, row.ad, 0);
+    noteChanged(before);
+}
+
+void LedgerDocument::markLedgerUnchanged()
+{
+    const bool before = isChanged();
+    m_model.ledgerChanged = false;
     noteChanged(before);
 }
 

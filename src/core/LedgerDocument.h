@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/LedgerModel.h"
+#include "core/RowSnapshot.h"
 #include "core/rules/CellCommit.h"
 #include "core/year/Archive.h"
 #include "core/year/YearFiles.h"
@@ -70,6 +71,17 @@ public:
     void deleteAdvance(int slot, int index);
     void clearAdvances(int slot);
 
+    // Going back and forth in the history of changes (see rowEdited and
+    // advancesEdited). Each marks the ledger changed and emits the signal of
+    // what it changed, but is no edit of its own.
+
+    // Puts back columns 2..10 of a row as the snapshot holds them.
+    void restoreRow(const RowSnapshot &row);
+    // Puts back the whole advance ledger of a slot.
+    void restoreAdvanceLedger(int slot, const AdvanceLedger &entries);
+    // The ledger is back as it was last loaded or saved: nothing of it is unsaved.
+    void markLedgerUnchanged();
+
     // The year-end archive of this document's files (see qm::archiveYear).
     ArchiveResult archiveYear(const QString &programFolder, int currentYear, const ConfirmReplace &confirmReplace);
 
@@ -89,6 +101,15 @@ signals:
     // The ads, their publications, the sales people or the prices changed.
     void adsChanged();
     void advancesChanged(int slot);
+    // An edit of the user's changed a row (its cell `column`, and with it the
+    // computed cells; column 2 when the row's data was removed).
+    void rowEdited(const qm::RowSnapshot &before, const qm::RowSnapshot &after, int column);
+    // An edit of the user's changed the advance ledger of a slot.
+    void advancesEdited(int slot, const qm::AdvanceLedger &before, const qm::AdvanceLedger &after);
+    // The configuration dialog changed the ads, their publications, the sales
+    // people or the prices (emitted after adsChanged, and only when something
+    // differs).
+    void configurationChanged();
     // Whether something is unsaved turned.
     void changedChanged(bool changed);
     void aboutToSave();
@@ -97,6 +118,7 @@ signals:
 private:
     // Emits changedChanged when isChanged() differs from `before`.
     void noteChanged(bool before);
+    void writeAdvanceLedger(int slot, const AdvanceLedger &entries);
 
     LedgerModel m_model;
     QString m_settingsFile;

@@ -77,6 +77,8 @@ const QStringList &pickupCodes()
 
 int issueIndex(int publication, int month) { return publication == 1 ? month : publication + 11; }
 
+int issuePublication(int issue) { return issue <= kMonthCount ? 1 : issue - 11; }
+
 int priceEntry(int publication, int size) { return (publication - 1) * kSizeCount + size; }
 
 LedgerModel::LedgerModel() : m_statusValues({"TK", "P/U", "Vell", "Proof", "Ok"}) {}

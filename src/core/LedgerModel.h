@@ -50,6 +50,8 @@ QString columnHeader(int column); // the grid's column heading, as the user read
 // Issue 1..15 of a publication and month: the month for publication 1,
 // publication + 11 for the yearly specials (their month is ignored).
 int issueIndex(int publication, int month);
+// The publication of issue 1..15; the month of issues 1..12 is the issue itself.
+int issuePublication(int issue);
 // Price table entry 1..28 of a publication and size.
 int priceEntry(int publication, int size);
 
@@ -61,12 +63,15 @@ struct AdRecord
     QString &check(int publication) { return checks.at(publication - 1); }
     const QString &check(int publication) const { return checks.at(publication - 1); }
     bool runsIn(int publication) const { return !check(publication).isEmpty(); }
+    bool operator==(const AdRecord &) const = default;
 };
 
 struct SalesPerson
 {
     QString name;
     QString percent; // as typed
+
+    bool operator==(const SalesPerson &) const = default;
 };
 
 enum class PriceKind { Colour, BlackWhite };
@@ -80,6 +85,7 @@ struct PriceTable
     QString &bwPrice(int entry) { return blackWhite.at(entry - 1); }
     const QString &colourPrice(int entry) const { return colour.at(entry - 1); }
     const QString &bwPrice(int entry) const { return blackWhite.at(entry - 1); }
+    bool operator==(const PriceTable &) const = default;
 };
 
 struct AdvanceEntry

@@ -71,6 +71,13 @@ public:
     void commitCell();
     void enterPressed();
     void cancelEdit();
+    // The text box of the cell being edited holds typing not committed yet.
+    bool typingPending() const;
+    // After an undo or redo put back the row of `ad` in the shown issue: the
+    // rows show the ledger again and the cursor goes to the cell of `column`
+    // in that row (in view-only mode the row only comes into view). The edit
+    // pending before must have been cancelled.
+    void showRestoredRow(int ad, int column);
     void removeAdData();
     void saveLedgerNow();
 

@@ -1,6 +1,7 @@
 #include "grid/LedgerGrid.h"
 
 #include "core/Messages.h"
+#include "ui/DocumentHistory.h"
 #include "ui/SaveMessages.h"
 #include "core/rules/CellCommit.h"
 #include "core/rules/CellInput.h"
@@ -114,6 +115,29 @@ void LedgerGrid::cancelEdit()
         m_editors->setEditorText(v.oldCellText);
         break;
     }
+}
+
+bool LedgerGrid::typingPending() const
+{
+    const ViewState &v = m_view;
+    return !v.viewOnly && rowCount() > 0 && usesCellEditor(v.editColumn) && cellEditor()->text() != v.oldCellText;
+}
+
+void LedgerGrid::showRestoredRow(int ad, int column)
+{
+    ViewState &v = m_view;
+    const int row = int(m_rowAd.indexOf(ad)) + 1;
+    if (row > 0) {
+        v.currentRow = row;
+        if (!v.viewOnly)
+            v.currentColumn = column;
+        keepCursorShown(v, rowCount());
+        const QSignalBlocker blocker(m_scrollBar);
+        m_scrollBar->setValue(v.topRow);
+    }
+    refreshShownRows();
+    // The cell under the cursor opens afresh on what was put back.
+    goToCell();
 }
 
 void LedgerGrid::removeAdData()
@@ -238,6 +262,13 @@ bool LedgerGrid::handleEditorKey(QWidget *editor, QKeyEvent *key)
 {
     const int column = m_view.currentColumn;
     const EditorMode mode = m_view.viewOnly ? EditorMode::ViewOnly : EditorMode::Edit;
+    // The undo and redo keys reach an editor only while the window has nothing
+    // to undo or redo: then the undo key still gives up the typing, like Esc.
+    if (DocumentHistory::isUndoKey(key) || DocumentHistory::isRedoKey(key)) {
+        if (DocumentHistory::isUndoKey(key) && typingPending())
+            cancelEdit();
+        return true;
+    }
     switch (editorKeyAction(key->key(), key->modifiers(), column, mode)) {
     case EditorAction::PassOn:
         return false;
@@ -310,6 +341,11 @@ bool LedgerGrid::eventFilter(QObject *watched, QEvent *event)
             if (key->key() == Qt::Key_S && key->modifiers() == Qt::ControlModifier &&
                 editorKeyAction(key->key(), key->modifiers(), m_view.currentColumn, mode) != EditorAction::PassOn) {
                 event->accept();
+                return true;
+            }
+            // Undo and redo are the window's, not the text box's own (see MainWindow).
+            if (DocumentHistory::isUndoKey(key) || DocumentHistory::isRedoKey(key)) {
+                event->ignore();
                 return true;
             }
         }

@@ -6,6 +6,7 @@
 #include "advances/AdvancesDialog.h"
 #include "core/LedgerModel.h"
 #include "core/files/LedgerFile.h"
+#include "ui/DocumentHistory.h"
 #include "DialogSession.h"
 #include "SampleModel.h"
 
@@ -52,10 +53,17 @@ inline QByteArray ledgerFileWith(const QByteArray &counts, const QByteArray &adv
     return bytes + counts + advanceLines;
 }
 
-// The document an advances dialog works on, made before the dialog.
+// The document an advances dialog works on, made before the dialog, and, when
+// asked for, the history of its edits that the dialog can undo.
 struct SessionDocument
 {
+    explicit SessionDocument(bool withHistory)
+    {
+        if (withHistory)
+            history = std::make_unique<DocumentHistory>(*document);
+    }
     std::unique_ptr<LedgerDocument> document = std::make_unique<LedgerDocument>();
+    std::unique_ptr<DocumentHistory> history;
 };
 
 // One open dialog on a model, shown and active so that focus and keys behave
@@ -65,7 +73,11 @@ struct SessionDocument
 class Session : private SessionDocument, public DialogSession<AdvancesDialog>
 {
 public:
-    explicit Session(LedgerModel &model) : DialogSession(openOn(model)) {}
+    explicit Session(LedgerModel &model, bool withHistory = false)
+        : SessionDocument(withHistory), DialogSession(openOn(model))
+    {
+    }
+    LedgerDocument &ledgerDocument() const { return *document; }
 
 private:
     std::unique_ptr<AdvancesDialog> openOn(LedgerModel &model)
@@ -76,7 +88,7 @@ private:
             model.advances = held->model().advances;
             model.ledgerChanged = held->ledgerChanged();
         });
-        return std::make_unique<AdvancesDialog>(*held);
+        return std::make_unique<AdvancesDialog>(*held, nullptr, history.get());
     }
 
 public:

@@ -50,6 +50,9 @@ private slots:
     void saveCommitsFirstThenWritesExactBytes_data();
     void saveCommitsFirstThenWritesExactBytes();
     void failedSaveKeepsTheFlagAndTheFiles();
+    void editsCanBePutBackAndMadeAgain_data();
+    void editsCanBePutBackAndMadeAgain();
+    void configurationSignalsOnlyRealChanges();
 };
 
 // A ledger file without a year is given this year at load, as changed nothing;
@@ -238,3 +241,80 @@ void DocumentTest::failedSaveKeepsTheFlagAndTheFiles()
 
 QTEST_GUILESS_MAIN(DocumentTest)
 #include "tst_document.moc"
+
+void DocumentTest::editsCanBePutBackAndMadeAgain_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::newRow("cell typed, sale recomputed") << Change([](LedgerDocument &d) {
+        d.commitCell(typed(2, ColNumber, "7", d.model()), kAllow);
+    });
+    QTest::newRow("ad data removed") << Change([](LedgerDocument &d) {
+        d.removeAdData(1, 3, [](const QString &) { return true; });
+    });
+    QTest::newRow("advance added") << Change([](LedgerDocument &d) {
+        d.addAdvance(2, AdvanceEntry{"05/01/2026", 40, 0});
+    });
+    QTest::newRow("advances cleared") << Change([](LedgerDocument &d) { d.clearAdvances(1); });
+}
+
+// What an edit reports is enough to put the ledger back as it was and to make
+// the edit again, to the byte; an edit that changes nothing reports nothing,
+// and what fits no row or ledger of the document is ignored.
+void DocumentTest::editsCanBePutBackAndMadeAgain()
+{
+    QFETCH(Change, change);
+    LedgerDocument document;
+    document.open(sampleYear(), QString(), QString());
+    QList<std::function<void(bool)>> restore; // false: as before, true: as after
+    connect(&document, &LedgerDocument::rowEdited, this,
+            [&](const RowSnapshot &before, const RowSnapshot &after, int) {
+                restore << [&document, before, after](bool again) { document.restoreRow(again ? after : before); };
+            });
+    connect(&document, &LedgerDocument::advancesEdited, this,
+            [&](int slot, const AdvanceLedger &before, const AdvanceLedger &after) {
+                restore << [&document, slot, before, after](bool again) {
+                    document.restoreAdvanceLedger(slot, again ? after : before);
+                };
+            });
+    const QByteArray bytesBefore = ledgerBytes(document.model());
+    change(document);
+    QCOMPARE(restore.size(), 1);
+    const QByteArray bytesAfter = ledgerBytes(document.model());
+    QVERIFY(bytesAfter != bytesBefore);
+    restore.at(0)(false);
+    QCOMPARE(ledgerBytes(document.model()), bytesBefore);
+    QVERIFY(document.ledgerChanged()); // only the history knows whether that is the saved state
+    restore.at(0)(true);
+    QCOMPARE(ledgerBytes(document.model()), bytesAfter);
+    QCOMPARE(restore.size(), 1); // putting back is no edit of its own
+
+    RowSnapshot stranger = takeRowSnapshot(document.model(), 1, 1);
+    stranger.cells.fill("9");
+    for (const auto &[issue, ad] : {std::pair(0, 1), std::pair(16, 1), std::pair(1, 0), std::pair(1, 99)}) {
+        stranger.issue = issue;
+        stranger.ad = ad;
+        document.restoreRow(stranger);
+    }
+    document.restoreAdvanceLedger(0, {});
+    document.restoreAdvanceLedger(3, {});
+    QCOMPARE(ledgerBytes(document.model()), bytesAfter);
+    document.markLedgerUnchanged();
+    QVERIFY(!document.isChanged());
+}
+
+// The configuration dialog's session changes the configuration only when
+// something differs from before it.
+void DocumentTest::configurationSignalsOnlyRealChanges()
+{
+    LedgerDocument document;
+    document.open(sampleYear(), QString(), QString());
+    QSignalSpy configuration(&document, &LedgerDocument::configurationChanged);
+    const QString price = document.model().prices.bwPrice(2);
+    document.storePrice(2, PriceKind::BlackWhite, price);
+    document.changeConfiguration([](LedgerModel &) {});
+    QCOMPARE(configuration.size(), 0);
+    document.storePrice(2, PriceKind::BlackWhite, price + "1");
+    document.changeConfiguration([](LedgerModel &m) { m.renameAd(1, "Other"); });
+    document.changeConfiguration([](LedgerModel &m) { m.setSalesPercent(1, "33"); });
+    QCOMPARE(configuration.size(), 3);
+}
