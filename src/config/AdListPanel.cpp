@@ -1,5 +1,6 @@
 #include "config/AdListPanel.h"
 
+#include "config/AdListModel.h"
 #include "config/AdTable.h"
 #include "config/ConfigControls.h"
 #include "core/LedgerModel.h"
@@ -26,15 +27,14 @@ AdListPanel::AdListPanel(LedgerModel &model, QWidget *dialog) : QObject(dialog),
 
 void AdListPanel::createControls(QWidget *dialog)
 {
-    m_adList = new AdTable(dialog);
-    m_adList->setGeometry(10, 50, 435, 230);
-
-    m_adScrollBar = new QScrollBar(Qt::Vertical, dialog);
-    m_adScrollBar->setObjectName(QStringLiteral("AdScrollBar"));
-    m_adScrollBar->setAccessibleName(tr("Scroll the ads"));
-    m_adScrollBar->setGeometry(445, 50, 20, 230);
-    m_adScrollBar->setFocusPolicy(Qt::StrongFocus);
-    connect(m_adScrollBar, &QScrollBar::actionTriggered, this, &AdListPanel::scrollBarAction);
+    m_ads = new AdListModel(m_model, this);
+    m_adList = new AdTable(m_ads, dialog);
+    // The frame round the rows, then the scroll bar beside it.
+    m_adList->setGeometry(10, 50, 435 + 20, 230);
+    m_adScrollBar = m_adList->verticalScrollBar();
+    connect(m_adScrollBar, &QScrollBar::valueChanged, this, &AdListPanel::listScrolled);
+    connect(m_adList, &AdTable::cellPressed, this, &AdListPanel::cellPressed);
+    connect(m_adList, &AdTable::wheelTurned, this, &AdListPanel::wheelTurned);
 
     // Lies over the current cell; until the first ad there is no cell and it stays empty.
     m_adEditor = new QLineEdit(m_adList->viewport());
@@ -63,30 +63,24 @@ void AdListPanel::createControls(QWidget *dialog)
     QWidget::setTabOrder(m_adScrollBar, m_addButton);
 
     m_adEditor->installEventFilter(this);
-    m_adList->installEventFilter(this);
-    m_adList->viewport()->installEventFilter(this);
 }
 
 void AdListPanel::open()
 {
     const int nAds = m_model.adCount();
     m_list.open(nAds, m_adList->wholeRowsPerPage());
-    if (nAds > 0) {
-        m_adList->setRows(m_list.shownAds);
-        refreshAdRows();
-        goToAdCell(false);
-    }
-    setAdScrollRange();
+    showTopAd();
+    if (nAds > 0)
+        goToAdCell();
 }
 
-void AdListPanel::refreshAdRows()
+// The table follows the list's top, with the scroll bar's range for the ads there are.
+void AdListPanel::showTopAd()
 {
-    const int rows = std::min({m_model.adCount() - m_list.topAd + 1, m_list.rowsPerPage, m_adList->rowCount()});
-    for (int row = 1; row <= rows; ++row) {
-        const AdRecord &ad = m_model.ads.at(m_list.topAd + row - 2);
-        for (int field = 1; field <= kAdFieldCount; ++field)
-            m_adList->setCellText(row, field, adFieldText(ad, field));
-    }
+    m_movingList = true;
+    m_adList->relayout();
+    m_adList->setTopAd(m_list.topAd);
+    m_movingList = false;
 }
 
 // The held cell's value reaches its row and, where it differs, the ad.
@@ -97,23 +91,18 @@ void AdListPanel::storeHeldCell()
     if (ad < 1 || ad > m_model.adCount() || field < 1 || field > kAdFieldCount)
         return;
     if (adFieldText(m_model.ads.at(ad - 1), field) != m_list.pendingText)
-        setAdField(m_model, ad, field, m_list.pendingText);
-    if (const int row = m_list.rowOf(ad); row > 0)
-        m_adList->setCellText(row, field, m_list.pendingText);
+        m_ads->setData(m_ads->index(ad - 1, field - 1), m_list.pendingText);
 }
 
-void AdListPanel::goToAdCell(bool refresh)
+void AdListPanel::goToAdCell()
 {
     const int nAds = m_model.adCount();
     if (nAds == 0)
         return;
     if (!m_list.holdsCursorCell())
         storeHeldCell();
-    if (m_list.keepCursorShown(nAds)) {
-        if (refresh)
-            refreshAdRows();
-        m_adScrollBar->setValue(m_list.topAd);
-    }
+    if (m_list.keepCursorShown(nAds))
+        showTopAd();
     openEditorOnCursor();
 }
 
@@ -123,7 +112,7 @@ void AdListPanel::openEditorOnCursor()
     emit hintChanged(nameField ? ConfigHint::AdName : ConfigHint::Checkmark);
     // The editor stands for the cell it lies on.
     m_adEditor->setAccessibleName(
-        nameField ? tr("Ad name") : tr("Runs in %1").arg(m_adList->fieldHeading(m_list.curField)));
+        nameField ? tr("Ad name") : tr("Runs in %1").arg(m_ads->fieldHeading(m_list.curField)));
     m_adEditor->setAccessibleDescription(configHint(nameField ? ConfigHint::AdName : ConfigHint::Checkmark));
 
     const EditorKind kind = nameField ? EditorKind::Name : EditorKind::Checkmark;
@@ -135,7 +124,7 @@ void AdListPanel::openEditorOnCursor()
         m_editorKind = kind;
     }
 
-    m_adEditor->setGeometry(m_adList->cellRect(m_list.curAd - m_list.topAd + 1, m_list.curField));
+    m_adEditor->setGeometry(m_adList->cellRect(m_list.curAd, m_list.curField));
     const QString text = adFieldText(m_model.ads.at(m_list.curAd - 1), m_list.curField);
     m_adEditor->setText(text);
     m_list.entryText = text;
@@ -145,71 +134,42 @@ void AdListPanel::openEditorOnCursor()
     m_adEditor->setFocus();
 }
 
-void AdListPanel::scrollAdList(AdScroll step, int thumb)
+// One line up or down, from a key or the wheel; the cursor keeps its screen row.
+void AdListPanel::scrollAdList(AdScroll step)
 {
-    const int top = m_list.scrollTarget(step, m_model.adCount(), m_adScrollBar->pageStep(), thumb);
+    const int top = m_list.scrollTarget(step, m_model.adCount(), m_adScrollBar->pageStep());
     if (top == 0)
         return;
     storeHeldCell();
     m_list.scrollTo(top);
-    m_adScrollBar->setValue(m_list.topAd);
-    refreshAdRows();
+    showTopAd();
     openEditorOnCursor();
 }
 
-void AdListPanel::setAdScrollRange()
+// The user moved the table with its scroll bar; the cursor keeps its screen row.
+void AdListPanel::listScrolled()
 {
-    const AdScrollRange range = m_list.scrollRange(m_model.adCount());
-    m_adScrollBar->setRange(range.minimum, range.maximum);
-    m_adScrollBar->setSingleStep(1);
-    m_adScrollBar->setPageStep(range.page);
-    m_adScrollBar->setValue(m_list.topAd);
-    // Nothing to scroll: shown disabled, never hidden.
-    m_adScrollBar->setEnabled(range.scrolls());
-}
-
-void AdListPanel::scrollBarAction(int action)
-{
-    switch (action) {
-    case QAbstractSlider::SliderSingleStepSub:
-        scrollAdList(AdScroll::LineUp);
-        break;
-    case QAbstractSlider::SliderSingleStepAdd:
-        scrollAdList(AdScroll::LineDown);
-        break;
-    case QAbstractSlider::SliderPageStepSub:
-        scrollAdList(AdScroll::PageUp);
-        break;
-    case QAbstractSlider::SliderPageStepAdd:
-        scrollAdList(AdScroll::PageDown);
-        break;
-    case QAbstractSlider::SliderMove:
-        scrollAdList(AdScroll::Thumb, m_adScrollBar->sliderPosition());
-        break;
-    default:
-        break;
-    }
-    // The bar shows where the list is, whatever it would have done by itself.
-    m_adScrollBar->setSliderPosition(m_list.topAd);
+    const int top = m_adList->topAd();
+    if (m_movingList || m_stopped || m_model.adCount() == 0 || top == m_list.topAd)
+        return;
+    storeHeldCell();
+    m_list.scrollTo(top);
+    openEditorOnCursor();
 }
 
 void AdListPanel::addAd()
 {
-    const int nAds = m_model.addAd();
+    const int nAds = m_ads->addAd();
     m_list.afterAdd(nAds);
-    if (m_adList->rowCount() < m_list.shownAds)
-        m_adList->setRows(m_list.shownAds);
-    refreshAdRows();
-    goToAdCell(true);
-    setAdScrollRange();
+    showTopAd();
+    goToAdCell();
 }
 
 void AdListPanel::deleteAd()
 {
     if (m_model.adCount() == 0)
         return;
-    const int row = m_list.rowOf(m_list.curAd);
-    const QString name = row > 0 ? m_adList->cellText(row, 1) : m_model.ads.at(m_list.curAd - 1).name;
+    const QString name = m_model.ads.at(m_list.curAd - 1).name;
     if (!adMayBeDeleted(m_model, m_list.curAd, m_list.adsAtOpen)) {
         showMessage(adInUseMessage(), name, MessageButtons::Ok, MessageIcon::Error);
         return;
@@ -217,20 +177,19 @@ void AdListPanel::deleteAd()
     if (showMessage(deleteAdQuestion(), name, MessageButtons::YesNo, MessageIcon::None) != MessageAnswer::Yes)
         return;
 
-    m_model.deleteAd(m_list.curAd);
+    m_movingList = true; // the table's own clamping of its top is not a scroll of the user's
+    m_ads->deleteAd(m_list.curAd);
+    m_movingList = false;
     const int nAds = m_model.adCount();
     m_list.afterDelete(nAds);
-    m_adList->setRows(m_list.shownAds);
-    refreshAdRows();
+    showTopAd();
     if (nAds == 0) {
         m_adEditor->setGeometry(0, 0, 0, 0);
         m_adEditor->clear();
         m_editorKind = EditorKind::None;
         emit hintChanged(ConfigHint::None);
     }
-    // The top may have moved with the deletion, so the rows are refreshed here too.
-    goToAdCell(true);
-    setAdScrollRange();
+    goToAdCell();
 }
 
 // A checkmark takes its new value at once; the cell stays held, so that Esc
@@ -251,17 +210,15 @@ void AdListPanel::enterCommand(bool fromAdEditor)
         const QString name = m_adEditor->text();
         if (name.isEmpty())
             return;
-        m_model.renameAd(m_list.curAd, name);
-        if (const int row = m_list.rowOf(m_list.curAd); row > 0)
-            m_adList->setCellText(row, 1, name);
+        m_ads->setData(m_ads->index(m_list.curAd - 1, 0), name);
         m_list.pendingText = name;
         m_list.afterNameEntered(nAds);
-        goToAdCell(true);
+        goToAdCell();
         return;
     }
     if (m_list.enterStep(nAds))
         scrollAdList(AdScroll::LineDown);
-    goToAdCell(true);
+    goToAdCell();
 }
 
 void AdListPanel::escapeCommand()
@@ -279,7 +236,7 @@ void AdListPanel::leaveCheckmark()
     m_inFocusRule = true;
     const QPointer<QWidget> had = QApplication::focusWidget();
     m_list.curField = 1;
-    goToAdCell(false);
+    goToAdCell();
     if (had && had != m_adEditor)
         had->setFocus(Qt::OtherFocusReason);
     m_inFocusRule = false;
@@ -308,46 +265,26 @@ bool AdListPanel::editorKey(QKeyEvent *event)
     if (effect.toggle)
         toggleCheckmark();
     if (effect.moved)
-        goToAdCell(effect.refresh);
+        goToAdCell();
     return effect.handled;
 }
 
-// Keys the editor leaves alone must not reach the list, which would move its
-// own selection or search its rows.
-bool AdListPanel::listKey(QKeyEvent *event)
+void AdListPanel::cellPressed(const QModelIndex &index)
 {
-    const int key = event->key();
-    if (isEnterKey(key)) {
-        enterCommand(false);
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        escapeCommand();
-        return true;
-    }
-    return key != Qt::Key_Tab && key != Qt::Key_Backtab;
+    const int ad = index.row() + 1;
+    if (m_stopped || m_list.rowOf(ad) == 0)
+        return; // the row below the last whole one is not shown
+    m_list.curAd = ad;
+    m_list.curField = index.column() + 1;
+    goToAdCell();
 }
 
-bool AdListPanel::mouseOnList(QEvent *event)
+void AdListPanel::wheelTurned(int angleDelta)
 {
-    auto *mouse = static_cast<QMouseEvent *>(event);
-    if (event->type() != QEvent::MouseButtonPress)
-        return true;
-    if (mouse->button() != Qt::LeftButton && mouse->button() != Qt::RightButton)
-        return true;
-    const QModelIndex cell = m_adList->indexAt(mouse->position().toPoint());
-    if (!cell.isValid() || cell.row() >= m_list.shownAds || m_model.adCount() == 0)
-        return true;
-    m_list.curAd = m_list.topAd + cell.row();
-    m_list.curField = cell.column() + 1;
-    goToAdCell(false);
-    return true;
-}
-
-void AdListPanel::wheelOnList(QWheelEvent *event)
-{
+    if (m_stopped)
+        return;
     const int nAds = m_model.adCount();
-    m_wheelDelta += event->angleDelta().y();
+    m_wheelDelta += angleDelta;
     while (m_wheelDelta >= QWheelEvent::DefaultDeltasPerStep) {
         m_wheelDelta -= QWheelEvent::DefaultDeltasPerStep;
         if (m_list.topAd > 1 && m_list.curAd > 1)
@@ -370,25 +307,8 @@ bool AdListPanel::eventFilter(QObject *watched, QEvent *event)
             return editorKey(static_cast<QKeyEvent *>(event));
         if (type == QEvent::Wheel) {
             // The editor covers a cell of the list: the wheel scrolls the list.
-            wheelOnList(static_cast<QWheelEvent *>(event));
+            wheelTurned(static_cast<QWheelEvent *>(event)->angleDelta().y());
             return true;
-        }
-        return false;
-    }
-    if (watched == m_adList)
-        return type == QEvent::KeyPress && listKey(static_cast<QKeyEvent *>(event));
-    if (watched == m_adList->viewport()) {
-        switch (type) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-            return mouseOnList(event);
-        case QEvent::Wheel:
-            wheelOnList(static_cast<QWheelEvent *>(event));
-            return true;
-        default:
-            return false;
         }
     }
     return false;

@@ -10,11 +10,12 @@ class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
-class QWheelEvent;
+class QModelIndex;
 class QWidget;
 
 namespace qm {
 
+class AdListModel;
 class AdTable;
 class LedgerModel;
 
@@ -58,20 +59,18 @@ private:
     enum class EditorKind { None, Name, Checkmark };
 
     void createControls(QWidget *dialog);
-    void refreshAdRows();
-    void goToAdCell(bool refresh);
+    void showTopAd();
+    void goToAdCell();
     void storeHeldCell();
     void openEditorOnCursor();
-    void scrollAdList(AdScroll step, int thumb = 0);
-    void setAdScrollRange();
-    void scrollBarAction(int action);
+    void scrollAdList(AdScroll step);
+    void listScrolled();
     void addAd();
     void deleteAd();
     void toggleCheckmark();
     bool editorKey(QKeyEvent *event);
-    bool listKey(QKeyEvent *event);
-    bool mouseOnList(QEvent *event);
-    void wheelOnList(QWheelEvent *event);
+    void cellPressed(const QModelIndex &index);
+    void wheelTurned(int angleDelta);
 
     LedgerModel &m_model;
     AdListState m_list;
@@ -79,7 +78,9 @@ private:
     int m_wheelDelta = 0;
     bool m_inFocusRule = false;
     bool m_stopped = false;
+    bool m_movingList = false; // the panel itself moves the table's top
 
+    AdListModel *m_ads = nullptr;
     AdTable *m_adList = nullptr;
     QScrollBar *m_adScrollBar = nullptr;
     QLineEdit *m_adEditor = nullptr;
