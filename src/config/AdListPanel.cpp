@@ -6,7 +6,6 @@
 #include "core/LedgerModel.h"
 #include "core/Messages.h"
 #include "core/rules/AdRules.h"
-#include "ui/QuoteFreeValidator.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -15,6 +14,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <QAbstractItemDelegate>
 
 #include <algorithm>
 
@@ -36,14 +36,6 @@ void AdListPanel::createControls(QWidget *dialog)
     connect(m_adList, &AdTable::cellPressed, this, &AdListPanel::cellPressed);
     connect(m_adList, &AdTable::wheelTurned, this, &AdListPanel::wheelTurned);
 
-    // Lies over the current cell; until the first ad there is no cell and it stays empty.
-    m_adEditor = new QLineEdit(m_adList->viewport());
-    m_adEditor->setObjectName(QStringLiteral("AdEditor"));
-    m_adEditor->setAccessibleName(tr("Ad name"));
-    m_adEditor->setGeometry(0, 0, 0, 0);
-    m_adEditor->setValidator(new QuoteFreeValidator(m_adEditor));
-    m_adList->setFocusProxy(m_adEditor);
-
     m_addButton = addButton(dialog, QStringLiteral("AddAd"), tr("&Add Ad"), 20, 285, 80, 35);
     m_addButton->setAccessibleDescription(tr("Adds an ad at the end of the list"));
     connect(m_addButton, &QPushButton::clicked, this, [this] {
@@ -57,12 +49,17 @@ void AdListPanel::createControls(QWidget *dialog)
         emit controlUsed();
     });
 
-    // Tab goes through the controls in the order they were made. The editor
-    // stands in for the list, but was made after the scroll bar: put it back.
-    QWidget::setTabOrder(m_adEditor, m_adScrollBar);
+    // Tab goes through the controls in the order they were made: the list
+    // (its editor stands in for it), its scroll bar, then the buttons.
     QWidget::setTabOrder(m_adScrollBar, m_addButton);
+}
 
-    m_adEditor->installEventFilter(this);
+void AdListPanel::takeFocus()
+{
+    if (m_adEditor)
+        m_adEditor->setFocus();
+    else
+        m_adList->setFocus();
 }
 
 void AdListPanel::open()
@@ -108,30 +105,39 @@ void AdListPanel::goToAdCell()
 
 void AdListPanel::openEditorOnCursor()
 {
-    const bool nameField = m_list.curField == 1;
-    emit hintChanged(nameField ? ConfigHint::AdName : ConfigHint::Checkmark);
-    // The editor stands for the cell it lies on.
-    m_adEditor->setAccessibleName(
-        nameField ? tr("Ad name") : tr("Runs in %1").arg(m_ads->fieldHeading(m_list.curField)));
-    m_adEditor->setAccessibleDescription(configHint(nameField ? ConfigHint::AdName : ConfigHint::Checkmark));
-
-    const EditorKind kind = nameField ? EditorKind::Name : EditorKind::Checkmark;
-    if (kind != m_editorKind) {
-        // Names are typed; a checkmark only toggles with Space, so its cell shows
-        // no caret and takes no characters.
-        m_adEditor->setReadOnly(!nameField);
-        m_adEditor->setAlignment(nameField ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-        m_editorKind = kind;
+    emit hintChanged(m_list.curField == 1 ? ConfigHint::AdName : ConfigHint::Checkmark);
+    const QModelIndex cell = m_ads->index(m_list.curAd - 1, m_list.curField - 1);
+    if (m_editedCell != cell || !m_adEditor) {
+        // A fresh editor on the cell; the one on the cell before goes once the
+        // focus has left it.
+        const QPersistentModelIndex before = m_editedCell;
+        m_adList->openPersistentEditor(cell);
+        m_adEditor = qobject_cast<QLineEdit *>(m_adList->indexWidget(cell));
+        m_editedCell = cell;
+        m_adEditor->installEventFilter(this);
+        m_adList->setFocusProxy(m_adEditor);
+        m_adEditor->setFocus();
+        if (before.isValid() && before != cell)
+            m_adList->closePersistentEditor(before);
+    } else {
+        m_adList->itemDelegate()->setEditorData(m_adEditor, cell);
     }
-
-    m_adEditor->setGeometry(m_adList->cellRect(m_list.curAd, m_list.curField));
-    const QString text = adFieldText(m_model.ads.at(m_list.curAd - 1), m_list.curField);
-    m_adEditor->setText(text);
-    m_list.entryText = text;
-    m_list.pendingText = text;
+    // The cursor arrives with the caret at the end of the text, nothing selected.
+    m_adEditor->deselect();
+    m_list.entryText = m_adEditor->text();
+    m_list.pendingText = m_list.entryText;
     m_list.holdCursorCell();
-    m_adEditor->show();
     m_adEditor->setFocus();
+}
+
+// No ad, no cell: the list itself takes the keys.
+void AdListPanel::closeEditor()
+{
+    if (m_editedCell.isValid())
+        m_adList->closePersistentEditor(m_editedCell);
+    m_editedCell = QPersistentModelIndex();
+    m_adEditor = nullptr;
+    m_adList->setFocusProxy(nullptr);
 }
 
 // One line up or down, from a key or the wheel; the cursor keeps its screen row.
@@ -184,9 +190,10 @@ void AdListPanel::deleteAd()
     m_list.afterDelete(nAds);
     showTopAd();
     if (nAds == 0) {
-        m_adEditor->setGeometry(0, 0, 0, 0);
-        m_adEditor->clear();
-        m_editorKind = EditorKind::None;
+        const bool hadFocus = m_adList->hasFocus();
+        closeEditor();
+        if (hadFocus)
+            m_adList->setFocus();
         emit hintChanged(ConfigHint::None);
     }
     goToAdCell();
@@ -198,7 +205,7 @@ void AdListPanel::toggleCheckmark()
 {
     m_list.pendingText = toggledCheckmark(m_list.pendingText);
     m_adEditor->setText(m_list.pendingText);
-    storeHeldCell();
+    m_adList->itemDelegate()->setModelData(m_adEditor, m_ads, m_editedCell);
 }
 
 void AdListPanel::enterCommand(bool fromAdEditor)
@@ -210,7 +217,7 @@ void AdListPanel::enterCommand(bool fromAdEditor)
         const QString name = m_adEditor->text();
         if (name.isEmpty())
             return;
-        m_ads->setData(m_ads->index(m_list.curAd - 1, 0), name);
+        m_adList->itemDelegate()->setModelData(m_adEditor, m_ads, m_editedCell);
         m_list.pendingText = name;
         m_list.afterNameEntered(nAds);
         goToAdCell();
@@ -223,9 +230,11 @@ void AdListPanel::enterCommand(bool fromAdEditor)
 
 void AdListPanel::escapeCommand()
 {
+    if (!m_adEditor)
+        return;
     m_list.pendingText = m_list.entryText;
     m_adEditor->setText(m_list.entryText);
-    if (m_model.adCount() > 0 && m_list.holdsCursorCell())
+    if (m_list.holdsCursorCell())
         storeHeldCell();
 }
 
@@ -237,7 +246,7 @@ void AdListPanel::leaveCheckmark()
     const QPointer<QWidget> had = QApplication::focusWidget();
     m_list.curField = 1;
     goToAdCell();
-    if (had && had != m_adEditor)
+    if (had && !m_adList->isAncestorOf(had))
         had->setFocus(Qt::OtherFocusReason);
     m_inFocusRule = false;
 }
@@ -259,6 +268,7 @@ bool AdListPanel::editorKey(QKeyEvent *event)
     const int nAds = m_model.adCount();
     if (nAds == 0)
         return true; // no ad, no cell to type into
+    const QLineEdit *pressedIn = m_adEditor;
     const AdKeyEffect effect = m_list.keyPressed(key, event->modifiers() & Qt::ShiftModifier, nAds);
     if (effect.scroll != 0)
         scrollAdList(effect.scroll < 0 ? AdScroll::LineUp : AdScroll::LineDown);
@@ -266,6 +276,12 @@ bool AdListPanel::editorKey(QKeyEvent *event)
         toggleCheckmark();
     if (effect.moved)
         goToAdCell();
+    if (!effect.handled && m_adEditor != pressedIn) {
+        // Home in a name, which also puts the caret at the start: of the name
+        // the cursor came to, whose editor is not the one the key was pressed in.
+        m_adEditor->home(false);
+        return true;
+    }
     return effect.handled;
 }
 
@@ -301,15 +317,14 @@ bool AdListPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (m_stopped)
         return false;
-    const QEvent::Type type = event->type();
-    if (watched == m_adEditor) {
-        if (type == QEvent::KeyPress)
-            return editorKey(static_cast<QKeyEvent *>(event));
-        if (type == QEvent::Wheel) {
-            // The editor covers a cell of the list: the wheel scrolls the list.
-            wheelTurned(static_cast<QWheelEvent *>(event)->angleDelta().y());
-            return true;
-        }
+    if (watched != m_adEditor)
+        return false;
+    if (event->type() == QEvent::KeyPress)
+        return editorKey(static_cast<QKeyEvent *>(event));
+    if (event->type() == QEvent::Wheel) {
+        // The editor covers a cell of the list: the wheel scrolls the list.
+        wheelTurned(static_cast<QWheelEvent *>(event)->angleDelta().y());
+        return true;
     }
     return false;
 }

@@ -3,14 +3,16 @@
 #include "config/AdListState.h"
 #include "core/rules/ConfigHints.h"
 
+#include <QLineEdit>
 #include <QObject>
+#include <QPersistentModelIndex>
+#include <QPointer>
 
 class QEvent;
 class QKeyEvent;
-class QLineEdit;
+class QModelIndex;
 class QPushButton;
 class QScrollBar;
-class QModelIndex;
 class QWidget;
 
 namespace qm {
@@ -33,7 +35,10 @@ public:
     // Fills the list; with ads, the cursor goes onto the first ad's name.
     void open();
     int rowsPerPage() const { return m_list.rowsPerPage; }
+    // The editor on the cursor's cell; none while there is no ad.
     QLineEdit *editor() const { return m_adEditor; }
+    // Gives the focus to the list: to its editor, or to the list itself while there is no ad.
+    void takeFocus();
     QScrollBar *scrollBar() const { return m_adScrollBar; }
     QPushButton *addAdButton() const { return m_addButton; }
 
@@ -56,13 +61,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    enum class EditorKind { None, Name, Checkmark };
-
     void createControls(QWidget *dialog);
     void showTopAd();
     void goToAdCell();
     void storeHeldCell();
     void openEditorOnCursor();
+    void closeEditor();
     void scrollAdList(AdScroll step);
     void listScrolled();
     void addAd();
@@ -74,7 +78,6 @@ private:
 
     LedgerModel &m_model;
     AdListState m_list;
-    EditorKind m_editorKind = EditorKind::None;
     int m_wheelDelta = 0;
     bool m_inFocusRule = false;
     bool m_stopped = false;
@@ -83,7 +86,8 @@ private:
     AdListModel *m_ads = nullptr;
     AdTable *m_adList = nullptr;
     QScrollBar *m_adScrollBar = nullptr;
-    QLineEdit *m_adEditor = nullptr;
+    QPointer<QLineEdit> m_adEditor;
+    QPersistentModelIndex m_editedCell; // the cell m_adEditor lies on
     QPushButton *m_addButton = nullptr;
     QPushButton *m_deleteButton = nullptr;
 };

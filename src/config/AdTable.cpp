@@ -1,5 +1,6 @@
 #include "config/AdTable.h"
 
+#include "config/AdDelegate.h"
 #include "config/AdListState.h"
 #include "config/AdTableStyle.h"
 #include "config/ConfigControls.h"
@@ -63,6 +64,7 @@ AdTable::AdTable(QAbstractItemModel *ads, QWidget *parent) : QTableView(parent)
     rows->setDefaultSectionSize(rowHeight);
     rows->setSectionResizeMode(QHeaderView::Fixed);
     setModel(ads);
+    setItemDelegate(new AdDelegate(this));
     for (int field = 1; field <= kAdFieldCount; ++field)
         setColumnWidth(field - 1, field == 1 ? 150 : 70);
     showCutTextsInToolTips(this);

@@ -10,8 +10,8 @@ namespace qm {
 // checkmarks in its columns, and beside it its own scroll bar, which moves it a
 // whole ad at a time. It shows only the rows that fit whole, and neither edits
 // nor selects by itself: a press on a cell, a turn of the wheel and the keys
-// are the ad list's to handle. Ads and fields count from 1, as the ad list
-// counts them.
+// are the ad list's to handle, which keeps an AdDelegate editor open on the
+// cursor's cell. Ads and fields count from 1, as the ad list counts them.
 class AdTable : public QTableView
 {
     Q_OBJECT

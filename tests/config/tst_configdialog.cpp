@@ -62,6 +62,8 @@ public:
 
     QTableView *list() const { return find<QTableView>(QStringLiteral("AdList")); }
     QLineEdit *editor() const { return find<QLineEdit>(QStringLiteral("AdEditor")); }
+    // The cursor shows as the editor on its cell; there is none without an ad.
+    bool editorShown() const { return editor() && editor()->isVisible(); }
     QScrollBar *bar() const { return find<QScrollBar>(QStringLiteral("AdScrollBar")); }
     QComboBox *salesBox() const { return find<QComboBox>(QStringLiteral("SalesPeopleBox")); }
     QLineEdit *percentBox() const { return find<QLineEdit>(QStringLiteral("PercentBox")); }
@@ -219,7 +221,7 @@ private slots:
         ScriptedMessages messages;
         Session s(model);
         QCOMPARE(s.shownRows(), 0);
-        QVERIFY(s.editor()->geometry().isEmpty());
+        QVERIFY(!s.editorShown());
         QVERIFY(!s.bar()->isEnabled());
         QVERIFY(s.bar()->isVisible());
         Session::key(Qt::Key_Return); // nothing to move to
@@ -448,6 +450,26 @@ private slots:
         QVERIFY(!model.settingsChanged);
     }
 
+    void homeAndEndInANameMoveTheCaretToo()
+    {
+        LedgerModel model = modelWithAds(3);
+        Session s(model);
+        Session::key(Qt::Key_Down);
+        Session::key(Qt::Key_Down);
+        QCOMPARE(s.editor()->cursorPosition(), 4); // the caret arrives at the end
+        Session::key(Qt::Key_Home);
+        QCOMPARE(s.cursorCell(), QPoint(0, 0));
+        QCOMPARE(s.editor()->text(), QStringLiteral("Ad 1"));
+        QCOMPARE(s.editor()->cursorPosition(), 0);
+        Session::key(Qt::Key_Home); // already on the first ad: only the caret
+        QCOMPARE(s.editor()->cursorPosition(), 0);
+        Session::key(Qt::Key_End);
+        QCOMPARE(s.cursorCell(), QPoint(0, 2));
+        QCOMPARE(s.editor()->text(), QStringLiteral("Ad 3"));
+        QCOMPARE(s.editor()->cursorPosition(), 4);
+        QVERIFY(!s.editor()->hasSelectedText());
+    }
+
     void wheelScrollsOneAdPerNotch()
     {
         LedgerModel model = modelWithAds(30);
@@ -615,7 +637,7 @@ private slots:
         QCOMPARE(model.adCount(), 0);
         QCOMPARE(model.cells.adCount(), 0);
         QCOMPARE(s.shownRows(), 0);
-        QVERIFY(s.editor()->geometry().isEmpty());
+        QVERIFY(!s.editorShown());
         s.click("&Add Ad");
         QCOMPARE(model.adCount(), 1);
         QCOMPARE(s.cursorCell(), QPoint(0, 0));
