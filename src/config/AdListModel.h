@@ -30,10 +30,10 @@ public:
     // Removes ad `ad` (from 1) and its ledger cells.
     void deleteAd(int ad);
 
+private:
     // The heading of a field's column (fields count from 1), as the user reads it.
     QString fieldHeading(int field) const;
 
-private:
     LedgerModel &m_ledger;
 };
 

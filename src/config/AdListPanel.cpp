@@ -7,16 +7,13 @@
 #include "core/Messages.h"
 #include "core/rules/AdRules.h"
 
+#include <QAbstractItemDelegate>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
-#include <QAbstractItemDelegate>
-
-#include <algorithm>
 
 namespace qm {
 

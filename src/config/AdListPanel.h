@@ -22,8 +22,8 @@ class AdTable;
 class LedgerModel;
 
 // The ad list of the configuration dialog: a paged table of the ads, each with
-// its name and its four publication checkmarks, the scroll bar beside it, the
-// editor laid over the current cell, and the "&Add Ad" and "&Del Ad" buttons.
+// its name and its four publication checkmarks, the scroll bar beside it, an
+// editor open on the cursor's cell, and the "&Add Ad" and "&Del Ad" buttons.
 // The controls are the dialog's own, placed where the dialog's layout has them;
 // every change goes to the model at once.
 class AdListPanel : public QObject
@@ -39,8 +39,6 @@ public:
     QLineEdit *editor() const { return m_adEditor; }
     // Gives the focus to the list: to its editor, or to the list itself while there is no ad.
     void takeFocus();
-    QScrollBar *scrollBar() const { return m_adScrollBar; }
-    QPushButton *addAdButton() const { return m_addButton; }
 
     // The dialog's Enter: stores a typed name, or steps to the next ad.
     void enterCommand(bool fromAdEditor);

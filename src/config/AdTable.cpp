@@ -89,19 +89,18 @@ void AdTable::relayout()
     updateGeometries();
 }
 
-QRect AdTable::cellRect(int ad, int field) const
-{
-    return model() ? visualRect(model()->index(ad - 1, field - 1)) : QRect();
-}
-
 void AdTable::updateGeometries()
 {
     QTableView::updateGeometries();
-    // A page of the bar is a sixth of its way; with nothing to scroll it is
-    // shown disabled, never hidden.
+    // The bar's page is the ad list's, not a page of rows; with nothing to
+    // scroll it is shown disabled, never hidden.
+    const int ads = model() ? model()->rowCount() : 0;
+    AdListState paging;
+    paging.shownAds = std::min(ads, wholeRowsPerPage());
+    const AdScrollRange range = paging.scrollRange(ads);
     QScrollBar *bar = verticalScrollBar();
-    bar->setPageStep(std::max(1, (bar->maximum() - bar->minimum()) / 6));
-    bar->setEnabled(bar->maximum() > bar->minimum());
+    bar->setPageStep(range.page);
+    bar->setEnabled(range.scrolls());
     keepTopRowWhole();
 }
 

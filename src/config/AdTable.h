@@ -25,7 +25,6 @@ public:
     void setTopAd(int ad);
     // Brings the rows and the scroll bar up to the ads there are now.
     void relayout();
-    QRect cellRect(int ad, int field) const;
 
 signals:
     // A left or right button went down on the cell of an ad.
