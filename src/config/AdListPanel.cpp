@@ -113,6 +113,8 @@ void AdListPanel::openEditorOnCursor()
         m_editedCell = cell;
         m_adEditor->installEventFilter(this);
         m_adList->setFocusProxy(m_adEditor);
+        // Tab leads from the editor to the list's scroll bar, as from the list.
+        QWidget::setTabOrder(m_adEditor, m_adScrollBar);
         m_adEditor->setFocus();
         if (before.isValid() && before != cell)
             m_adList->closePersistentEditor(before);

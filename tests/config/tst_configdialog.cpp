@@ -832,6 +832,24 @@ private slots:
         }
     }
 
+    // The cursor's editor keeps the list's place in the order, wherever the cursor went.
+    void tabFollowsTheOrderAfterTheCursorMoved()
+    {
+        LedgerModel model = modelWithAds(30);
+        Session s(model);
+        QTest::mouseClick(s.percentBox(), Qt::LeftButton);
+        s.clickCell(2, 0);
+        Session::key(Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(s.cursorCell(), QPoint(1, 2));
+        QCOMPARE(QApplication::focusWidget(), s.editor());
+        Session::key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), s.bar());
+        Session::key(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), s.editor());
+        Session::key(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), s.button("?"));
+    }
+
     void advancesFollowTheirSalesPerson()
     {
         QTemporaryDir dir;
