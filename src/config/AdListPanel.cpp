@@ -77,7 +77,7 @@ void AdListPanel::showTopAd()
     m_movingList = false;
 }
 
-// The held cell's value reaches its row and, where it differs, the ad.
+// The held cell's value reaches its ad where it differs; the table shows the ad.
 void AdListPanel::storeHeldCell()
 {
     const int ad = m_list.editAd;
