@@ -1,21 +1,19 @@
 #include "config/AdListPanel.h"
 
+#include "config/AdListModel.h"
 #include "config/AdTable.h"
 #include "config/ConfigControls.h"
 #include "core/LedgerModel.h"
 #include "core/Messages.h"
 #include "core/rules/AdRules.h"
-#include "ui/QuoteFreeValidator.h"
 
+#include <QAbstractItemDelegate>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
-
-#include <algorithm>
 
 namespace qm {
 
@@ -26,23 +24,14 @@ AdListPanel::AdListPanel(LedgerModel &model, QWidget *dialog) : QObject(dialog),
 
 void AdListPanel::createControls(QWidget *dialog)
 {
-    m_adList = new AdTable(dialog);
-    m_adList->setGeometry(10, 50, 435, 230);
-
-    m_adScrollBar = new QScrollBar(Qt::Vertical, dialog);
-    m_adScrollBar->setObjectName(QStringLiteral("AdScrollBar"));
-    m_adScrollBar->setAccessibleName(tr("Scroll the ads"));
-    m_adScrollBar->setGeometry(445, 50, 20, 230);
-    m_adScrollBar->setFocusPolicy(Qt::StrongFocus);
-    connect(m_adScrollBar, &QScrollBar::actionTriggered, this, &AdListPanel::scrollBarAction);
-
-    // Lies over the current cell; until the first ad there is no cell and it stays empty.
-    m_adEditor = new QLineEdit(m_adList->viewport());
-    m_adEditor->setObjectName(QStringLiteral("AdEditor"));
-    m_adEditor->setAccessibleName(tr("Ad name"));
-    m_adEditor->setGeometry(0, 0, 0, 0);
-    m_adEditor->setValidator(new QuoteFreeValidator(m_adEditor));
-    m_adList->setFocusProxy(m_adEditor);
+    m_ads = new AdListModel(m_model, this);
+    m_adList = new AdTable(m_ads, dialog);
+    // The frame round the rows, then the scroll bar beside it.
+    m_adList->setGeometry(10, 50, 435 + 20, 230);
+    m_adScrollBar = m_adList->verticalScrollBar();
+    connect(m_adScrollBar, &QScrollBar::valueChanged, this, &AdListPanel::listScrolled);
+    connect(m_adList, &AdTable::cellPressed, this, &AdListPanel::cellPressed);
+    connect(m_adList, &AdTable::wheelTurned, this, &AdListPanel::wheelTurned);
 
     m_addButton = addButton(dialog, QStringLiteral("AddAd"), tr("&Add Ad"), 20, 285, 80, 35);
     m_addButton->setAccessibleDescription(tr("Adds an ad at the end of the list"));
@@ -57,39 +46,38 @@ void AdListPanel::createControls(QWidget *dialog)
         emit controlUsed();
     });
 
-    // Tab goes through the controls in the order they were made. The editor
-    // stands in for the list, but was made after the scroll bar: put it back.
-    QWidget::setTabOrder(m_adEditor, m_adScrollBar);
+    // Tab goes through the controls in the order they were made: the list
+    // (its editor stands in for it), its scroll bar, then the buttons.
     QWidget::setTabOrder(m_adScrollBar, m_addButton);
+}
 
-    m_adEditor->installEventFilter(this);
-    m_adList->installEventFilter(this);
-    m_adList->viewport()->installEventFilter(this);
+void AdListPanel::takeFocus()
+{
+    if (m_adEditor)
+        m_adEditor->setFocus();
+    else
+        m_adList->setFocus();
 }
 
 void AdListPanel::open()
 {
     const int nAds = m_model.adCount();
     m_list.open(nAds, m_adList->wholeRowsPerPage());
-    if (nAds > 0) {
-        m_adList->setRows(m_list.shownAds);
-        refreshAdRows();
-        goToAdCell(false);
-    }
-    setAdScrollRange();
+    showTopAd();
+    if (nAds > 0)
+        goToAdCell();
 }
 
-void AdListPanel::refreshAdRows()
+// The table follows the list's top, with the scroll bar's range for the ads there are.
+void AdListPanel::showTopAd()
 {
-    const int rows = std::min({m_model.adCount() - m_list.topAd + 1, m_list.rowsPerPage, m_adList->rowCount()});
-    for (int row = 1; row <= rows; ++row) {
-        const AdRecord &ad = m_model.ads.at(m_list.topAd + row - 2);
-        for (int field = 1; field <= kAdFieldCount; ++field)
-            m_adList->setCellText(row, field, adFieldText(ad, field));
-    }
+    m_movingList = true;
+    m_adList->relayout();
+    m_adList->setTopAd(m_list.topAd);
+    m_movingList = false;
 }
 
-// The held cell's value reaches its row and, where it differs, the ad.
+// The held cell's value reaches its ad where it differs; the table shows the ad.
 void AdListPanel::storeHeldCell()
 {
     const int ad = m_list.editAd;
@@ -97,119 +85,96 @@ void AdListPanel::storeHeldCell()
     if (ad < 1 || ad > m_model.adCount() || field < 1 || field > kAdFieldCount)
         return;
     if (adFieldText(m_model.ads.at(ad - 1), field) != m_list.pendingText)
-        setAdField(m_model, ad, field, m_list.pendingText);
-    if (const int row = m_list.rowOf(ad); row > 0)
-        m_adList->setCellText(row, field, m_list.pendingText);
+        m_ads->setData(m_ads->index(ad - 1, field - 1), m_list.pendingText);
 }
 
-void AdListPanel::goToAdCell(bool refresh)
+void AdListPanel::goToAdCell()
 {
     const int nAds = m_model.adCount();
     if (nAds == 0)
         return;
     if (!m_list.holdsCursorCell())
         storeHeldCell();
-    if (m_list.keepCursorShown(nAds)) {
-        if (refresh)
-            refreshAdRows();
-        m_adScrollBar->setValue(m_list.topAd);
-    }
+    if (m_list.keepCursorShown(nAds))
+        showTopAd();
     openEditorOnCursor();
 }
 
 void AdListPanel::openEditorOnCursor()
 {
-    const bool nameField = m_list.curField == 1;
-    emit hintChanged(nameField ? ConfigHint::AdName : ConfigHint::Checkmark);
-    // The editor stands for the cell it lies on.
-    m_adEditor->setAccessibleName(
-        nameField ? tr("Ad name") : tr("Runs in %1").arg(m_adList->fieldHeading(m_list.curField)));
-    m_adEditor->setAccessibleDescription(configHint(nameField ? ConfigHint::AdName : ConfigHint::Checkmark));
-
-    const EditorKind kind = nameField ? EditorKind::Name : EditorKind::Checkmark;
-    if (kind != m_editorKind) {
-        // Names are typed; a checkmark only toggles with Space, so its cell shows
-        // no caret and takes no characters.
-        m_adEditor->setReadOnly(!nameField);
-        m_adEditor->setAlignment(nameField ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-        m_editorKind = kind;
+    emit hintChanged(m_list.curField == 1 ? ConfigHint::AdName : ConfigHint::Checkmark);
+    const QModelIndex cell = m_ads->index(m_list.curAd - 1, m_list.curField - 1);
+    if (m_editedCell != cell || !m_adEditor) {
+        // A fresh editor on the cell; the one on the cell before goes once the
+        // focus has left it.
+        const QPersistentModelIndex before = m_editedCell;
+        m_adList->openPersistentEditor(cell);
+        m_adEditor = qobject_cast<QLineEdit *>(m_adList->indexWidget(cell));
+        m_editedCell = cell;
+        m_adEditor->installEventFilter(this);
+        m_adList->setFocusProxy(m_adEditor);
+        // Tab leads from the editor to the list's scroll bar, as from the list.
+        QWidget::setTabOrder(m_adEditor, m_adScrollBar);
+        m_adEditor->setFocus();
+        if (before.isValid() && before != cell)
+            m_adList->closePersistentEditor(before);
+    } else {
+        m_adList->itemDelegate()->setEditorData(m_adEditor, cell);
     }
-
-    m_adEditor->setGeometry(m_adList->cellRect(m_list.curAd - m_list.topAd + 1, m_list.curField));
-    const QString text = adFieldText(m_model.ads.at(m_list.curAd - 1), m_list.curField);
-    m_adEditor->setText(text);
-    m_list.entryText = text;
-    m_list.pendingText = text;
+    // The cursor arrives with the caret at the end of the text, nothing selected.
+    m_adEditor->deselect();
+    m_list.entryText = m_adEditor->text();
+    m_list.pendingText = m_list.entryText;
     m_list.holdCursorCell();
-    m_adEditor->show();
     m_adEditor->setFocus();
 }
 
-void AdListPanel::scrollAdList(AdScroll step, int thumb)
+// No ad, no cell: the list itself takes the keys.
+void AdListPanel::closeEditor()
 {
-    const int top = m_list.scrollTarget(step, m_model.adCount(), m_adScrollBar->pageStep(), thumb);
+    if (m_editedCell.isValid())
+        m_adList->closePersistentEditor(m_editedCell);
+    m_editedCell = QPersistentModelIndex();
+    m_adEditor = nullptr;
+    m_adList->setFocusProxy(nullptr);
+}
+
+// One line up or down, from a key or the wheel; the cursor keeps its screen row.
+void AdListPanel::scrollAdList(AdScroll step)
+{
+    const int top = m_list.scrollTarget(step, m_model.adCount(), m_adScrollBar->pageStep());
     if (top == 0)
         return;
     storeHeldCell();
     m_list.scrollTo(top);
-    m_adScrollBar->setValue(m_list.topAd);
-    refreshAdRows();
+    showTopAd();
     openEditorOnCursor();
 }
 
-void AdListPanel::setAdScrollRange()
+// The user moved the table with its scroll bar; the cursor keeps its screen row.
+void AdListPanel::listScrolled()
 {
-    const AdScrollRange range = m_list.scrollRange(m_model.adCount());
-    m_adScrollBar->setRange(range.minimum, range.maximum);
-    m_adScrollBar->setSingleStep(1);
-    m_adScrollBar->setPageStep(range.page);
-    m_adScrollBar->setValue(m_list.topAd);
-    // Nothing to scroll: shown disabled, never hidden.
-    m_adScrollBar->setEnabled(range.scrolls());
-}
-
-void AdListPanel::scrollBarAction(int action)
-{
-    switch (action) {
-    case QAbstractSlider::SliderSingleStepSub:
-        scrollAdList(AdScroll::LineUp);
-        break;
-    case QAbstractSlider::SliderSingleStepAdd:
-        scrollAdList(AdScroll::LineDown);
-        break;
-    case QAbstractSlider::SliderPageStepSub:
-        scrollAdList(AdScroll::PageUp);
-        break;
-    case QAbstractSlider::SliderPageStepAdd:
-        scrollAdList(AdScroll::PageDown);
-        break;
-    case QAbstractSlider::SliderMove:
-        scrollAdList(AdScroll::Thumb, m_adScrollBar->sliderPosition());
-        break;
-    default:
-        break;
-    }
-    // The bar shows where the list is, whatever it would have done by itself.
-    m_adScrollBar->setSliderPosition(m_list.topAd);
+    const int top = m_adList->topAd();
+    if (m_movingList || m_stopped || m_model.adCount() == 0 || top == m_list.topAd)
+        return;
+    storeHeldCell();
+    m_list.scrollTo(top);
+    openEditorOnCursor();
 }
 
 void AdListPanel::addAd()
 {
-    const int nAds = m_model.addAd();
+    const int nAds = m_ads->addAd();
     m_list.afterAdd(nAds);
-    if (m_adList->rowCount() < m_list.shownAds)
-        m_adList->setRows(m_list.shownAds);
-    refreshAdRows();
-    goToAdCell(true);
-    setAdScrollRange();
+    showTopAd();
+    goToAdCell();
 }
 
 void AdListPanel::deleteAd()
 {
     if (m_model.adCount() == 0)
         return;
-    const int row = m_list.rowOf(m_list.curAd);
-    const QString name = row > 0 ? m_adList->cellText(row, 1) : m_model.ads.at(m_list.curAd - 1).name;
+    const QString name = m_model.ads.at(m_list.curAd - 1).name;
     if (!adMayBeDeleted(m_model, m_list.curAd, m_list.adsAtOpen)) {
         showMessage(adInUseMessage(), name, MessageButtons::Ok, MessageIcon::Error);
         return;
@@ -217,20 +182,20 @@ void AdListPanel::deleteAd()
     if (showMessage(deleteAdQuestion(), name, MessageButtons::YesNo, MessageIcon::None) != MessageAnswer::Yes)
         return;
 
-    m_model.deleteAd(m_list.curAd);
+    m_movingList = true; // the table's own clamping of its top is not a scroll of the user's
+    m_ads->deleteAd(m_list.curAd);
+    m_movingList = false;
     const int nAds = m_model.adCount();
     m_list.afterDelete(nAds);
-    m_adList->setRows(m_list.shownAds);
-    refreshAdRows();
+    showTopAd();
     if (nAds == 0) {
-        m_adEditor->setGeometry(0, 0, 0, 0);
-        m_adEditor->clear();
-        m_editorKind = EditorKind::None;
+        const bool hadFocus = m_adList->hasFocus();
+        closeEditor();
+        if (hadFocus)
+            m_adList->setFocus();
         emit hintChanged(ConfigHint::None);
     }
-    // The top may have moved with the deletion, so the rows are refreshed here too.
-    goToAdCell(true);
-    setAdScrollRange();
+    goToAdCell();
 }
 
 // A checkmark takes its new value at once; the cell stays held, so that Esc
@@ -239,7 +204,7 @@ void AdListPanel::toggleCheckmark()
 {
     m_list.pendingText = toggledCheckmark(m_list.pendingText);
     m_adEditor->setText(m_list.pendingText);
-    storeHeldCell();
+    m_adList->itemDelegate()->setModelData(m_adEditor, m_ads, m_editedCell);
 }
 
 void AdListPanel::enterCommand(bool fromAdEditor)
@@ -251,24 +216,24 @@ void AdListPanel::enterCommand(bool fromAdEditor)
         const QString name = m_adEditor->text();
         if (name.isEmpty())
             return;
-        m_model.renameAd(m_list.curAd, name);
-        if (const int row = m_list.rowOf(m_list.curAd); row > 0)
-            m_adList->setCellText(row, 1, name);
+        m_adList->itemDelegate()->setModelData(m_adEditor, m_ads, m_editedCell);
         m_list.pendingText = name;
         m_list.afterNameEntered(nAds);
-        goToAdCell(true);
+        goToAdCell();
         return;
     }
     if (m_list.enterStep(nAds))
         scrollAdList(AdScroll::LineDown);
-    goToAdCell(true);
+    goToAdCell();
 }
 
 void AdListPanel::escapeCommand()
 {
+    if (!m_adEditor)
+        return;
     m_list.pendingText = m_list.entryText;
     m_adEditor->setText(m_list.entryText);
-    if (m_model.adCount() > 0 && m_list.holdsCursorCell())
+    if (m_list.holdsCursorCell())
         storeHeldCell();
 }
 
@@ -279,8 +244,8 @@ void AdListPanel::leaveCheckmark()
     m_inFocusRule = true;
     const QPointer<QWidget> had = QApplication::focusWidget();
     m_list.curField = 1;
-    goToAdCell(false);
-    if (had && had != m_adEditor)
+    goToAdCell();
+    if (had && !m_adList->isAncestorOf(had))
         had->setFocus(Qt::OtherFocusReason);
     m_inFocusRule = false;
 }
@@ -302,52 +267,39 @@ bool AdListPanel::editorKey(QKeyEvent *event)
     const int nAds = m_model.adCount();
     if (nAds == 0)
         return true; // no ad, no cell to type into
+    const QLineEdit *pressedIn = m_adEditor;
     const AdKeyEffect effect = m_list.keyPressed(key, event->modifiers() & Qt::ShiftModifier, nAds);
     if (effect.scroll != 0)
         scrollAdList(effect.scroll < 0 ? AdScroll::LineUp : AdScroll::LineDown);
     if (effect.toggle)
         toggleCheckmark();
     if (effect.moved)
-        goToAdCell(effect.refresh);
+        goToAdCell();
+    if (!effect.handled && m_adEditor != pressedIn) {
+        // Home in a name, which also puts the caret at the start: of the name
+        // the cursor came to, whose editor is not the one the key was pressed in.
+        m_adEditor->home(false);
+        return true;
+    }
     return effect.handled;
 }
 
-// Keys the editor leaves alone must not reach the list, which would move its
-// own selection or search its rows.
-bool AdListPanel::listKey(QKeyEvent *event)
+void AdListPanel::cellPressed(const QModelIndex &index)
 {
-    const int key = event->key();
-    if (isEnterKey(key)) {
-        enterCommand(false);
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        escapeCommand();
-        return true;
-    }
-    return key != Qt::Key_Tab && key != Qt::Key_Backtab;
+    const int ad = index.row() + 1;
+    if (m_stopped || m_list.rowOf(ad) == 0)
+        return; // the row below the last whole one is not shown
+    m_list.curAd = ad;
+    m_list.curField = index.column() + 1;
+    goToAdCell();
 }
 
-bool AdListPanel::mouseOnList(QEvent *event)
+void AdListPanel::wheelTurned(int angleDelta)
 {
-    auto *mouse = static_cast<QMouseEvent *>(event);
-    if (event->type() != QEvent::MouseButtonPress)
-        return true;
-    if (mouse->button() != Qt::LeftButton && mouse->button() != Qt::RightButton)
-        return true;
-    const QModelIndex cell = m_adList->indexAt(mouse->position().toPoint());
-    if (!cell.isValid() || cell.row() >= m_list.shownAds || m_model.adCount() == 0)
-        return true;
-    m_list.curAd = m_list.topAd + cell.row();
-    m_list.curField = cell.column() + 1;
-    goToAdCell(false);
-    return true;
-}
-
-void AdListPanel::wheelOnList(QWheelEvent *event)
-{
+    if (m_stopped)
+        return;
     const int nAds = m_model.adCount();
-    m_wheelDelta += event->angleDelta().y();
+    m_wheelDelta += angleDelta;
     while (m_wheelDelta >= QWheelEvent::DefaultDeltasPerStep) {
         m_wheelDelta -= QWheelEvent::DefaultDeltasPerStep;
         if (m_list.topAd > 1 && m_list.curAd > 1)
@@ -364,32 +316,14 @@ bool AdListPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (m_stopped)
         return false;
-    const QEvent::Type type = event->type();
-    if (watched == m_adEditor) {
-        if (type == QEvent::KeyPress)
-            return editorKey(static_cast<QKeyEvent *>(event));
-        if (type == QEvent::Wheel) {
-            // The editor covers a cell of the list: the wheel scrolls the list.
-            wheelOnList(static_cast<QWheelEvent *>(event));
-            return true;
-        }
+    if (watched != m_adEditor)
         return false;
-    }
-    if (watched == m_adList)
-        return type == QEvent::KeyPress && listKey(static_cast<QKeyEvent *>(event));
-    if (watched == m_adList->viewport()) {
-        switch (type) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-            return mouseOnList(event);
-        case QEvent::Wheel:
-            wheelOnList(static_cast<QWheelEvent *>(event));
-            return true;
-        default:
-            return false;
-        }
+    if (event->type() == QEvent::KeyPress)
+        return editorKey(static_cast<QKeyEvent *>(event));
+    if (event->type() == QEvent::Wheel) {
+        // The editor covers a cell of the list: the wheel scrolls the list.
+        wheelTurned(static_cast<QWheelEvent *>(event)->angleDelta().y());
+        return true;
     }
     return false;
 }

@@ -3,24 +3,27 @@
 #include "config/AdListState.h"
 #include "core/rules/ConfigHints.h"
 
+#include <QLineEdit>
 #include <QObject>
+#include <QPersistentModelIndex>
+#include <QPointer>
 
 class QEvent;
 class QKeyEvent;
-class QLineEdit;
+class QModelIndex;
 class QPushButton;
 class QScrollBar;
-class QWheelEvent;
 class QWidget;
 
 namespace qm {
 
+class AdListModel;
 class AdTable;
 class LedgerModel;
 
 // The ad list of the configuration dialog: a paged table of the ads, each with
-// its name and its four publication checkmarks, the scroll bar beside it, the
-// editor laid over the current cell, and the "&Add Ad" and "&Del Ad" buttons.
+// its name and its four publication checkmarks, the scroll bar beside it, an
+// editor open on the cursor's cell, and the "&Add Ad" and "&Del Ad" buttons.
 // The controls are the dialog's own, placed where the dialog's layout has them;
 // every change goes to the model at once.
 class AdListPanel : public QObject
@@ -32,9 +35,10 @@ public:
     // Fills the list; with ads, the cursor goes onto the first ad's name.
     void open();
     int rowsPerPage() const { return m_list.rowsPerPage; }
+    // The editor on the cursor's cell; none while there is no ad.
     QLineEdit *editor() const { return m_adEditor; }
-    QScrollBar *scrollBar() const { return m_adScrollBar; }
-    QPushButton *addAdButton() const { return m_addButton; }
+    // Gives the focus to the list: to its editor, or to the list itself while there is no ad.
+    void takeFocus();
 
     // The dialog's Enter: stores a typed name, or steps to the next ad.
     void enterCommand(bool fromAdEditor);
@@ -55,34 +59,33 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    enum class EditorKind { None, Name, Checkmark };
-
     void createControls(QWidget *dialog);
-    void refreshAdRows();
-    void goToAdCell(bool refresh);
+    void showTopAd();
+    void goToAdCell();
     void storeHeldCell();
     void openEditorOnCursor();
-    void scrollAdList(AdScroll step, int thumb = 0);
-    void setAdScrollRange();
-    void scrollBarAction(int action);
+    void closeEditor();
+    void scrollAdList(AdScroll step);
+    void listScrolled();
     void addAd();
     void deleteAd();
     void toggleCheckmark();
     bool editorKey(QKeyEvent *event);
-    bool listKey(QKeyEvent *event);
-    bool mouseOnList(QEvent *event);
-    void wheelOnList(QWheelEvent *event);
+    void cellPressed(const QModelIndex &index);
+    void wheelTurned(int angleDelta);
 
     LedgerModel &m_model;
     AdListState m_list;
-    EditorKind m_editorKind = EditorKind::None;
     int m_wheelDelta = 0;
     bool m_inFocusRule = false;
     bool m_stopped = false;
+    bool m_movingList = false; // the panel itself moves the table's top
 
+    AdListModel *m_ads = nullptr;
     AdTable *m_adList = nullptr;
     QScrollBar *m_adScrollBar = nullptr;
-    QLineEdit *m_adEditor = nullptr;
+    QPointer<QLineEdit> m_adEditor;
+    QPersistentModelIndex m_editedCell; // the cell m_adEditor lies on
     QPushButton *m_addButton = nullptr;
     QPushButton *m_deleteButton = nullptr;
 };

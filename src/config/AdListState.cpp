@@ -116,11 +116,11 @@ AdKeyEffect AdListState::keyPressed(int key, bool shift, int nAds)
     switch (key) {
     case Qt::Key_Up:
         effect.scroll = lineUp() ? -1 : 0;
-        effect.moved = effect.refresh = true;
+        effect.moved = true;
         break;
     case Qt::Key_Down:
         effect.scroll = lineDown(nAds) ? 1 : 0;
-        effect.moved = effect.refresh = true;
+        effect.moved = true;
         break;
     case Qt::Key_Left:
     case Qt::Key_Right:
@@ -135,20 +135,20 @@ AdKeyEffect AdListState::keyPressed(int key, bool shift, int nAds)
         break;
     case Qt::Key_PageUp:
         pageUp();
-        effect.moved = effect.refresh = true;
+        effect.moved = true;
         break;
     case Qt::Key_PageDown:
         pageDown(nAds);
-        effect.moved = effect.refresh = true;
+        effect.moved = true;
         break;
     case Qt::Key_Home:
         home();
-        effect.moved = effect.refresh = true;
+        effect.moved = true;
         effect.handled = !nameField; // in a name Home also puts the caret at its start
         break;
     case Qt::Key_End:
         end(nAds);
-        effect.moved = effect.refresh = true;
+        effect.moved = true;
         break;
     case Qt::Key_Space:
         if (nameField)

@@ -30,7 +30,6 @@ struct AdKeyEffect
     int scroll = 0;       // -1 or 1: the list scrolls one line up or down first
     bool toggle = false;  // Space on a checkmark
     bool moved = false;   // the cursor is to be shown on its cell
-    bool refresh = false; // ... refreshing the rows if the list moved for it
 };
 
 // Where the ad list stands while the configuration dialog is open. Ads, rows and

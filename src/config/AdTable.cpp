@@ -1,11 +1,18 @@
 #include "config/AdTable.h"
 
+#include "config/AdDelegate.h"
 #include "config/AdListState.h"
-#include "ui/HeadedTableItem.h"
+#include "config/AdTableStyle.h"
+#include "config/ConfigControls.h"
 #include "ui/TextFit.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -13,22 +20,27 @@ namespace qm {
 
 namespace {
 
-Qt::Alignment fieldAlignment(int field)
-{
-    return field == 1 ? Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter) : Qt::Alignment(Qt::AlignCenter);
-}
+constexpr int kScrollBarWidth = 20;
 
 } // namespace
 
-AdTable::AdTable(QWidget *parent) : QTableWidget(0, kAdFieldCount, parent)
+AdTable::AdTable(QAbstractItemModel *ads, QWidget *parent) : QTableView(parent)
 {
     setObjectName(QStringLiteral("AdList"));
     setAccessibleName(tr("Ads"));
+    auto *style = new AdTableStyle(kScrollBarWidth, this);
+    setStyle(style);
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
-    // The list never scrolls itself: AdScrollBar moves it, a whole ad at a time.
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The scroll bar stands beside the frame and moves the list a whole ad at a time.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QScrollBar *bar = verticalScrollBar();
+    bar->setStyle(style);
+    bar->setObjectName(QStringLiteral("AdScrollBar"));
+    bar->setAccessibleName(tr("Scroll the ads"));
+    bar->setFocusPolicy(Qt::StrongFocus);
     setAutoScroll(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -38,69 +50,125 @@ AdTable::AdTable(QWidget *parent) : QTableWidget(0, kAdFieldCount, parent)
     setShowGrid(true);
     setCornerButtonEnabled(false);
     verticalHeader()->hide();
-    const QStringList headers = {tr("Ads"), tr("Corvel"), tr("Tarn Mag"), tr("Fennet "), tr("Wyndle")};
-    for (int field = 1; field <= kAdFieldCount; ++field) {
-        auto *header = new HeadedTableItem(headers.at(field - 1));
-        header->setTextAlignment(fieldAlignment(field));
-        setHorizontalHeaderItem(field - 1, header);
-        setColumnWidth(field - 1, field == 1 ? 150 : 70);
-    }
     QHeaderView *columns = horizontalHeader();
     columns->setSectionResizeMode(QHeaderView::Fixed);
     columns->setSectionsClickable(false);
     columns->setSectionsMovable(false);
     columns->setHighlightSections(false);
     columns->setStretchLastSection(false);
+    columns->setMinimumSectionSize(1);
     columns->setFixedHeight(QFontMetrics(font()).height() + 5);
     const int rowHeight = QFontMetrics(font()).height() + 2;
     QHeaderView *rows = verticalHeader();
     rows->setMinimumSectionSize(rowHeight);
     rows->setDefaultSectionSize(rowHeight);
     rows->setSectionResizeMode(QHeaderView::Fixed);
+    setModel(ads);
+    setItemDelegate(new AdDelegate(this));
+    for (int field = 1; field <= kAdFieldCount; ++field)
+        setColumnWidth(field - 1, field == 1 ? 150 : 70);
     showCutTextsInToolTips(this);
 }
 
 int AdTable::wholeRowsPerPage() const
 {
-    // The same space QTableView gives its rows: the inside of the frame below the header.
+    // The same space the table gives its rows: the inside of the frame below the header.
     const QHeaderView *header = horizontalHeader();
     const int headerHeight =
         std::min(std::max(header->minimumHeight(), header->sizeHint().height()), header->maximumHeight());
     return wholeRowsThatFit(contentsRect().height() - headerHeight, verticalHeader()->defaultSectionSize());
 }
 
-void AdTable::setRows(int rows)
+int AdTable::topAd() const { return verticalScrollBar()->value() + 1; }
+
+void AdTable::setTopAd(int ad) { verticalScrollBar()->setValue(ad - 1); }
+
+void AdTable::relayout()
 {
-    const int old = rowCount();
-    setRowCount(rows);
-    for (int row = old; row < rows; ++row) {
-        for (int field = 1; field <= kAdFieldCount; ++field) {
-            auto *item = new HeadedTableItem;
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            item->setTextAlignment(fieldAlignment(field));
-            setItem(row, field - 1, item);
-        }
+    executeDelayedItemsLayout();
+    updateGeometries();
+}
+
+void AdTable::updateGeometries()
+{
+    QTableView::updateGeometries();
+    // The bar's page is the ad list's, not a page of rows; with nothing to
+    // scroll it is shown disabled, never hidden.
+    const int ads = model() ? model()->rowCount() : 0;
+    AdListState paging;
+    paging.shownAds = std::min(ads, wholeRowsPerPage());
+    const AdScrollRange range = paging.scrollRange(ads);
+    QScrollBar *bar = verticalScrollBar();
+    bar->setPageStep(range.page);
+    bar->setEnabled(range.scrolls());
+    keepTopRowWhole();
+}
+
+// The table moves a whole row at a time and is drawn anew: what it draws
+// depends on which rows fit whole, so no drawn pixels are moved along.
+void AdTable::scrollContentsBy(int dx, int dy)
+{
+    if (dy == 0) {
+        QTableView::scrollContentsBy(dx, dy);
+        return;
+    }
+    keepTopRowWhole();
+    viewport()->update();
+    updateEditorGeometries();
+}
+
+// At the end of its way the table would line its last row up with the bottom
+// and cut the top row; here the top row is always whole, and the space below
+// the last ad stays empty.
+void AdTable::keepTopRowWhole()
+{
+    QHeaderView *rows = verticalHeader();
+    const int before = rows->offset();
+    rows->setOffsetToSectionPosition(verticalScrollBar()->value());
+    if (rows->offset() != before) {
+        viewport()->update();
+        updateEditorGeometries();
     }
 }
 
-void AdTable::setCellText(int row, int field, const QString &text)
+// Only the rows that fit whole are drawn; the space below them stays empty.
+void AdTable::paintEvent(QPaintEvent *event)
 {
-    if (QTableWidgetItem *cell = item(row - 1, field - 1))
-        cell->setText(text);
+    const int rowHeight = verticalHeader()->defaultSectionSize();
+    const QRect rowsArea(0, 0, viewport()->width(), wholeRowsPerPage() * rowHeight);
+    QPaintEvent clipped(event->region() & rowsArea);
+    QTableView::paintEvent(&clipped);
 }
 
-QString AdTable::cellText(int row, int field) const
+void AdTable::keyPressEvent(QKeyEvent *event)
 {
-    const QTableWidgetItem *cell = item(row - 1, field - 1);
-    return cell ? cell->text() : QString();
+    // Enter and Esc are the dialog's commands; the table moves by no key of its own.
+    if (isEnterKey(event->key()) || event->key() == Qt::Key_Escape)
+        event->ignore();
+    else
+        event->accept();
 }
 
-QRect AdTable::cellRect(int row, int field) const { return visualRect(model()->index(row - 1, field - 1)); }
-
-QString AdTable::fieldHeading(int field) const
+void AdTable::mousePressEvent(QMouseEvent *event)
 {
-    const QTableWidgetItem *header = horizontalHeaderItem(field - 1);
-    return header ? header->text().trimmed() : QString();
+    event->accept();
+    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton)
+        return;
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid())
+        emit cellPressed(index, event->button());
+}
+
+void AdTable::mouseReleaseEvent(QMouseEvent *event) { event->accept(); }
+
+void AdTable::mouseDoubleClickEvent(QMouseEvent *event) { event->accept(); }
+
+void AdTable::mouseMoveEvent(QMouseEvent *event) { event->accept(); }
+
+void AdTable::wheelEvent(QWheelEvent *event)
+{
+    event->accept();
+    emit wheelTurned(event->angleDelta().y());
 }
 
 } // namespace qm

@@ -79,7 +79,7 @@ ConfigureDialog::ConfigureDialog(LedgerModel &model, const QString &helpFile, QW
     });
 
     m_adList->open();
-    m_adList->editor()->setFocus();
+    m_adList->takeFocus();
 }
 
 ConfigureDialog::~ConfigureDialog()
@@ -101,7 +101,7 @@ void ConfigureDialog::setVisible(bool visible)
     // Showing a dialog hands its focus widget a Tab focus, which would select
     // the whole name; the cursor arrives on a name with the caret at its end.
     QLineEdit *editor = m_adList->editor();
-    if (visible && editor->hasSelectedText())
+    if (visible && editor && editor->hasSelectedText())
         editor->deselect();
 }
 

@@ -159,6 +159,9 @@ private slots:
         QWidget *editor = shown->findChild<QWidget *>(QStringLiteral("AdEditor"));
         QCOMPARE(accessibleName(editor), QStringLiteral("Ad name"));
         QTest::keyClick(editor, Qt::Key_Right, Qt::ShiftModifier); // to the first checkmark
+        // Each cell has an editor of its own.
+        editor = shown->findChild<QWidget *>(QStringLiteral("AdEditor"));
+        QVERIFY(editor);
         QCOMPARE(accessibleName(editor), QStringLiteral("Runs in Corvel"));
     }
 

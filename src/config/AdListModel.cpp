@@ -1,0 +1,103 @@
+#include "config/AdListModel.h"
+
+#include "config/AdListState.h"
+#include "core/LedgerModel.h"
+#include "core/rules/AdRules.h"
+
+namespace qm {
+
+namespace {
+
+Qt::Alignment columnAlignment(int column)
+{
+    return column == 0 ? Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter) : Qt::Alignment(Qt::AlignCenter);
+}
+
+} // namespace
+
+AdListModel::AdListModel(LedgerModel &ledger, QObject *parent) : QAbstractTableModel(parent), m_ledger(ledger) {}
+
+int AdListModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_ledger.adCount(); }
+
+int AdListModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : kAdFieldCount; }
+
+QVariant AdListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_ledger.adCount())
+        return QVariant();
+    const QString text = adFieldText(m_ledger.ads.at(index.row()), index.column() + 1);
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return text;
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(columnAlignment(index.column()));
+    case Qt::AccessibleTextRole: {
+        // A cell tells which column it is in: "Corvel: empty", "Ads: Bakery".
+        const QString heading = fieldHeading(index.column() + 1);
+        return text.isEmpty() ? tr("%1: empty").arg(heading) : tr("%1: %2").arg(heading, text.trimmed());
+    }
+    default:
+        return QVariant();
+    }
+}
+
+QVariant AdListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= kAdFieldCount)
+        return QVariant();
+    // "Fennet " keeps the blank that places it.
+    static const char *const headings[] = {QT_TR_NOOP("Ads"), QT_TR_NOOP("Corvel"), QT_TR_NOOP("Tarn Mag"),
+                                           QT_TR_NOOP("Fennet "), QT_TR_NOOP("Wyndle")};
+    switch (role) {
+    case Qt::DisplayRole:
+        return tr(headings[section]);
+    case Qt::AccessibleTextRole:
+        return tr(headings[section]).trimmed();
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(columnAlignment(section));
+    default:
+        return QVariant();
+    }
+}
+
+Qt::ItemFlags AdListModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+bool AdListModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid() || index.row() >= m_ledger.adCount())
+        return false;
+    setAdField(m_ledger, index.row() + 1, index.column() + 1, value.toString());
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole, Qt::AccessibleTextRole});
+    return true;
+}
+
+int AdListModel::addAd()
+{
+    const int row = m_ledger.adCount();
+    beginInsertRows(QModelIndex(), row, row);
+    const int count = m_ledger.addAd();
+    endInsertRows();
+    return count;
+}
+
+void AdListModel::deleteAd(int ad)
+{
+    if (ad < 1 || ad > m_ledger.adCount())
+        return;
+    beginRemoveRows(QModelIndex(), ad - 1, ad - 1);
+    m_ledger.deleteAd(ad);
+    endRemoveRows();
+}
+
+QString AdListModel::fieldHeading(int field) const
+{
+    return headerData(field - 1, Qt::Horizontal, Qt::AccessibleTextRole).toString();
+}
+
+} // namespace qm
