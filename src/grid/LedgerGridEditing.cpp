@@ -6,6 +6,8 @@
 #include "core/rules/CellInput.h"
 #include "grid/EditorKeys.h"
 #include "grid/GridNavigation.h"
+#include "grid/LedgerTableModel.h"
+#include "grid/LedgerTableView.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -14,9 +16,7 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScrollBar>
 #include <QSignalBlocker>
-#include <QTableWidget>
 #include <QWheelEvent>
 
 // The edit of a cell: its commit, ENTER, ESC, removing a row's data, the save
@@ -44,20 +44,8 @@ void LedgerGrid::commitCell()
         v.sizePicked = 0;
         return;
     }
-    CellEdit edit;
-    edit.publication = v.shownPublication;
-    edit.issue = selectedIssue();
-    edit.ad = rowAd(v.editRow);
-    edit.column = v.editColumn;
-    edit.oldText = v.oldCellText;
-    edit.newText = v.newCellText;
-    edit.sizePicked = v.sizePicked != 0;
-    const auto ask = [] {
-        return showMessage(tr("This is a computed value, do you want to override it?"),
-                           tr("Caution"), MessageButtons::YesNo,
-                           MessageIcon::Question) == MessageAnswer::Yes;
-    };
-    switch (m_document.commitCell(edit, ask)) {
+    const QModelIndex cell = m_table->index(v.editRow - 1, v.editColumn - 1);
+    switch (m_table->commit(cell, v.oldCellText, v.newCellText, v.sizePicked != 0)) {
     case CommitOutcome::Unchanged:
         v.sizePicked = 0;
         return;
@@ -71,7 +59,7 @@ void LedgerGrid::commitCell()
         v.oldCellText = v.newCellText;
         break;
     }
-    refreshRow(v.editRow);
+    refreshRow();
     v.sizePicked = 0;
 }
 
@@ -108,7 +96,7 @@ void LedgerGrid::cancelEdit()
     case ColStatus:
         v.newCellText = v.oldCellText;
         m_editors->setUpPickupStatus(v.oldCellText);
-        refreshRow(v.editRow);
+        refreshRow();
         break;
     default:
         m_editors->setEditorText(v.oldCellText);
@@ -131,7 +119,7 @@ void LedgerGrid::removeAdData()
         return;
     }
     // The pending edit goes with the rest of the row.
-    refreshRow(v.currentRow);
+    refreshRow();
     v.oldCellText = v.newCellText = screenText(v.editRow, v.editColumn);
     m_editors->setEditorText(v.oldCellText);
     v.currentColumn = 2;
@@ -176,8 +164,7 @@ void LedgerGrid::onPulldownChosen(QComboBox *box, int index)
 
 void LedgerGrid::showPickupText(const QString &text)
 {
-    if (QTableWidgetItem *item = m_gridList->item(m_view.editRow - m_view.topRow, ColStatus - 1))
-        item->setText(text);
+    m_table->setPendingText(m_view.editRow - 1, ColStatus, text);
     if (statusPulldown()->isVisible())
         statusPulldown()->setFocus();
 }
@@ -192,8 +179,6 @@ bool LedgerGrid::handleShiftKey(QWidget *editor, int key)
     if (v.topRow != topBefore) {
         // A one-line scroll: the row being left keeps its pending text and
         // still shows, so the commit in goToCell writes it to that row.
-        const QSignalBlocker blocker(m_scrollBar);
-        m_scrollBar->setValue(v.topRow);
         refreshShownRows();
     }
     goToCell();
@@ -286,9 +271,10 @@ void LedgerGrid::handleClick(const QPoint &viewportPos)
     commitCell();
     const QModelIndex index = m_gridList->indexAt(viewportPos);
     v.scrollBusy = false;
-    if (!index.isValid())
-        return; // below the last row: the cursor stays where it is
-    v.currentRow = v.topRow + index.row();
+    // Below the last row, or on the part of a line under the whole ones: the cursor stays where it is.
+    if (!index.isValid() || index.row() + 1 >= v.topRow + v.visibleRows)
+        return;
+    v.currentRow = index.row() + 1;
     v.currentColumn = index.column() + 1;
     if (v.viewOnly)
         return;

@@ -1,0 +1,101 @@
+#include "grid/LedgerTableView.h"
+
+#include "core/LedgerModel.h"
+#include "grid/GridHeader.h"
+#include "grid/GridStyle.h"
+
+#include <QHeaderView>
+#include <QPaintEvent>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <array>
+
+namespace qm {
+
+namespace {
+
+constexpr std::array<int, kColumnCount> kColumnWidths = {150, 135, 59, 67, 45, 70, 70, 70, 70, 70};
+
+} // namespace
+
+LedgerTableView::LedgerTableView(QWidget *parent) : QTableView(parent)
+{
+    auto *style = new GridStyle(kScrollBarWidth, this);
+    setStyle(style);
+    verticalScrollBar()->setStyle(style);
+    verticalScrollBar()->setObjectName(QStringLiteral("GridScrollBar"));
+    verticalScrollBar()->setFocusPolicy(Qt::NoFocus);
+    // Made before the model, so that no heading is ever measured.
+    setHorizontalHeader(new GridHeader(std::vector<int>(kColumnWidths.begin(), kColumnWidths.end()),
+                                       kHeaderHeight, this));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Sunken);
+    setLineWidth(2);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // By pixels, a row's height a step: the top row is always a whole one, also at the end.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setShowGrid(true);
+    setWordWrap(false);
+    setAutoScroll(false);
+    setTabKeyNavigation(false);
+    setFocusPolicy(Qt::StrongFocus);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(kRowHeight);
+}
+
+void LedgerTableView::setLedgerModel(QAbstractItemModel *model)
+{
+    setModel(model);
+    for (int column = 0; column < kColumnCount; ++column)
+        setColumnWidth(column, kColumnWidths[std::size_t(column)]);
+}
+
+int LedgerTableView::lineCount() const
+{
+    // From the fixed geometry: the viewport is only laid out once shown.
+    const int height = this->height() - 2 * frameWidth() - kHeaderHeight;
+    return std::max(1, height / kRowHeight);
+}
+
+void LedgerTableView::setScrollRange(const ScrollRange &range, int topRow)
+{
+    m_range = range;
+    applyScrollRange();
+    setTopRow(topRow);
+}
+
+void LedgerTableView::setTopRow(int topRow) { verticalScrollBar()->setValue((topRow - 1) * kRowHeight); }
+
+int LedgerTableView::topRowAt(int position) { return (position + kRowHeight / 2) / kRowHeight + 1; }
+
+void LedgerTableView::applyScrollRange()
+{
+    QScrollBar *bar = verticalScrollBar();
+    bar->setRange((m_range.minimum - 1) * kRowHeight, (m_range.maximum - 1) * kRowHeight);
+    bar->setPageStep(m_range.page * kRowHeight);
+    bar->setSingleStep(kRowHeight);
+    bar->setEnabled(m_range.maximum > m_range.minimum);
+}
+
+void LedgerTableView::updateGeometries()
+{
+    QTableView::updateGeometries();
+    applyScrollRange();
+}
+
+void LedgerTableView::paintEvent(QPaintEvent *event)
+{
+    // Only whole lines show; the strip below the last one stays empty.
+    const QRect lines(0, 0, viewport()->width(), lineCount() * kRowHeight);
+    QPaintEvent clipped(event->region() & lines);
+    QTableView::paintEvent(&clipped);
+}
+
+} // namespace qm
