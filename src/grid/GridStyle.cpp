@@ -5,8 +5,7 @@
 
 namespace qm {
 
-GridStyle::GridStyle(int scrollBarWidth, QObject *parent)
-    : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), m_scrollBarWidth(scrollBarWidth)
+GridStyle::GridStyle(QObject *parent) : QProxyStyle(QStyleFactory::create(QApplication::style()->name()))
 {
     setParent(parent);
 }
@@ -25,8 +24,6 @@ int GridStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const
     case PM_ScrollView_ScrollBarSpacing:
     case PM_ScrollView_ScrollBarOverlap:
         return 0;
-    case PM_ScrollBarExtent:
-        return m_scrollBarWidth;
     default:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }

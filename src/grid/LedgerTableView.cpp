@@ -2,6 +2,7 @@
 
 #include "core/LedgerModel.h"
 #include "grid/GridHeader.h"
+#include "grid/GridScrollBar.h"
 #include "grid/GridStyle.h"
 
 #include <QHeaderView>
@@ -21,9 +22,8 @@ constexpr std::array<int, kColumnCount> kColumnWidths = {150, 135, 59, 67, 45, 7
 
 LedgerTableView::LedgerTableView(QWidget *parent) : QTableView(parent)
 {
-    auto *style = new GridStyle(kScrollBarWidth, this);
-    setStyle(style);
-    verticalScrollBar()->setStyle(style);
+    setStyle(new GridStyle(this));
+    setVerticalScrollBar(new GridScrollBar(kScrollBarWidth));
     verticalScrollBar()->setObjectName(QStringLiteral("GridScrollBar"));
     verticalScrollBar()->setFocusPolicy(Qt::NoFocus);
     // Made before the model, so that no heading is ever measured.
