@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QPaintEvent>
+#include <QItemSelectionModel>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -71,7 +72,19 @@ void LedgerTableView::setScrollRange(const ScrollRange &range, int topRow)
     setTopRow(topRow);
 }
 
-void LedgerTableView::setTopRow(int topRow) { verticalScrollBar()->setValue((topRow - 1) * kRowHeight); }
+void LedgerTableView::setTopRow(int topRow)
+{
+    const int lines = topRow - topRowAt(verticalScrollBar()->value());
+    verticalScrollBar()->setValue((topRow - 1) * kRowHeight);
+    // The current item, and the row selected with it, keep their line on screen.
+    const QModelIndex current = currentIndex();
+    if (lines == 0 || !current.isValid())
+        return;
+    const int row = std::clamp(current.row() + lines, 0, model()->rowCount() - 1);
+    const auto how = selectionModel()->hasSelection() ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+                                                      : QItemSelectionModel::NoUpdate;
+    selectionModel()->setCurrentIndex(model()->index(row, current.column()), how);
+}
 
 int LedgerTableView::topRowAt(int position) { return (position + kRowHeight / 2) / kRowHeight + 1; }
 
@@ -88,6 +101,13 @@ void LedgerTableView::updateGeometries()
 {
     QTableView::updateGeometries();
     applyScrollRange();
+}
+
+void LedgerTableView::scrollContentsBy(int dx, int dy)
+{
+    QTableView::scrollContentsBy(dx, dy);
+    // Drawn afresh: moved pixels would carry the empty strip under the whole lines up into them.
+    viewport()->update();
 }
 
 void LedgerTableView::paintEvent(QPaintEvent *event)

@@ -34,6 +34,7 @@ public:
 
 protected:
     void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

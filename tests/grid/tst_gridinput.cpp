@@ -61,6 +61,7 @@ private slots:
     void pricedCommitInEveryPublication_data();
     void pricedCommitInEveryPublication();
     void wheelAndArrowScrollDownToTheLastRow();
+    void clickedRowKeepsItsLineWhenScrolled();
 };
 
 void GridInputTest::monthChoiceIsTheMonthShownAndEdited()
@@ -353,6 +354,26 @@ void GridInputTest::wheelAndArrowScrollDownToTheLastRow()
     QTest::keyClicks(f.grid()->cellEditor(), "8");
     QTest::keyClick(f.grid()->cellEditor(), Qt::Key_Return);
     QCOMPARE(f.model.cell(1, ColPaid, 30), QString("8"));
+}
+
+// View only: the row clicked is shown selected; a scroll moves the cursor with
+// the rows, and the selection stays with the cursor on its line of the screen.
+void GridInputTest::clickedRowKeepsItsLineWhenScrolled()
+{
+    GridFixture f;
+    f.openWith(30);
+    QTRY_COMPARE(f.view().hookReady, HookState::Ready);
+    f.clickCell(2, 3);
+    QTableView *list = f.grid()->gridList();
+    QCOMPARE(list->selectionModel()->selectedRows(), QModelIndexList({f.shownCell(2, 1)}));
+    const QPoint line = list->viewport()->mapTo(f.window.get(), f.cellRect(2, 3).center());
+    for (int i = 0; i < 3; ++i)
+        wheelAt(f.window.get(), line, -120);
+    QCOMPARE(f.view().topRow, 4);
+    QCOMPARE(f.view().currentRow, 6);
+    QCOMPARE(f.shownText(2, 1), QString("Ad 6"));
+    QCOMPARE(list->currentIndex(), f.shownCell(2, 3));
+    QCOMPARE(list->selectionModel()->selectedRows(), QModelIndexList({f.shownCell(2, 1)}));
 }
 
 QTEST_MAIN(GridInputTest)
