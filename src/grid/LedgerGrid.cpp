@@ -3,6 +3,7 @@
 #include "core/Messages.h"
 #include "core/rules/CellCommit.h"
 #include "grid/GridHeader.h"
+#include "grid/GridDelegate.h"
 #include "grid/GridNavigation.h"
 #include "grid/Hints.h"
 #include "grid/LedgerTableModel.h"
@@ -74,7 +75,10 @@ LedgerGrid::LedgerGrid(LedgerDocument &document, QWidget *window, QStatusBar *hi
         scrollBar()->setSliderPosition(scrollBar()->value());
     });
 
-    m_editors = std::make_unique<GridEditors>(m_document, m_view, m_gridList->viewport(), window);
+    // The view opens no editor itself (no edit triggers): the grid lays its editors over the current cell.
+    auto *delegate = new GridDelegate(m_model, [this] { return m_view.editColumn; }, this);
+    m_gridList->setItemDelegate(delegate);
+    m_editors = std::make_unique<GridEditors>(m_document, *delegate, m_view, m_gridList->viewport(), window);
     QListWidget *pickup = m_editors->pickupList();
     connect(pickup, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && !m_view.viewOnly)
