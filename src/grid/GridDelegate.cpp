@@ -1,11 +1,14 @@
 #include "grid/GridDelegate.h"
 
 #include "core/LedgerModel.h"
+#include "core/rules/CellInput.h"
 #include "grid/CellTextValidator.h"
 #include "grid/Hints.h"
 #include "ui/Fonts.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -111,6 +114,25 @@ QString GridDelegate::heldText(const QWidget *editor)
     if (auto *line = qobject_cast<const QLineEdit *>(editor))
         return line->text();
     return QString();
+}
+
+bool GridDelegate::takeTypedKey(QLineEdit *editor, const QKeyEvent *key, int column)
+{
+    if (key->matches(QKeySequence::Paste))
+        return true;
+    const QString text = key->text();
+    if (text.isEmpty())
+        return false; // caret keys and the like belong to the text box
+    switch (judgeTypedCharacter(column, editor->text(), text.at(0))) {
+    case TypedVerdict::Accept:
+        return false;
+    case TypedVerdict::ToggleColour:
+        showText(editor, toggledColour(editor->text()));
+        return true;
+    case TypedVerdict::Refuse:
+        break;
+    }
+    return true;
 }
 
 QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const

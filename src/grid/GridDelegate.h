@@ -4,6 +4,9 @@
 
 #include <functional>
 
+class QKeyEvent;
+class QLineEdit;
+
 namespace qm {
 
 class LedgerModel;
@@ -39,6 +42,11 @@ public:
     static void showText(QWidget *editor, const QString &text);
     // What an editor holds: the text box's text, a pulldown's chosen entry.
     static QString heldText(const QWidget *editor);
+
+    // The typed-character rule of the text box for a key typed into it while
+    // it edits `column`: the character is let through, refused, or toggles
+    // the colour; a paste shortcut is refused. True when the key was taken.
+    static bool takeTypedKey(QLineEdit *editor, const QKeyEvent *key, int column);
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;

@@ -115,7 +115,6 @@ private:
     bool handleEditorKey(QWidget *editor, QKeyEvent *key);
     bool handleShiftKey(QWidget *editor, int key);
     bool handleStatusCtrlKey(int key);
-    bool handleCellCharacter(QKeyEvent *key);
     void handleWheel(bool up);
     void handleClick(const QPoint &viewportPos);
     void onPulldownChosen(QComboBox *box, int index);

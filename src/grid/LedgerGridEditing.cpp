@@ -3,8 +3,8 @@
 #include "core/Messages.h"
 #include "ui/SaveMessages.h"
 #include "core/rules/CellCommit.h"
-#include "core/rules/CellInput.h"
 #include "grid/EditorKeys.h"
+#include "grid/GridDelegate.h"
 #include "grid/GridNavigation.h"
 #include "grid/LedgerTableModel.h"
 #include "grid/LedgerTableView.h"
@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -200,25 +199,6 @@ bool LedgerGrid::handleStatusCtrlKey(int key)
     return true;
 }
 
-bool LedgerGrid::handleCellCharacter(QKeyEvent *key)
-{
-    if (key->matches(QKeySequence::Paste))
-        return true;
-    const QString text = key->text();
-    if (text.isEmpty())
-        return false; // caret keys and the like belong to the text box
-    switch (judgeTypedCharacter(view().editColumn, cellEditor()->text(), text.at(0))) {
-    case TypedVerdict::Accept:
-        return false;
-    case TypedVerdict::ToggleColour:
-        m_editors->setEditorText(toggledColour(cellEditor()->text()));
-        return true;
-    case TypedVerdict::Refuse:
-        break;
-    }
-    return true;
-}
-
 bool LedgerGrid::handleEditorKey(QWidget *editor, QKeyEvent *key)
 {
     const int column = m_view.currentColumn;
@@ -227,7 +207,7 @@ bool LedgerGrid::handleEditorKey(QWidget *editor, QKeyEvent *key)
     case EditorAction::PassOn:
         return false;
     case EditorAction::TypedCharacter:
-        return handleCellCharacter(key);
+        return GridDelegate::takeTypedKey(cellEditor(), key, view().editColumn);
     case EditorAction::MoveCursor:
         return handleShiftKey(editor, key->key());
     case EditorAction::ClearText:
