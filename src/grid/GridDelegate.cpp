@@ -40,21 +40,7 @@ void GridDelegate::nameAfterColumn(QWidget *editor, int column)
     editor->setAccessibleDescription(hintText(column, false));
 }
 
-EditorKind GridDelegate::kindOf(int column)
-{
-    switch (column) {
-    case ColAds:
-        return EditorKind::None;
-    case ColSalesPerson:
-    case ColSize:
-    case ColStatus:
-        return EditorKind::Pulldown;
-    case ColColor:
-        return EditorKind::Check;
-    default:
-        return EditorKind::Number;
-    }
-}
+EditorKind GridDelegate::kindOf(int column) { return ledgerColumn(column).editor; }
 
 QWidget *GridDelegate::makeEditor(QWidget *parent, int column) const
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/LedgerColumns.h"
+
 #include <QStyledItemDelegate>
 
 #include <functional>
@@ -10,14 +12,6 @@ class QLineEdit;
 namespace qm {
 
 class LedgerModel;
-
-// The kinds of editor the grid's columns have.
-enum class EditorKind {
-    None,     // the ad's name: never edited
-    Number,   // a text box that takes digits (and a point in the money columns)
-    Check,    // the colour: a text box without caret that toggles "c"
-    Pulldown, // a list to choose from: sales person, size, status
-};
 
 // Makes, fills and places the editors of the ledger grid's cells: the text box
 // CellEditor, whose pasted or dropped text obeys the typed-character rule of

@@ -1,5 +1,6 @@
 #include "grid/LedgerTableModel.h"
 
+#include "core/LedgerColumns.h"
 #include "core/LedgerDocument.h"
 #include "core/LedgerModel.h"
 #include "grid/GridNavigation.h"
@@ -31,20 +32,7 @@ LedgerTableModel::LedgerTableModel(LedgerDocument &document, QObject *parent)
     });
 }
 
-Qt::Alignment LedgerTableModel::columnAlignment(int column)
-{
-    switch (column) {
-    case ColAds:
-        return Qt::AlignLeft | Qt::AlignVCenter;
-    case ColSale:
-    case ColPaid:
-    case ColComm:
-    case ColCommPaid:
-        return Qt::AlignRight | Qt::AlignVCenter;
-    default:
-        return Qt::AlignHCenter | Qt::AlignVCenter;
-    }
-}
+Qt::Alignment LedgerTableModel::columnAlignment(int column) { return ledgerColumn(column).alignment; }
 
 void LedgerTableModel::rebuildRows()
 {

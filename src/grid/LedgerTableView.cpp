@@ -1,6 +1,6 @@
 #include "grid/LedgerTableView.h"
 
-#include "core/LedgerModel.h"
+#include "core/LedgerColumns.h"
 #include "grid/GridHeader.h"
 #include "grid/GridScrollBar.h"
 #include "grid/GridStyle.h"
@@ -11,13 +11,19 @@
 #include <QScrollBar>
 
 #include <algorithm>
-#include <array>
+#include <vector>
 
 namespace qm {
 
 namespace {
 
-constexpr std::array<int, kColumnCount> kColumnWidths = {150, 135, 59, 67, 45, 70, 70, 70, 70, 70};
+std::vector<int> columnWidths()
+{
+    std::vector<int> widths;
+    for (int column = 1; column <= kColumnCount; ++column)
+        widths.push_back(ledgerColumn(column).width);
+    return widths;
+}
 
 } // namespace
 
@@ -28,8 +34,7 @@ LedgerTableView::LedgerTableView(QWidget *parent) : QTableView(parent)
     verticalScrollBar()->setObjectName(QStringLiteral("GridScrollBar"));
     verticalScrollBar()->setFocusPolicy(Qt::NoFocus);
     // Made before the model, so that no heading is ever measured.
-    setHorizontalHeader(new GridHeader(std::vector<int>(kColumnWidths.begin(), kColumnWidths.end()),
-                                       kHeaderHeight, this));
+    setHorizontalHeader(new GridHeader(columnWidths(), kHeaderHeight, this));
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
     setLineWidth(2);
@@ -55,7 +60,7 @@ void LedgerTableView::setLedgerModel(QAbstractItemModel *model)
 {
     setModel(model);
     for (int column = 0; column < kColumnCount; ++column)
-        setColumnWidth(column, kColumnWidths[std::size_t(column)]);
+        setColumnWidth(column, ledgerColumn(column + 1).width);
 }
 
 int LedgerTableView::lineCount() const
