@@ -11,16 +11,16 @@ constexpr Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignVCenter;
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 
 const std::array<LedgerColumnInfo, kColumnCount> kColumns = {{
-    {150, kLeft, EditorKind::None},       // Ads
-    {135, kCentre, EditorKind::Pulldown}, // Sales person
-    {59, kCentre, EditorKind::Number},    // Number
-    {67, kCentre, EditorKind::Pulldown},  // Size
-    {45, kCentre, EditorKind::Check},     // Color
-    {70, kRight, EditorKind::Number},     // Sale
-    {70, kRight, EditorKind::Number},     // Paid
-    {70, kCentre, EditorKind::Pulldown},  // Status
-    {70, kRight, EditorKind::Number},     // Comm
-    {70, kRight, EditorKind::Number},     // CommPd
+    {150, kLeft, EditorKind::None, "Ad", CsvForm::Text},
+    {135, kCentre, EditorKind::Pulldown, "Sales person", CsvForm::Text},
+    {59, kCentre, EditorKind::Number, "Number", CsvForm::Count},
+    {67, kCentre, EditorKind::Pulldown, "Size", CsvForm::Text},
+    {45, kCentre, EditorKind::Check, "Colour", CsvForm::YesNo},
+    {70, kRight, EditorKind::Number, "Sale", CsvForm::Amount},
+    {70, kRight, EditorKind::Number, "Paid", CsvForm::Amount},
+    {70, kCentre, EditorKind::Pulldown, "Status", CsvForm::Text},
+    {70, kRight, EditorKind::Number, "Commission", CsvForm::Amount},
+    {70, kRight, EditorKind::Number, "Commission paid", CsvForm::Amount},
 }};
 
 } // namespace
