@@ -5,6 +5,7 @@
 #include "grid/GridScrollBar.h"
 #include "grid/GridStyle.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QPaintEvent>
 #include <QItemSelectionModel>
@@ -106,6 +107,41 @@ void LedgerTableView::updateGeometries()
 {
     QTableView::updateGeometries();
     applyScrollRange();
+}
+
+void LedgerTableView::keyboardSearch(const QString &search)
+{
+    const int top = topRowAt(verticalScrollBar()->value()) - 1;
+    const int end = std::min(model()->rowCount(), top + lineCount());
+    if (top >= end)
+        return;
+    // Letters typed in quick succession make one text to find; a new one, or
+    // the same letter again, looks from the line after the current one.
+    const bool timed = m_searchTime.isValid();
+    const qint64 elapsed = timed ? m_searchTime.restart() : 0;
+    if (!timed)
+        m_searchTime.start();
+    bool skipRow = false;
+    if (search.isEmpty() || !timed || elapsed > QApplication::keyboardInputInterval()) {
+        m_search = search;
+        skipRow = currentIndex().isValid();
+    } else {
+        m_search += search;
+    }
+    if (m_search.size() > 1 && m_search.count(m_search.back()) == m_search.size())
+        skipRow = true;
+    const QModelIndex current = currentIndex();
+    int first = current.isValid() ? std::clamp(current.row(), top, end - 1) : top;
+    if (skipRow)
+        first = first + 1 < end ? first + 1 : top;
+    const int column = current.isValid() ? current.column() : 0;
+    for (int line = 0; line < end - top; ++line) {
+        const QModelIndex index = model()->index(top + (first - top + line) % (end - top), column);
+        if (index.data().toString().startsWith(m_search, Qt::CaseInsensitive)) {
+            setCurrentIndex(index);
+            return;
+        }
+    }
 }
 
 void LedgerTableView::scrollContentsBy(int dx, int dy)

@@ -2,6 +2,7 @@
 
 #include "grid/GridNavigation.h"
 
+#include <QElapsedTimer>
 #include <QTableView>
 
 namespace qm {
@@ -32,6 +33,10 @@ public:
     // The top row (from 1) that a position of the scroll bar stands for.
     static int topRowAt(int position);
 
+    // Typing on the view finds a cell of the current column that begins with
+    // the text typed, on the shown lines only (from the current one, round).
+    void keyboardSearch(const QString &search) override;
+
 protected:
     void updateGeometries() override;
     void scrollContentsBy(int dx, int dy) override;
@@ -41,6 +46,8 @@ private:
     void applyScrollRange();
 
     ScrollRange m_range;
+    QElapsedTimer m_searchTime;
+    QString m_search;
 };
 
 } // namespace qm

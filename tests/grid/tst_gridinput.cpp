@@ -62,6 +62,7 @@ private slots:
     void pricedCommitInEveryPublication();
     void wheelAndArrowScrollDownToTheLastRow();
     void clickedRowKeepsItsLineWhenScrolled();
+    void typingFindsOnlyShownRows();
 };
 
 void GridInputTest::monthChoiceIsTheMonthShownAndEdited()
@@ -374,6 +375,28 @@ void GridInputTest::clickedRowKeepsItsLineWhenScrolled()
     QCOMPARE(f.shownText(2, 1), QString("Ad 6"));
     QCOMPARE(list->currentIndex(), f.shownCell(2, 3));
     QCOMPARE(list->selectionModel()->selectedRows(), QModelIndexList({f.shownCell(2, 1)}));
+}
+
+// View only: a letter typed on the grid selects a row on screen whose cell of
+// the current column begins with it; a row off the screen is never chosen.
+void GridInputTest::typingFindsOnlyShownRows()
+{
+    GridFixture f;
+    LedgerModel m = GridFixture::sampleModel(30);
+    m.ads[24].name = "Zephyr";
+    m.ads[4].name = "Quay";
+    f.writeFiles(m);
+    f.open();
+    QTRY_COMPARE(f.view().hookReady, HookState::Ready);
+    f.clickCell(2, 1);
+    QTableView *list = f.grid()->gridList();
+    QTest::keyClick(list, Qt::Key_Z);
+    QCOMPARE(list->selectionModel()->selectedRows(), QModelIndexList({f.shownCell(2, 1)}));
+    QCOMPARE(list->currentIndex(), f.shownCell(2, 1));
+    QTest::qWait(QApplication::keyboardInputInterval() + 50); // a new search, not "zq"
+    QTest::keyClick(list, Qt::Key_Q);
+    QCOMPARE(list->selectionModel()->selectedRows(), QModelIndexList({f.shownCell(4, 1)}));
+    QCOMPARE(f.shownText(4, 1), QString("Quay"));
 }
 
 QTEST_MAIN(GridInputTest)
