@@ -39,7 +39,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QAbstractItemView>
 #include <QAction>
@@ -166,7 +166,6 @@ void MainWindow::buildControls()
     setTabOrder(advances, report);
     setTabOrder(report, runSheet);
     setTabOrder(runSheet, m_helpButton);
-    m_grid->scrollBar()->raise();
     m_grid->pickupList()->raise();
     fitTexts(this);
 

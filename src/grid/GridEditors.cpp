@@ -3,14 +3,13 @@
 #include "core/LedgerDocument.h"
 #include "core/LedgerModel.h"
 #include "core/rules/CellCommit.h"
-#include "grid/CellTextValidator.h"
-#include "grid/Hints.h"
-#include "ui/Fonts.h"
+#include "grid/GridDelegate.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStyleOptionViewItem>
 #include <QSignalBlocker>
 
 namespace qm {
@@ -23,28 +22,11 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(GridEditors)
 };
 
-// An editor is named after the column it edits, and described by its hint.
-void nameAfterColumn(QWidget *editor, int column)
-{
-    editor->setAccessibleName(columnHeader(column).trimmed());
-    editor->setAccessibleDescription(hintText(column, false));
-}
-
-QComboBox *makePulldown(QWidget *parent, const QString &name, int column)
-{
-    auto *box = new QComboBox(parent);
-    box->setObjectName(name);
-    nameAfterColumn(box, column);
-    box->setFont(uiFont(8));
-    box->setFocusPolicy(Qt::StrongFocus);
-    box->hide();
-    return box;
-}
-
 } // namespace
 
-GridEditors::GridEditors(LedgerDocument &document, ViewState &view, QWidget *gridViewport, QWidget *window)
-    : m_document(document), m_model(document.model()), m_view(view), m_parent(gridViewport)
+GridEditors::GridEditors(LedgerDocument &document, const GridDelegate &delegate, ViewState &view,
+                         QWidget *gridViewport, QWidget *window)
+    : m_document(document), m_model(document.model()), m_delegate(delegate), m_view(view), m_parent(gridViewport)
 {
     m_pickupList = new QListWidget(window);
     m_pickupList->setObjectName(QStringLiteral("PickupList"));
@@ -78,26 +60,15 @@ bool GridEditors::isPulldown(const QObject *object) const
 void GridEditors::create(QObject *filter)
 {
     delete m_cellEditor;
-    m_cellEditor = new QLineEdit(m_parent);
-    m_cellEditor->setObjectName(QStringLiteral("CellEditor"));
-    nameAfterColumn(m_cellEditor, editorFor(m_view.editColumn) == m_cellEditor ? m_view.editColumn : ColNumber);
-    m_cellEditor->setFont(uiFont(10));
-    m_cellEditor->setContextMenuPolicy(Qt::NoContextMenu);
-    m_cellEditor->setDragEnabled(false);
-    m_cellEditor->setAcceptDrops(false);
-    m_cellEditor->setGeometry(0, 0, 0, 0);
-    // Pasted or dropped text, whatever way it comes, obeys the typed-character rule.
-    m_cellEditor->setValidator(new CellTextValidator([this] { return m_view.editColumn; }, m_cellEditor));
-    m_cellEditor->hide();
+    const int named = GridDelegate::kindOf(m_view.editColumn) == EditorKind::Pulldown ? ColNumber : m_view.editColumn;
+    m_cellEditor = static_cast<QLineEdit *>(m_delegate.makeEditor(m_parent, named));
+    m_cellEditor->setReadOnly(false);
     m_cellEditor->installEventFilter(filter);
 
     if (!m_salesPulldown) {
-        m_salesPulldown = makePulldown(m_parent, QStringLiteral("SalesPulldown"), ColSalesPerson);
-        m_sizePulldown = makePulldown(m_parent, QStringLiteral("SizePulldown"), ColSize);
-        m_statusPulldown = makePulldown(m_parent, QStringLiteral("StatusPulldown"), ColStatus);
-        for (int size = 1; size <= kSizeCount; ++size)
-            m_sizePulldown->addItem(sizeName(size));
-        m_statusPulldown->addItems(m_model.statusValues());
+        m_salesPulldown = static_cast<QComboBox *>(m_delegate.makeEditor(m_parent, ColSalesPerson));
+        m_sizePulldown = static_cast<QComboBox *>(m_delegate.makeEditor(m_parent, ColSize));
+        m_statusPulldown = static_cast<QComboBox *>(m_delegate.makeEditor(m_parent, ColStatus));
         for (QComboBox *box : {m_salesPulldown, m_sizePulldown, m_statusPulldown})
             box->installEventFilter(filter);
     }
@@ -117,19 +88,9 @@ void GridEditors::fillSalesChoices()
     m_salesPulldown->setCurrentIndex(-1);
 }
 
-void GridEditors::selectEntry(QComboBox *box, const QString &text)
-{
-    const QSignalBlocker blocker(box);
-    box->setCurrentIndex(box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
-}
+void GridEditors::selectEntry(QComboBox *box, const QString &text) { GridDelegate::showText(box, text); }
 
-void GridEditors::setEditorText(const QString &text)
-{
-    const QSignalBlocker blocker(m_cellEditor);
-    if (auto *validator = qobject_cast<const CellTextValidator *>(m_cellEditor->validator()))
-        validator->startFrom(text);
-    m_cellEditor->setText(text);
-}
+void GridEditors::setEditorText(const QString &text) { GridDelegate::showText(m_cellEditor, text); }
 
 void GridEditors::load(int column, const QString &text)
 {
@@ -183,8 +144,10 @@ void GridEditors::place(int column, const QRect &rect)
             editorFor(other)->hide();
     }
     if (editor == m_cellEditor)
-        nameAfterColumn(m_cellEditor, column);
-    editor->setGeometry(rect);
+        GridDelegate::nameAfterColumn(m_cellEditor, column);
+    QStyleOptionViewItem option;
+    option.rect = rect;
+    m_delegate.updateEditorGeometry(editor, option, QModelIndex());
     editor->show();
     editor->raise();
     editor->setFocus();

@@ -13,15 +13,18 @@ class QWidget;
 
 namespace qm {
 
+class GridDelegate;
 class LedgerDocument;
 class LedgerModel;
 
 // The editor controls laid over the current cell (CellEditor and the three
-// pulldowns) and the pickup list: what they hold, where they stand.
+// pulldowns, made, filled and placed by the grid's delegate) and the pickup
+// list: what they hold, where they stand.
 class GridEditors
 {
 public:
-    GridEditors(LedgerDocument &document, ViewState &view, QWidget *gridViewport, QWidget *window);
+    GridEditors(LedgerDocument &document, const GridDelegate &delegate, ViewState &view, QWidget *gridViewport,
+                QWidget *window);
 
     QLineEdit *cellEditor() const { return m_cellEditor; }
     QComboBox *salesPulldown() const { return m_salesPulldown; }
@@ -54,6 +57,7 @@ public:
 private:
     LedgerDocument &m_document;
     const LedgerModel &m_model;
+    const GridDelegate &m_delegate;
     ViewState &m_view;
     QWidget *m_parent;
     QLineEdit *m_cellEditor = nullptr;

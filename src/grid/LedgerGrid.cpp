@@ -1,10 +1,13 @@
 #include "grid/LedgerGrid.h"
 
+#include "core/Messages.h"
 #include "core/rules/CellCommit.h"
 #include "grid/GridHeader.h"
+#include "grid/GridDelegate.h"
 #include "grid/GridNavigation.h"
 #include "grid/Hints.h"
-#include "ui/HeadedTableItem.h"
+#include "grid/LedgerTableModel.h"
+#include "grid/LedgerTableView.h"
 #include "ui/TextFit.h"
 
 #include <QComboBox>
@@ -12,35 +15,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QStatusBar>
-#include <QTableWidget>
 
-#include <algorithm>
-#include <array>
 
 namespace qm {
 
 namespace {
-
-constexpr int kRowHeight = 23;
-constexpr int kHeaderHeight = 24;
-constexpr std::array<int, kColumnCount> kColumnWidths = {150, 135, 59, 67, 45, 70, 70, 70, 70, 70};
-
-Qt::Alignment columnAlignment(int column)
-{
-    switch (column) {
-    case ColAds:
-        return Qt::AlignLeft | Qt::AlignVCenter;
-    case ColSale:
-    case ColPaid:
-    case ColComm:
-    case ColCommPaid:
-        return Qt::AlignRight | Qt::AlignVCenter;
-    default:
-        return Qt::AlignHCenter | Qt::AlignVCenter;
-    }
-}
 
 bool usesCellEditor(int column) { return column != ColSalesPerson && column != ColSize && column != ColStatus; }
 
@@ -49,48 +29,24 @@ bool usesCellEditor(int column) { return column != ColSalesPerson && column != C
 LedgerGrid::LedgerGrid(LedgerDocument &document, QWidget *window, QStatusBar *hintBar)
     : QObject(window), m_document(document), m_model(document.model()), m_window(window), m_hintBar(hintBar)
 {
-    // Made without columns, so that its own headings are never measured.
-    m_gridList = new QTableWidget(window);
-    m_gridList->setHorizontalHeader(
-        new GridHeader(std::vector<int>(kColumnWidths.begin(), kColumnWidths.end()), kHeaderHeight, m_gridList));
-    m_gridList->setColumnCount(kColumnCount);
+    m_table = new LedgerTableModel(document, this);
+    m_table->setOverrideQuestion([] {
+        return showMessage(tr("This is a computed value, do you want to override it?"), tr("Caution"),
+                           MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
+    });
+    m_gridList = new LedgerTableView(window);
+    m_gridList->setLedgerModel(m_table);
     m_gridList->setObjectName(QStringLiteral("GridList"));
     m_gridList->setAccessibleName(tr("Ledger"));
     m_gridList->setAccessibleDescription(tr("The ads of the chosen issue, one row each"));
-    m_gridList->setGeometry(20, 120, 810, 330);
-    m_gridList->setFrameShape(QFrame::Panel);
-    m_gridList->setFrameShadow(QFrame::Sunken);
-    m_gridList->setLineWidth(2);
-    m_gridList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_gridList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_gridList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_gridList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_gridList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_gridList->setShowGrid(true);
-    m_gridList->setWordWrap(false);
-    m_gridList->setAutoScroll(false);
-    m_gridList->setTabKeyNavigation(false);
-    m_gridList->setFocusPolicy(Qt::StrongFocus);
-    m_gridList->verticalHeader()->hide();
-    m_gridList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_gridList->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    QHeaderView *header = m_gridList->horizontalHeader();
-    for (int column = 1; column <= kColumnCount; ++column) {
-        auto *item = new HeadedTableItem(columnHeader(column));
-        item->setTextAlignment(columnAlignment(column));
-        m_gridList->setHorizontalHeaderItem(column - 1, item);
-        m_gridList->setColumnWidth(column - 1, kColumnWidths[column - 1]);
-    }
-    connect(header, &QHeaderView::sectionClicked, this, [this] { focusGrid(); });
+    // The rows' frame and, beside it, the scroll bar.
+    m_gridList->setGeometry(20, 120, 810 + LedgerTableView::kScrollBarWidth, 330);
+    connect(m_gridList->horizontalHeader(), &QHeaderView::sectionClicked, this, [this] { focusGrid(); });
     showCutTextsInToolTips(m_gridList);
     m_gridList->installEventFilter(this);
     m_gridList->viewport()->installEventFilter(this);
 
-    m_scrollBar = new QScrollBar(Qt::Vertical, window);
-    m_scrollBar->setObjectName(QStringLiteral("GridScrollBar"));
-    m_scrollBar->setGeometry(830, 120, 20, 330);
-    m_scrollBar->setFocusPolicy(Qt::NoFocus);
-    connect(m_scrollBar, &QScrollBar::actionTriggered, this, [this](int action) {
+    connect(scrollBar(), &QScrollBar::actionTriggered, this, [this](int action) {
         int code = -1;
         switch (action) {
         case QAbstractSlider::SliderSingleStepAdd:
@@ -115,11 +71,14 @@ LedgerGrid::LedgerGrid(LedgerDocument &document, QWidget *window, QStatusBar *hi
         default:
             return;
         }
-        scrollGrid(code, m_scrollBar->sliderPosition());
-        m_scrollBar->setSliderPosition(view().topRow);
+        scrollGrid(code, LedgerTableView::topRowAt(scrollBar()->sliderPosition()));
+        scrollBar()->setSliderPosition(scrollBar()->value());
     });
 
-    m_editors = std::make_unique<GridEditors>(m_document, m_view, m_gridList->viewport(), window);
+    // The view opens no editor itself (no edit triggers): the grid lays its editors over the current cell.
+    auto *delegate = new GridDelegate(m_model, [this] { return m_view.editColumn; }, this);
+    m_gridList->setItemDelegate(delegate);
+    m_editors = std::make_unique<GridEditors>(m_document, *delegate, m_view, m_gridList->viewport(), window);
     QListWidget *pickup = m_editors->pickupList();
     connect(pickup, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && !m_view.viewOnly)
@@ -136,6 +95,14 @@ LedgerGrid::LedgerGrid(LedgerDocument &document, QWidget *window, QStatusBar *hi
     });
     createEditors();
 }
+
+QTableView *LedgerGrid::gridList() const { return m_gridList; }
+
+QScrollBar *LedgerGrid::scrollBar() const { return m_gridList->verticalScrollBar(); }
+
+int LedgerGrid::rowCount() const { return m_table->rowCount(); }
+
+int LedgerGrid::rowAd(int row) const { return m_table->adOfRow(row - 1); }
 
 void LedgerGrid::createEditors()
 {
@@ -168,20 +135,14 @@ QString LedgerGrid::screenText(int row, int column) const
     return m_model.cell(selectedIssue(), column, rowAd(row));
 }
 
-void LedgerGrid::readVisibleRows()
-{
-    // From the list's fixed geometry: its viewport is only laid out once shown.
-    const int height = m_gridList->height() - 2 * m_gridList->frameWidth() - kHeaderHeight;
-    view().visibleRows = std::max(1, height / kRowHeight);
-}
+void LedgerGrid::readVisibleRows() { view().visibleRows = m_gridList->lineCount(); }
 
 void LedgerGrid::buildRows()
 {
     m_editors->fillSalesChoices();
     readVisibleRows();
     // Always rebuilt: rows left over from deleted ads would point past the ledger.
-    m_rowAd = buildRowMap(m_model, view().selectedPublication);
-    m_rowMapPublication = view().selectedPublication;
+    m_table->showIssue(view().selectedPublication, selectedIssue(), true);
     setScrollRange();
 }
 
@@ -191,10 +152,7 @@ void LedgerGrid::reloadRows()
         commitCell();
     // The rows depend only on the publication: a new month reuses them, so its
     // cost follows the lines on screen, not the ads in the ledger.
-    if (m_rowMapPublication != view().selectedPublication) {
-        m_rowAd = buildRowMap(m_model, view().selectedPublication);
-        m_rowMapPublication = view().selectedPublication;
-    }
+    m_table->showIssue(view().selectedPublication, selectedIssue(), false);
     view().topRow = 1;
     setScrollRange();
     fillGrid();
@@ -202,45 +160,18 @@ void LedgerGrid::reloadRows()
 
 void LedgerGrid::fillGrid() { refreshShownRows(); }
 
-void LedgerGrid::showRow(int item, int row)
-{
-    for (int column = 1; column <= kColumnCount; ++column) {
-        QTableWidgetItem *cell = m_gridList->item(item - 1, column - 1);
-        if (!cell) {
-            cell = new HeadedTableItem;
-            cell->setTextAlignment(columnAlignment(column));
-            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            m_gridList->setItem(item - 1, column - 1, cell);
-        }
-        cell->setText(screenText(row, column));
-    }
-}
-
 void LedgerGrid::refreshShownRows()
 {
-    const int shown = std::clamp(rowCount() - view().topRow + 1, 0, view().visibleRows);
-    if (m_gridList->rowCount() != shown)
-        m_gridList->setRowCount(shown);
-    for (int item = 1; item <= shown; ++item)
-        showRow(item, view().topRow + item - 1);
+    // The shown lines show what is stored: a status still being chosen is dropped.
+    m_table->clearPendingText();
+    m_gridList->setTopRow(view().topRow);
 }
 
-void LedgerGrid::refreshRow(int row)
-{
-    const int item = row - view().topRow + 1;
-    if (item >= 1 && item <= m_gridList->rowCount())
-        showRow(item, row);
-}
+void LedgerGrid::refreshRow() { m_table->clearPendingText(); }
 
 void LedgerGrid::setScrollRange()
 {
-    const ScrollRange range = scrollRange(rowCount(), view().visibleRows);
-    const QSignalBlocker blocker(m_scrollBar);
-    m_scrollBar->setRange(range.minimum, range.maximum);
-    m_scrollBar->setPageStep(range.page);
-    m_scrollBar->setSingleStep(1);
-    m_scrollBar->setValue(view().topRow);
-    m_scrollBar->setEnabled(range.maximum > range.minimum);
+    m_gridList->setScrollRange(scrollRange(rowCount(), view().visibleRows), view().topRow);
 }
 
 void LedgerGrid::scrollGrid(int code, int thumb)
@@ -248,15 +179,13 @@ void LedgerGrid::scrollGrid(int code, int thumb)
     ViewState &v = view();
     v.scrollBusy = true;
     if (applyScroll(v, rowCount(), code, thumb)) {
-        {
-            const QSignalBlocker blocker(m_scrollBar);
-            m_scrollBar->setValue(v.topRow);
-        }
         refreshShownRows();
         // The pending edit of the cell that scrolled away is dropped.
         loadEditor();
         v.oldCellText = v.newCellText = screenText(v.currentRow, v.currentColumn);
         if (!v.viewOnly && rowCount() > 0) {
+            // The editor keeps its line on screen while the rows move under it.
+            placeEditor();
             if (v.currentColumn == ColStatus)
                 m_editors->setUpPickupStatus(v.oldCellText);
             editorFor(v.currentColumn)->setFocus();
@@ -282,11 +211,8 @@ void LedgerGrid::goToCell()
     }
     // An editor is only ever placed on a line that shows its row.
     keepCursorShown(v, rowCount());
-    if (m_scrollBar->value() != v.topRow || m_gridList->rowCount() == 0) {
-        const QSignalBlocker blocker(m_scrollBar);
-        m_scrollBar->setValue(v.topRow);
+    if (LedgerTableView::topRowAt(scrollBar()->value()) != v.topRow)
         refreshShownRows();
-    }
     showHint(v.currentColumn);
     loadEditor();
     v.oldCellText = v.newCellText = screenText(v.currentRow, v.currentColumn);
@@ -323,8 +249,7 @@ void LedgerGrid::moveCursorTo(int row, int column)
 
 void LedgerGrid::placeEditor()
 {
-    const QRect rect = m_gridList->visualRect(
-        m_gridList->model()->index(m_view.currentRow - m_view.topRow, m_view.currentColumn - 1));
+    const QRect rect = m_gridList->visualRect(m_table->index(m_view.currentRow - 1, m_view.currentColumn - 1));
     m_editors->place(m_view.currentColumn, rect);
 }
 

@@ -18,13 +18,17 @@ class QListWidget;
 class QPoint;
 class QScrollBar;
 class QStatusBar;
-class QTableWidget;
+class QTableView;
 class QWidget;
 
 namespace qm {
 
-// The ledger grid of the main window: GridList with its own scroll bar, the
-// editor controls laid over the current cell, the pickup list and the hints.
+class LedgerTableModel;
+class LedgerTableView;
+
+// The ledger grid of the main window: GridList (a table view over the shown
+// issue) with its own scroll bar, the editor controls laid over the current
+// cell, the pickup list and the hints.
 // It shows one issue of the ledger of a LedgerDocument and hands every edited
 // cell to the document; before the document saves, it commits the cell being
 // edited. Display, rows and scrolling are in LedgerGrid.cpp;
@@ -39,8 +43,9 @@ public:
     ViewState &view() { return m_view; }
     const ViewState &view() const { return m_view; }
 
-    QTableWidget *gridList() const { return m_gridList; }
-    QScrollBar *scrollBar() const { return m_scrollBar; }
+    QTableView *gridList() const;
+    LedgerTableModel *table() const { return m_table; }
+    QScrollBar *scrollBar() const;
     QLineEdit *cellEditor() const { return m_editors->cellEditor(); }
     QComboBox *salesPulldown() const { return m_editors->salesPulldown(); }
     QComboBox *sizePulldown() const { return m_editors->sizePulldown(); }
@@ -49,8 +54,8 @@ public:
     // The editor control of a column (CellEditor for the typed columns).
     QWidget *editorFor(int column) const { return m_editors->editorFor(column); }
 
-    int rowCount() const { return int(m_rowAd.size()); }
-    int rowAd(int row) const { return m_rowAd.at(row - 1); }
+    int rowCount() const;
+    int rowAd(int row) const;
     RowTexts rowTexts(int row) const;
 
     void buildRows();
@@ -109,8 +114,7 @@ protected:
 private:
     int selectedIssue() const;
     void readVisibleRows();
-    void showRow(int item, int row);
-    void refreshRow(int row);
+    void refreshRow();
     void placeEditor();
     void showPickupText(const QString &text);
     QString screenText(int row, int column) const;
@@ -118,7 +122,6 @@ private:
     bool handleEditorKey(QWidget *editor, QKeyEvent *key);
     bool handleShiftKey(QWidget *editor, int key);
     bool handleStatusCtrlKey(int key);
-    bool handleCellCharacter(QKeyEvent *key);
     void handleWheel(bool up);
     void handleClick(const QPoint &viewportPos);
     void onPulldownChosen(QComboBox *box, int index);
@@ -128,11 +131,9 @@ private:
     ViewState m_view;
     QWidget *m_window;
     QStatusBar *m_hintBar;
-    QTableWidget *m_gridList = nullptr;
-    QScrollBar *m_scrollBar = nullptr;
+    LedgerTableModel *m_table = nullptr;
+    LedgerTableView *m_gridList = nullptr;
     std::unique_ptr<GridEditors> m_editors;
-    QList<int> m_rowAd;
-    int m_rowMapPublication = 0;
     bool m_savingStored = false; // the grid's own save: the cell being edited is not committed
 };
 

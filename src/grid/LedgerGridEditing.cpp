@@ -4,20 +4,19 @@
 #include "ui/DocumentHistory.h"
 #include "ui/SaveMessages.h"
 #include "core/rules/CellCommit.h"
-#include "core/rules/CellInput.h"
 #include "grid/EditorKeys.h"
+#include "grid/GridDelegate.h"
 #include "grid/GridNavigation.h"
+#include "grid/LedgerTableModel.h"
+#include "grid/LedgerTableView.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScrollBar>
 #include <QSignalBlocker>
-#include <QTableWidget>
 #include <QWheelEvent>
 
 // The edit of a cell: its commit, ENTER, ESC, removing a row's data, the save
@@ -45,20 +44,8 @@ void LedgerGrid::commitCell()
         v.sizePicked = 0;
         return;
     }
-    CellEdit edit;
-    edit.publication = v.shownPublication;
-    edit.issue = selectedIssue();
-    edit.ad = rowAd(v.editRow);
-    edit.column = v.editColumn;
-    edit.oldText = v.oldCellText;
-    edit.newText = v.newCellText;
-    edit.sizePicked = v.sizePicked != 0;
-    const auto ask = [] {
-        return showMessage(tr("This is a computed value, do you want to override it?"),
-                           tr("Caution"), MessageButtons::YesNo,
-                           MessageIcon::Question) == MessageAnswer::Yes;
-    };
-    switch (m_document.commitCell(edit, ask)) {
+    const QModelIndex cell = m_table->index(v.editRow - 1, v.editColumn - 1);
+    switch (m_table->commit(cell, v.oldCellText, v.newCellText, v.sizePicked != 0)) {
     case CommitOutcome::Unchanged:
         v.sizePicked = 0;
         return;
@@ -72,7 +59,7 @@ void LedgerGrid::commitCell()
         v.oldCellText = v.newCellText;
         break;
     }
-    refreshRow(v.editRow);
+    refreshRow();
     v.sizePicked = 0;
 }
 
@@ -109,7 +96,7 @@ void LedgerGrid::cancelEdit()
     case ColStatus:
         v.newCellText = v.oldCellText;
         m_editors->setUpPickupStatus(v.oldCellText);
-        refreshRow(v.editRow);
+        refreshRow();
         break;
     default:
         m_editors->setEditorText(v.oldCellText);
@@ -155,7 +142,7 @@ void LedgerGrid::removeAdData()
         return;
     }
     // The pending edit goes with the rest of the row.
-    refreshRow(v.currentRow);
+    refreshRow();
     v.oldCellText = v.newCellText = screenText(v.editRow, v.editColumn);
     m_editors->setEditorText(v.oldCellText);
     v.currentColumn = 2;
@@ -200,8 +187,7 @@ void LedgerGrid::onPulldownChosen(QComboBox *box, int index)
 
 void LedgerGrid::showPickupText(const QString &text)
 {
-    if (QTableWidgetItem *item = m_gridList->item(m_view.editRow - m_view.topRow, ColStatus - 1))
-        item->setText(text);
+    m_table->setPendingText(m_view.editRow - 1, ColStatus, text);
     if (statusPulldown()->isVisible())
         statusPulldown()->setFocus();
 }
@@ -216,8 +202,6 @@ bool LedgerGrid::handleShiftKey(QWidget *editor, int key)
     if (v.topRow != topBefore) {
         // A one-line scroll: the row being left keeps its pending text and
         // still shows, so the commit in goToCell writes it to that row.
-        const QSignalBlocker blocker(m_scrollBar);
-        m_scrollBar->setValue(v.topRow);
         refreshShownRows();
     }
     goToCell();
@@ -239,25 +223,6 @@ bool LedgerGrid::handleStatusCtrlKey(int key)
     return true;
 }
 
-bool LedgerGrid::handleCellCharacter(QKeyEvent *key)
-{
-    if (key->matches(QKeySequence::Paste))
-        return true;
-    const QString text = key->text();
-    if (text.isEmpty())
-        return false; // caret keys and the like belong to the text box
-    switch (judgeTypedCharacter(view().editColumn, cellEditor()->text(), text.at(0))) {
-    case TypedVerdict::Accept:
-        return false;
-    case TypedVerdict::ToggleColour:
-        m_editors->setEditorText(toggledColour(cellEditor()->text()));
-        return true;
-    case TypedVerdict::Refuse:
-        break;
-    }
-    return true;
-}
-
 bool LedgerGrid::handleEditorKey(QWidget *editor, QKeyEvent *key)
 {
     const int column = m_view.currentColumn;
@@ -273,7 +238,7 @@ bool LedgerGrid::handleEditorKey(QWidget *editor, QKeyEvent *key)
     case EditorAction::PassOn:
         return false;
     case EditorAction::TypedCharacter:
-        return handleCellCharacter(key);
+        return GridDelegate::takeTypedKey(cellEditor(), key, view().editColumn);
     case EditorAction::MoveCursor:
         return handleShiftKey(editor, key->key());
     case EditorAction::ClearText:
@@ -317,9 +282,10 @@ void LedgerGrid::handleClick(const QPoint &viewportPos)
     commitCell();
     const QModelIndex index = m_gridList->indexAt(viewportPos);
     v.scrollBusy = false;
-    if (!index.isValid())
-        return; // below the last row: the cursor stays where it is
-    v.currentRow = v.topRow + index.row();
+    // Below the last row, or on the part of a line under the whole ones: the cursor stays where it is.
+    if (!index.isValid() || index.row() + 1 >= v.topRow + v.visibleRows)
+        return;
+    v.currentRow = index.row() + 1;
     v.currentColumn = index.column() + 1;
     if (v.viewOnly)
         return;

@@ -5,13 +5,12 @@
 
 #include "grid/GridNavigation.h"
 #include "grid/Hints.h"
+#include "grid/LedgerTableView.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScrollBar>
 #include <QStatusBar>
-#include <QTableWidget>
 
 namespace qm {
 

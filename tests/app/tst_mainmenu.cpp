@@ -370,7 +370,7 @@ void MainMenuTest::openRecentReadsThePair()
     QCOMPARE(recent->actions().at(0)->text(), "&1 " + shown(other));
     // The grid has the focus, and view only mode's arrow keys scroll it.
     QTest::keyClick(f.focused(), Qt::Key_Down);
-    QCOMPARE(f.grid()->scrollBar()->value(), 2);
+    QCOMPARE(f.grid()->scrollBar()->value(), f.grid()->scrollBar()->singleStep()); // one row down
 
     typeNumber(f, 0, "4"); // on the first line shown, ad 2 since the scroll
     trigger(f, "SaveAction");

@@ -14,7 +14,7 @@
 #include <QAbstractItemView>
 #include <QDir>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -122,16 +122,20 @@ struct GridFixture
     // Clicks the cell of a shown line (0-based) and column (1-based).
     void clickCell(int line, int column, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTableWidget *list = grid()->gridList();
-        const QRect rect = list->visualRect(list->model()->index(line, column - 1));
-        QTest::mouseClick(list->viewport(), button, {}, rect.center());
+        QTest::mouseClick(grid()->gridList()->viewport(), button, {}, cellRect(line, column).center());
     }
 
-    QRect cellRect(int line, int column) const
+    // The cell of a shown line (0-based: the first line shows the top row) and column (1-based).
+    QModelIndex shownCell(int line, int column) const
     {
-        QTableWidget *list = grid()->gridList();
-        return list->visualRect(list->model()->index(line, column - 1));
+        const QTableView *list = grid()->gridList();
+        return list->model()->index(list->rowAt(0) + line, column - 1);
     }
+
+    QRect cellRect(int line, int column) const { return grid()->gridList()->visualRect(shownCell(line, column)); }
+
+    // The text the user sees in a cell of a shown line.
+    QString shownText(int line, int column) const { return shownCell(line, column).data().toString(); }
 
     QByteArray fileBytes(const QString &path) const
     {

@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTabBar>
-#include <QTableWidget>
+#include <QTableView>
 
 using namespace qm;
 
@@ -61,6 +61,8 @@ private slots:
     void pricedCommitInEveryPublication_data();
     void pricedCommitInEveryPublication();
     void wheelAndArrowScrollDownToTheLastRow();
+    void clickedRowKeepsItsLineWhenScrolled();
+    void typingFindsOnlyShownRows();
 };
 
 void GridInputTest::monthChoiceIsTheMonthShownAndEdited()
@@ -73,7 +75,7 @@ void GridInputTest::monthChoiceIsTheMonthShownAndEdited()
     f.open();
     f.editMode();
     QLabel *caption = f.window->captionLabel();
-    auto shownPaid = [&f] { return f.grid()->gridList()->item(0, ColPaid - 1)->text(); };
+    auto shownPaid = [&f] { return f.shownText(0, ColPaid); };
 
     f.chooseMonth(2); // a click on the item
     QCOMPARE(caption->text(), QString("Corvel - February"));
@@ -332,7 +334,7 @@ void GridInputTest::wheelAndArrowScrollDownToTheLastRow()
     QCOMPARE(f.view().currentRow, 30);
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(f.view().topRow, lastTop);
-    QCOMPARE(f.grid()->gridList()->item(visible - 1, 0)->text(), QString("Ad 30"));
+    QCOMPARE(f.shownText(visible - 1, 1), QString("Ad 30"));
 
     // Edit mode: the wheel over the bottom line does the same.
     QTest::keyClick(list, Qt::Key_Home);
@@ -353,6 +355,48 @@ void GridInputTest::wheelAndArrowScrollDownToTheLastRow()
     QTest::keyClicks(f.grid()->cellEditor(), "8");
     QTest::keyClick(f.grid()->cellEditor(), Qt::Key_Return);
     QCOMPARE(f.model.cell(1, ColPaid, 30), QString("8"));
+}
+
+// View only: the row clicked is shown selected; a scroll moves the cursor with
+// the rows, and the selection stays with the cursor on its line of the screen.
+void GridInputTest::clickedRowKeepsItsLineWhenScrolled()
+{
+    GridFixture f;
+    f.openWith(30);
+    QTRY_COMPARE(f.view().hookReady, HookState::Ready);
+    f.clickCell(2, 3);
+    QTableView *list = f.grid()->gridList();
+    QCOMPARE(list->selectionModel()->selectedRows(), QModelIndexList({f.shownCell(2, 1)}));
+    const QPoint line = list->viewport()->mapTo(f.window.get(), f.cellRect(2, 3).center());
+    for (int i = 0; i < 3; ++i)
+        wheelAt(f.window.get(), line, -120);
+    QCOMPARE(f.view().topRow, 4);
+    QCOMPARE(f.view().currentRow, 6);
+    QCOMPARE(f.shownText(2, 1), QString("Ad 6"));
+    QCOMPARE(list->currentIndex(), f.shownCell(2, 3));
+    QCOMPARE(list->selectionModel()->selectedRows(), QModelIndexList({f.shownCell(2, 1)}));
+}
+
+// View only: a letter typed on the grid selects a row on screen whose cell of
+// the current column begins with it; a row off the screen is never chosen.
+void GridInputTest::typingFindsOnlyShownRows()
+{
+    GridFixture f;
+    LedgerModel m = GridFixture::sampleModel(30);
+    m.ads[24].name = "Zephyr";
+    m.ads[4].name = "Quay";
+    f.writeFiles(m);
+    f.open();
+    QTRY_COMPARE(f.view().hookReady, HookState::Ready);
+    f.clickCell(2, 1);
+    QTableView *list = f.grid()->gridList();
+    QTest::keyClick(list, Qt::Key_Z);
+    QCOMPARE(list->selectionModel()->selectedRows(), QModelIndexList({f.shownCell(2, 1)}));
+    QCOMPARE(list->currentIndex(), f.shownCell(2, 1));
+    QTest::qWait(QApplication::keyboardInputInterval() + 50); // a new search, not "zq"
+    QTest::keyClick(list, Qt::Key_Q);
+    QCOMPARE(list->selectionModel()->selectedRows(), QModelIndexList({f.shownCell(4, 1)}));
+    QCOMPARE(f.shownText(4, 1), QString("Quay"));
 }
 
 QTEST_MAIN(GridInputTest)

@@ -20,7 +20,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStatusBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QtTest>
 
 #include <memory>
@@ -185,7 +185,7 @@ private slots:
         LedgerModel model = sample();
         const std::unique_ptr<QWidget> shown = open(Window::Grid, model);
         QVERIFY(shown);
-        QAccessibleInterface *table = QAccessible::queryAccessibleInterface(shown->findChild<QTableWidget *>());
+        QAccessibleInterface *table = QAccessible::queryAccessibleInterface(shown->findChild<QTableView *>(QStringLiteral("GridList")));
         QVERIFY(table && table->tableInterface());
         QAccessibleInterface *cell = table->tableInterface()->cellAt(row, column - 1);
         QVERIFY(cell);

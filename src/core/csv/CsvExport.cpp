@@ -1,5 +1,6 @@
 #include "core/csv/CsvExport.h"
 
+#include "core/LedgerColumns.h"
 #include "core/LedgerModel.h"
 #include "core/files/LineFormat.h"
 #include "core/files/SafeSave.h"
@@ -59,9 +60,10 @@ QByteArray ledgerCsv(const LedgerModel &model, qsizetype *records)
     const int ads = std::min(model.adCount(), model.cells.adCount());
     // About what the ledger file takes: a few more bytes per line than its cells.
     CsvWriter csv(qsizetype(model.cells.fileTextBytes()) + qsizetype(ads) * kIssueCount * 40);
-    for (const char *title : {"Publication", "Month", "Ad", "Sales person", "Number", "Size", "Colour", "Sale", "Paid",
-                              "Status", "Commission", "Commission paid"})
+    for (const char *title : {"Publication", "Month"})
         csv.field(QString::fromLatin1(title));
+    for (int column = 1; column <= kColumnCount; ++column)
+        csv.field(QString::fromLatin1(ledgerColumn(column).csvTitle));
     csv.endRecord();
     const QString yes = QStringLiteral("yes"), no = QStringLiteral("no");
     for (int issue = 1; issue <= kIssueCount; ++issue) {
@@ -71,19 +73,25 @@ QByteArray ledgerCsv(const LedgerModel &model, qsizetype *records)
         for (int ad = 1; ad <= ads; ++ad) {
             if (!rowHoldsAnything(model, issue, ad))
                 continue;
-            auto cell = [&](int column) -> const QString & { return model.cell(issue, column, ad); };
             csv.field(name);
             csv.field(month);
-            csv.text(model.ads.at(ad - 1).name);
-            csv.text(cell(ColSalesPerson));
-            csv.count(cell(ColNumber));
-            csv.text(cell(ColSize));
-            csv.field(cell(ColColor).isEmpty() ? no : yes);
-            csv.amount(cell(ColSale));
-            csv.amount(cell(ColPaid));
-            csv.text(cell(ColStatus));
-            csv.amount(cell(ColComm));
-            csv.amount(cell(ColCommPaid));
+            for (int column = 1; column <= kColumnCount; ++column) {
+                const QString &text = column == ColAds ? model.ads.at(ad - 1).name : model.cell(issue, column, ad);
+                switch (ledgerColumn(column).csv) {
+                case CsvForm::Text:
+                    csv.text(text);
+                    break;
+                case CsvForm::Count:
+                    csv.count(text);
+                    break;
+                case CsvForm::YesNo:
+                    csv.field(text.isEmpty() ? no : yes);
+                    break;
+                case CsvForm::Amount:
+                    csv.amount(text);
+                    break;
+                }
+            }
             csv.endRecord();
         }
     }
