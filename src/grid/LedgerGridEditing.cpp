@@ -113,15 +113,14 @@ bool LedgerGrid::typingPending() const
 void LedgerGrid::showRestoredRow(int ad, int column)
 {
     ViewState &v = m_view;
-    const int row = int(m_rowAd.indexOf(ad)) + 1;
+    const int row = int(m_table->rowAds().indexOf(ad)) + 1;
     if (row > 0) {
         v.currentRow = row;
         if (!v.viewOnly)
             v.currentColumn = column;
         keepCursorShown(v, rowCount());
-        const QSignalBlocker blocker(m_scrollBar);
-        m_scrollBar->setValue(v.topRow);
     }
+    // The rows are shown from the top row the cursor needs.
     refreshShownRows();
     // The cell under the cursor opens afresh on what was put back.
     goToCell();

@@ -44,7 +44,7 @@ QStringList shownRow(GridFixture &f, int line)
 {
     QStringList texts;
     for (int column = ColSalesPerson; column <= kColumnCount; ++column)
-        texts << f.grid()->gridList()->item(line, column - 1)->text();
+        texts << f.shownText(line, column);
     return texts;
 }
 
