@@ -2,7 +2,7 @@
 
 #include "config/AdDelegate.h"
 #include "config/AdListState.h"
-#include "config/AdTableStyle.h"
+#include "ui/FrameAroundRowsStyle.h"
 #include "config/ConfigControls.h"
 #include "ui/TextFit.h"
 
@@ -28,7 +28,7 @@ AdTable::AdTable(QAbstractItemModel *ads, QWidget *parent) : QTableView(parent)
 {
     setObjectName(QStringLiteral("AdList"));
     setAccessibleName(tr("Ads"));
-    auto *style = new AdTableStyle(kScrollBarWidth, this);
+    auto *style = new FrameAroundRowsStyle(this, kScrollBarWidth);
     setStyle(style);
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);

@@ -3,7 +3,7 @@
 #include "core/LedgerColumns.h"
 #include "grid/GridHeader.h"
 #include "grid/GridScrollBar.h"
-#include "grid/GridStyle.h"
+#include "ui/FrameAroundRowsStyle.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -30,7 +30,7 @@ std::vector<int> columnWidths()
 
 LedgerTableView::LedgerTableView(QWidget *parent) : QTableView(parent)
 {
-    setStyle(new GridStyle(this));
+    setStyle(new FrameAroundRowsStyle(this));
     setVerticalScrollBar(new GridScrollBar(kScrollBarWidth));
     verticalScrollBar()->setObjectName(QStringLiteral("GridScrollBar"));
     verticalScrollBar()->setFocusPolicy(Qt::NoFocus);

@@ -4,14 +4,15 @@
 
 namespace qm {
 
-// The look of the ad list: the application's own style, except that the
-// list's sunken frame goes round its rows only, and its scroll bar stands
-// beside the frame, `scrollBarWidth` pixels wide and flush with it.
-class AdTableStyle : public QProxyStyle
+// The look of a paged table (the ledger grid, the ad list): the application's
+// own style, except that the table's sunken frame goes round its headings and
+// rows only, and its scroll bar stands beside the frame, flush with it; with a
+// `scrollBarWidth`, the bar is that many pixels wide, its arrows as the style has them.
+class FrameAroundRowsStyle : public QProxyStyle
 {
     Q_OBJECT
 public:
-    AdTableStyle(int scrollBarWidth, QObject *parent);
+    explicit FrameAroundRowsStyle(QObject *parent, int scrollBarWidth = 0);
 
     int pixelMetric(PixelMetric metric, const QStyleOption *option = nullptr,
                     const QWidget *widget = nullptr) const override;

@@ -1,16 +1,16 @@
-#include "config/AdTableStyle.h"
+#include "ui/FrameAroundRowsStyle.h"
 
 #include <QApplication>
 
 namespace qm {
 
-AdTableStyle::AdTableStyle(int scrollBarWidth, QObject *parent)
+FrameAroundRowsStyle::FrameAroundRowsStyle(QObject *parent, int scrollBarWidth)
     : QProxyStyle(QApplication::style()->name()), m_scrollBarWidth(scrollBarWidth)
 {
     setParent(parent);
 }
 
-int AdTableStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
+int FrameAroundRowsStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
 {
     switch (metric) {
     case PM_ScrollView_ScrollBarSpacing:
@@ -22,16 +22,16 @@ int AdTableStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, co
 }
 
 // Only the bar is wider; its arrows keep the size the style gives them.
-QSize AdTableStyle::sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
-                                     const QWidget *widget) const
+QSize FrameAroundRowsStyle::sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                                             const QWidget *widget) const
 {
     QSize hint = QProxyStyle::sizeFromContents(type, option, size, widget);
-    if (type == CT_ScrollBar)
+    if (type == CT_ScrollBar && m_scrollBarWidth > 0)
         hint.setWidth(m_scrollBarWidth);
     return hint;
 }
 
-int AdTableStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+int FrameAroundRowsStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                             QStyleHintReturn *returnData) const
 {
     if (hint == SH_ScrollView_FrameOnlyAroundContents)
