@@ -3,6 +3,7 @@
 #include "config/AdListState.h"
 #include "core/LedgerModel.h"
 #include "core/rules/AdRules.h"
+#include "ui/HeadedTableItem.h"
 
 namespace qm {
 
@@ -35,7 +36,7 @@ QVariant AdListModel::data(const QModelIndex &index, int role) const
     case Qt::AccessibleTextRole: {
         // A cell tells which column it is in: "Corvel: empty", "Ads: Bakery".
         const QString heading = fieldHeading(index.column() + 1);
-        return text.isEmpty() ? tr("%1: empty").arg(heading) : tr("%1: %2").arg(heading, text.trimmed());
+        return headedCellText(heading, text.trimmed());
     }
     default:
         return QVariant();

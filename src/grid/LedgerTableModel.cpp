@@ -4,20 +4,9 @@
 #include "core/LedgerDocument.h"
 #include "core/LedgerModel.h"
 #include "grid/GridNavigation.h"
-
-#include <QCoreApplication>
+#include "ui/HeadedTableItem.h"
 
 namespace qm {
-
-namespace {
-
-// The texts of this file that the user reads, for translation.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(HeadedTableItem) // the texts every table cell of the program shares
-};
-
-} // namespace
 
 LedgerTableModel::LedgerTableModel(LedgerDocument &document, QObject *parent)
     : QAbstractTableModel(parent), m_document(document), m_model(document.model())
@@ -134,12 +123,9 @@ QVariant LedgerTableModel::data(const QModelIndex &index, int role) const
         return cellText(index.row(), column);
     case Qt::TextAlignmentRole:
         return int(columnAlignment(column));
-    case Qt::AccessibleTextRole: {
+    case Qt::AccessibleTextRole:
         // A cell tells assistive technology its column: "Sale: 150.00", or "Sale: empty".
-        const QString value = cellText(index.row(), column).trimmed();
-        const QString heading = columnHeader(column).trimmed();
-        return value.isEmpty() ? Text::tr("%1: empty").arg(heading) : Text::tr("%1: %2").arg(heading, value);
-    }
+        return headedCellText(columnHeader(column).trimmed(), cellText(index.row(), column).trimmed());
     default:
         return {};
     }

@@ -1,20 +1,10 @@
 #include "reports/TextRowsModel.h"
 
-#include <QCoreApplication>
+#include "ui/HeadedTableItem.h"
 
 #include <utility>
 
 namespace qm {
-
-namespace {
-
-// The texts of this file that the user reads, for translation.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(TextRowsModel)
-};
-
-} // namespace
 
 TextRowsModel::TextRowsModel(const QStringList &titles, int textColumns, QObject *parent)
     : QAbstractTableModel(parent), m_titles(titles), m_textColumns(textColumns)
@@ -69,11 +59,8 @@ QVariant TextRowsModel::data(const QModelIndex &index, int role) const
             return font;
         }
         return {};
-    case Qt::AccessibleTextRole: {
-        const QString value = text(index.row(), index.column()).trimmed();
-        const QString heading = m_titles.at(index.column()).trimmed();
-        return value.isEmpty() ? Text::tr("%1: empty").arg(heading) : Text::tr("%1: %2").arg(heading, value);
-    }
+    case Qt::AccessibleTextRole:
+        return headedCellText(m_titles.at(index.column()).trimmed(), text(index.row(), index.column()).trimmed());
     default:
         return {};
     }

@@ -15,6 +15,11 @@ struct Text
 
 } // namespace
 
+QString headedCellText(const QString &heading, const QString &value)
+{
+    return value.isEmpty() ? Text::tr("%1: empty").arg(heading) : Text::tr("%1: %2").arg(heading, value);
+}
+
 QVariant HeadedTableItem::data(int role) const
 {
     const QVariant own = QTableWidgetItem::data(role);
@@ -27,7 +32,7 @@ QVariant HeadedTableItem::data(int role) const
     const QString heading = header ? header->text().trimmed() : QString();
     if (heading.isEmpty())
         return value;
-    return value.isEmpty() ? Text::tr("%1: empty").arg(heading) : Text::tr("%1: %2").arg(heading, value);
+    return headedCellText(heading, value);
 }
 
 QTableWidgetItem *HeadedTableItem::clone() const { return new HeadedTableItem(*this); }
