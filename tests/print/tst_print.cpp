@@ -406,6 +406,16 @@ void TestPrint::pdfPrinter()
     const FontMetrics m = device.metrics(font);
     QVERIFY(m.height >= font.pixelHeight);
     QVERIFY(device.textWidth(font, QStringLiteral("WW")) > device.textWidth(font, QStringLiteral("W")));
+
+    // A text measured again, in the same font or another, has the width of that font.
+    FontSpec larger = font;
+    larger.points *= 2;
+    larger.pixelHeight *= 2;
+    const QString text = QStringLiteral("Sold Ads");
+    const int width = device.textWidth(font, text);
+    QCOMPARE(width, QFontMetrics(QtPrintDevice::font(font), &device.printer()).horizontalAdvance(text));
+    QVERIFY(device.textWidth(larger, text) > width * 3 / 2);
+    QCOMPARE(device.textWidth(font, text), width);
 }
 
 void TestPrint::fixedPitchFaces_data()
