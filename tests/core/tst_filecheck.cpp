@@ -71,7 +71,9 @@ void FileCheckTest::reports_data()
     QTest::newRow("settings cut off") << "settings" << false << QStringList{"QuillmoorAds.ini:"};
     QTest::newRow("renamed sales person")
         << "stranger" << false
-        << QStringList{"Corvel February, ad \"Tide & Co, Ltd\": the sales person \"Bram\" is not configured."};
+        << QStringList{"Corvel February, ad \"Tide & Co, Ltd\": the sales person \"Bram\" is not configured.",
+                       "Corvel February, ad \"Café Brönte\": the sales person \"Bram\" is not configured.",
+                       "Problems: 2"};
     QTest::newRow("no settings file") << "nosettings" << false
                                       << QStringList{"(not found)", "does not read the ledger file"};
 }
@@ -84,8 +86,11 @@ void FileCheckTest::reports()
 
     QTemporaryDir dir;
     LedgerModel written = filledYear(2026);
-    if (damage == "stranger")
+    // A name no longer configured, on two lines that follow each other: each is reported.
+    if (damage == "stranger") {
         written.cell(2, ColSalesPerson, 2) = "Bram";
+        written.cell(2, ColSalesPerson, 3) = "Bram";
+    }
     writePair(dir.path(), written);
     const QString settings = dir.filePath("QuillmoorAds.ini"), ledger = dir.filePath("QuillmoorAds.qmr");
     QByteArray ledgerBytes = fileBytes(ledger);
