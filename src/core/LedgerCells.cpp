@@ -12,13 +12,6 @@ namespace qm {
 
 QDebug operator<<(QDebug debug, const CellRef &cell) { return debug << cell.text(); }
 
-qsizetype LedgerCells::index(int issue, int column, int ad) const
-{
-    Q_ASSERT(issue >= 1 && issue <= kIssueCount && column >= 1 && column <= kColumnCount && ad >= 1 &&
-             ad <= m_adCount);
-    return (qsizetype(issue - 1) * m_adCount + (ad - 1)) * kColumnCount + (column - 1);
-}
-
 void LedgerCells::setAt(qsizetype index, const QString &text)
 {
     quint32 &id = m_cells[std::size_t(index)];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LedgerSize.h"
 #include "core/TextPool.h"
 
 #include <QString>
@@ -80,6 +81,12 @@ public:
     // Removes an ad: the cells of every later ad move one ad down.
     void removeAd(int ad);
     void clear();
+    // Cells holding equal texts hold equal numbers (0 is the empty text), so
+    // what is worked out from a text can be kept by its number for every cell
+    // that holds it. Every number is below textNumberLimit().
+    quint32 textNumber(int issue, int column, int ad) const { return m_cells[std::size_t(index(issue, column, ad))]; }
+    const QString &textOfNumber(quint32 number) const { return m_pool.text(number); }
+    quint32 textNumberLimit() const { return m_pool.numberLimit(); }
     // How many different non-empty texts the cells hold between them.
     qsizetype distinctTexts() const { return m_pool.size(); }
 
@@ -95,6 +102,13 @@ private:
     std::vector<quint32> m_cells; // numbers of m_pool
     TextPool m_pool;
 };
+
+inline qsizetype LedgerCells::index(int issue, int column, int ad) const
+{
+    Q_ASSERT(issue >= 1 && issue <= kIssueCount && column >= 1 && column <= kColumnCount && ad >= 1 &&
+             ad <= m_adCount);
+    return (qsizetype(issue - 1) * m_adCount + (ad - 1)) * kColumnCount + (column - 1);
+}
 
 inline const QString &CellRef::text() const { return m_cells->textAt(m_index); }
 

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "core/LedgerCells.h"
+#include "core/LedgerSize.h"
 #include "core/Version.h"
 
 #include <array>
@@ -13,15 +14,6 @@
 namespace qm {
 
 inline constexpr char16_t CHECKMARK = 0x2713;
-
-inline constexpr int kPublicationCount = 4;
-inline constexpr int kMonthCount = 12;
-inline constexpr int kIssueCount = 15;
-inline constexpr int kColumnCount = 10;
-inline constexpr int kSizeCount = 7;
-inline constexpr int kStatusCount = 5;
-inline constexpr int kPriceEntryCount = kPublicationCount * kSizeCount;
-inline constexpr int kMaxSalesPeople = 2;
 
 // Ledger columns, counted from 1.
 enum LedgerColumn {

@@ -82,6 +82,8 @@ public:
     // Drops every text.
     void clear();
     qsizetype size() const { return m_ids.size(); }
+    // Every number handed out is below this.
+    quint32 numberLimit() const { return m_count; }
 
 private:
     static constexpr quint32 kChunkBits = 8;

@@ -10,6 +10,7 @@
 #include "LedgerPair.h"
 #include "RandomLedger.h"
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -94,6 +95,8 @@ private slots:
     void randomLedgerReadsBack_data();
     void randomLedgerReadsBack();
     void hardTexts();
+    void oneTextInEveryColumn();
+    void moneyAsItsAmountText();
     void formulaTextsStayText_data();
     void formulaTextsStayText();
     void advancesWithBalance();
@@ -216,6 +219,12 @@ void CsvExportTest::randomLedgerReadsBack()
             QCOMPARE(row.at(3), asText(model.cell(issue, ColSalesPerson, ad)));
             QCOMPARE(row.at(5), asText(model.cell(issue, ColSize, ad)));
             QCOMPARE(row.at(9), asText(model.cell(issue, ColStatus, ad)));
+            QCOMPARE(row.at(6), model.cell(issue, ColColor, ad).isEmpty() ? QString("no") : QString("yes"));
+            const QString &number = model.cell(issue, ColNumber, ad);
+            if (number.trimmed().isEmpty())
+                QCOMPARE(row.at(4), QString());
+            else
+                QCOMPARE(figure(row.at(4)), leadingNumber(number));
             const int amountColumns[] = {ColSale, ColPaid, ColComm, ColCommPaid};
             const int fields[] = {7, 8, 10, 11};
             for (int k = 0; k < 4; ++k) {
@@ -246,6 +255,48 @@ void CsvExportTest::hardTexts()
     QCOMPARE(rows.at(2), QStringList({"Corvel", "February", QString::fromUtf8("Tide \"& Co\", Ltd – Łódź"),
                                       "Bram Tully", "2", "Full", "no", "320.00", "100.00", "P/U Fen", "40.00", ""}));
     QCOMPARE(rows.at(3).mid(0, 4), QStringList({"Tarn", "", "Harbour Books", "Owner"}));
+}
+
+// Cells holding the same text are written by each column's own rule, in every
+// line that holds them.
+void CsvExportTest::oneTextInEveryColumn()
+{
+    LedgerModel model = filledYear(2026);
+    for (int ad : {1, 2}) {
+        for (int issue : {1, kIssueCount}) {
+            for (int column = ColSalesPerson; column <= kColumnCount; ++column)
+                model.cell(issue, column, ad) = "7";
+        }
+    }
+    QString problem;
+    const QList<QStringList> rows = parseCsv(ledgerCsv(model), &problem);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    const QStringList sevens = {"7", "7", "7", "yes", "7.00", "7.00", "7", "7.00", "7.00"};
+    QCOMPARE(rows.at(1), QStringList({"Corvel", "January", model.ads.at(0).name}) + sevens);
+    QCOMPARE(rows.at(2), QStringList({"Corvel", "January", model.ads.at(1).name}) + sevens);
+    const QList<QStringList> lastIssue = rows.mid(rows.indexOf(QStringList({"Wyndle", "", model.ads.at(0).name}) + sevens));
+    QVERIFY(lastIssue.size() >= 2);
+    QCOMPARE(lastIssue.at(1), QStringList({"Wyndle", "", model.ads.at(1).name}) + sevens);
+}
+
+// What the program works out is written as amount() writes its money text.
+void CsvExportTest::moneyAsItsAmountText()
+{
+    QList<double> values = {0.0, -0.0, 0.004, -0.004, 0.005, 0.5, -0.5, 12.5, -12.5, 1.005, 0.1 + 0.2, 999999999999.99,
+                            1e12, -1e12, 1e15, 123456789012345678.0, qInf(), -qInf(), qQNaN()};
+    QRandomGenerator random(2026);
+    for (int i = 0; i < 20000; ++i) {
+        const double cents = std::round(random.bounded(2e9) - 1e9);
+        values << cents / 100 << (cents + random.generateDouble()) / 100 << cents * 1e3;
+    }
+    for (double value : values) {
+        CsvWriter money(0, CsvWriter::Start::Bare), amount(0, CsvWriter::Start::Bare);
+        money.field(u"x");
+        money.money(value);
+        amount.field(u"x");
+        amount.amount(formatMoney(value));
+        QCOMPARE(money.bytes(), amount.bytes());
+    }
 }
 
 void CsvExportTest::formulaTextsStayText_data()

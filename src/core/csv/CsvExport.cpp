@@ -21,10 +21,10 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(CsvExport)
 };
 
-bool rowHoldsAnything(const LedgerModel &model, int issue, int ad)
+bool rowHoldsAnything(const LedgerCells &cells, int issue, int ad)
 {
     for (int column = ColSalesPerson; column <= kColumnCount; ++column) {
-        if (!model.cell(issue, column, ad).isEmpty())
+        if (cells.textNumber(issue, column, ad) != 0)
             return true;
     }
     return false;
@@ -57,40 +57,59 @@ QString besideCsv(const QString &csvFile, const QString &tag)
 
 QByteArray ledgerCsv(const LedgerModel &model, qsizetype *records)
 {
-    const int ads = std::min(model.adCount(), model.cells.adCount());
+    const LedgerCells &cells = model.cells;
+    const int ads = std::min(model.adCount(), cells.adCount());
     // About what the ledger file takes: a few more bytes per line than its cells.
-    CsvWriter csv(qsizetype(model.cells.fileTextBytes()) + qsizetype(ads) * kIssueCount * 40);
+    CsvWriter csv(qsizetype(cells.fileTextBytes()) + qsizetype(ads) * kIssueCount * 40);
     for (const char *title : {"Publication", "Month"})
         csv.field(QString::fromLatin1(title));
     for (int column = 1; column <= kColumnCount; ++column)
         csv.field(QString::fromLatin1(ledgerColumn(column).csvTitle));
     csv.endRecord();
-    const QString yes = QStringLiteral("yes"), no = QStringLiteral("no");
+    // A ledger holds few different texts in many cells: each text's field is
+    // formed once per column, when a cell first needs it.
+    const auto form = [](CsvForm kind, const QString &text) {
+        return fieldBytes([&](CsvWriter &one) {
+            switch (kind) {
+            case CsvForm::Text:
+                one.text(text);
+                break;
+            case CsvForm::Count:
+                one.count(text);
+                break;
+            case CsvForm::YesNo:
+                one.field(text.isEmpty() ? u"no" : u"yes");
+                break;
+            case CsvForm::Amount:
+                one.amount(text);
+                break;
+            }
+        });
+    };
+    std::vector<QByteArray> formed(std::size_t(cells.textNumberLimit()) * kColumnCount);
+    std::vector<bool> isFormed(formed.size(), false);
+    std::vector<QByteArray> adFields;
+    adFields.reserve(std::size_t(ads));
+    for (int ad = 1; ad <= ads; ++ad)
+        adFields.push_back(form(ledgerColumn(ColAds).csv, model.ads.at(ad - 1).name));
     for (int issue = 1; issue <= kIssueCount; ++issue) {
         const int publication = issue <= kMonthCount ? 1 : issue - kMonthCount + 1;
-        const QString name = publicationName(publication);
-        const QString month = publication == 1 ? monthName(issue) : QString();
+        const QByteArray name = form(CsvForm::Text, publicationName(publication));
+        const QByteArray month = form(CsvForm::Text, publication == 1 ? monthName(issue) : QString());
         for (int ad = 1; ad <= ads; ++ad) {
-            if (!rowHoldsAnything(model, issue, ad))
+            if (!rowHoldsAnything(cells, issue, ad))
                 continue;
-            csv.field(name);
-            csv.field(month);
-            for (int column = 1; column <= kColumnCount; ++column) {
-                const QString &text = column == ColAds ? model.ads.at(ad - 1).name : model.cell(issue, column, ad);
-                switch (ledgerColumn(column).csv) {
-                case CsvForm::Text:
-                    csv.text(text);
-                    break;
-                case CsvForm::Count:
-                    csv.count(text);
-                    break;
-                case CsvForm::YesNo:
-                    csv.field(text.isEmpty() ? no : yes);
-                    break;
-                case CsvForm::Amount:
-                    csv.amount(text);
-                    break;
+            csv.formed(name);
+            csv.formed(month);
+            csv.formed(adFields[std::size_t(ad - 1)]);
+            for (int column = ColSalesPerson; column <= kColumnCount; ++column) {
+                const quint32 number = cells.textNumber(issue, column, ad);
+                const std::size_t at = std::size_t(number) * kColumnCount + std::size_t(column - 1);
+                if (!isFormed[at]) {
+                    formed[at] = form(ledgerColumn(column).csv, cells.textOfNumber(number));
+                    isFormed[at] = true;
                 }
+                csv.formed(formed[at]);
             }
             csv.endRecord();
         }
@@ -154,8 +173,7 @@ QByteArray yearToDateCsv(const LedgerModel &model, const std::array<QString, kRe
 
 QByteArray owedCsv(const LedgerModel &model, qsizetype *records)
 {
-    const OwedReport report = owedReport(model, ReportTexts::Exported);
-    CsvWriter csv;
+    CsvWriter csv(qsizetype(model.adCount()) * 256);
     const auto writeRecord = [&csv](const QStringList &fields, qsizetype firstAmount) {
         for (qsizetype i = 0; i < fields.size(); ++i) {
             if (i >= firstAmount)
@@ -167,14 +185,22 @@ QByteArray owedCsv(const LedgerModel &model, qsizetype *records)
     };
     const QStringList titles = owedTitles(ReportTexts::Exported);
     writeRecord(titles, titles.size());
-    for (const OwedRow &row : report.rows)
-        writeRecord(owedRowTexts(row, ReportTexts::Exported), 5);
+    // As owedRowTexts() gives them, without making the texts of the amounts.
+    forEachOwedRow(model, ReportTexts::Exported, [&csv](const OwedRow &row) {
+        for (const QString &text : {owedRowTitle(row, ReportTexts::Exported), row.month, row.adName,
+                                    row.salesPerson, row.status})
+            csv.text(text);
+        for (double amount : {row.sale, row.paid, row.owed})
+            csv.money(amount);
+        csv.endRecord();
+    });
     const qsizetype rows = csv.records() - 1;
-    if (!report.people.isEmpty()) {
+    const QList<PersonOwed> people = owedPeople(model);
+    if (!people.isEmpty()) {
         csv.endRecord();
         const QStringList personTitles = personOwedTitles(ReportTexts::Exported);
         writeRecord(personTitles, personTitles.size());
-        for (const PersonOwed &person : report.people)
+        for (const PersonOwed &person : people)
             writeRecord(personOwedTexts(person), 1);
     }
     if (records)

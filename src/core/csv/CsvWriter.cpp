@@ -5,6 +5,9 @@
 #include "core/files/NumberFormat.h"
 #include "core/rules/DateRules.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace qm {
 
 namespace {
@@ -34,27 +37,37 @@ bool plainDigits(QStringView digits)
 
 } // namespace
 
-CsvWriter::CsvWriter(qsizetype expectedBytes)
+CsvWriter::CsvWriter(qsizetype expectedBytes, Start start)
 {
-    m_bytes.reserve(expectedBytes + 3);
-    preferLargePages(m_bytes.data(), m_bytes.capacity());
-    m_bytes.append("\xEF\xBB\xBF");
+    if (expectedBytes > 0) {
+        m_bytes.resize(expectedBytes + 3);
+        preferLargePages(m_bytes.data(), m_bytes.size());
+    }
+    if (start == Start::ByteOrderMark)
+        append("\xEF\xBB\xBF");
+}
+
+void CsvWriter::grow(qsizetype n) { m_bytes.resize(std::max(m_size + n, 2 * m_bytes.size())); }
+
+void CsvWriter::append(QByteArrayView bytes)
+{
+    std::memcpy(room(bytes.size()), bytes.data(), std::size_t(bytes.size()));
+    m_size += bytes.size();
 }
 
 void CsvWriter::separate()
 {
     if (!m_first)
-        m_bytes.append(',');
+        append(",");
     m_first = false;
 }
 
 void CsvWriter::ascii(QStringView plain)
 {
-    const qsizetype at = m_bytes.size();
-    m_bytes.resize(at + plain.size());
-    char *out = m_bytes.data() + at;
+    char *out = room(plain.size());
     for (QChar c : plain)
         *out++ = char(c.unicode());
+    m_size += plain.size();
 }
 
 void CsvWriter::field(QStringView text)
@@ -71,7 +84,7 @@ void CsvWriter::field(QStringView text)
         ascii(text);
         return;
     }
-    m_bytes.append(csvField(text.toString()).toUtf8());
+    append(csvField(text.toString()).toUtf8());
 }
 
 void CsvWriter::text(QStringView text)
@@ -93,7 +106,7 @@ void CsvWriter::amount(QStringView cell)
         plainDigits(cell.left(point))) {
         separate();
         if (point == 0)
-            m_bytes.append('0');
+            append("0");
         ascii(cell);
         return;
     }
@@ -102,6 +115,25 @@ void CsvWriter::amount(QStringView cell)
         return;
     }
     field(QString::number(leadingNumber(cell.toString()), 'f', 2));
+}
+
+void CsvWriter::money(double value)
+{
+    char cents[kWholeCentsRoom];
+    const char *at = writeWholeCents(value, cents + sizeof cents);
+    if (!at) {
+        amount(formatMoney(value));
+        return;
+    }
+    separate();
+    // A plain number: "-0.50", not "-.50".
+    if (*at == '-') {
+        append("-");
+        ++at;
+    }
+    if (*at == '.')
+        append("0");
+    append(QByteArrayView(at, cents + sizeof cents - at));
 }
 
 void CsvWriter::count(QStringView cell)
@@ -129,13 +161,6 @@ void CsvWriter::date(const QString &stored)
               .arg(key / 10000, 4, 10, QLatin1Char('0'))
               .arg(key / 100 % 100, 2, 10, QLatin1Char('0'))
               .arg(key % 100, 2, 10, QLatin1Char('0')));
-}
-
-void CsvWriter::endRecord()
-{
-    m_bytes.append("\r\n");
-    m_first = true;
-    ++m_records;
 }
 
 QString csvField(const QString &text)

@@ -127,30 +127,37 @@ double leadingNumber(const QString &text)
     return 0;
 }
 
+char *writeWholeCents(double value, char *end)
+{
+    // Most amounts are the double nearest to a whole number of cents. With at
+    // most 15 digits its 15 significant digits are those of the cents, so the
+    // cents are the text, without the digits' round trip of formatMoney.
+    if (!std::isfinite(value))
+        return nullptr;
+    const double magnitude = std::fabs(value);
+    if (magnitude >= 1e12)
+        return nullptr;
+    const qint64 cents = std::llround(magnitude * 100);
+    if (double(cents) / 100 != magnitude)
+        return nullptr;
+    char *at = end;
+    *--at = char('0' + cents % 10);
+    *--at = char('0' + cents / 10 % 10);
+    *--at = '.';
+    for (qint64 whole = cents / 100; whole > 0; whole /= 10)
+        *--at = char('0' + whole % 10);
+    if (value < 0 && cents != 0)
+        *--at = '-';
+    return at;
+}
+
 QString formatMoney(double value)
 {
     if (!std::isfinite(value))
         return QStringLiteral(".00");
-    // Most amounts are the double nearest to a whole number of cents. With at
-    // most 15 digits its 15 significant digits are those of the cents, so the
-    // cents are the text, without the digits' round trip below.
-    const double magnitude = std::fabs(value);
-    if (magnitude < 1e12) {
-        const qint64 cents = std::llround(magnitude * 100);
-        if (double(cents) / 100 == magnitude) {
-            char text[24];
-            char *end = text + sizeof text;
-            char *at = end;
-            *--at = char('0' + cents % 10);
-            *--at = char('0' + cents / 10 % 10);
-            *--at = '.';
-            for (qint64 whole = cents / 100; whole > 0; whole /= 10)
-                *--at = char('0' + whole % 10);
-            if (value < 0 && cents != 0)
-                *--at = '-';
-            return QString::fromLatin1(at, end - at);
-        }
-    }
+    char cents[kWholeCentsRoom];
+    if (const char *at = writeWholeCents(value, cents + sizeof cents))
+        return QString::fromLatin1(at, cents + sizeof cents - at);
     int whole = 0;
     const QByteArray digits = fixedDigits(toDecimal(std::fabs(value)), 2, &whole);
     QByteArray text = digits.left(whole);

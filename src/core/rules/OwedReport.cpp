@@ -2,8 +2,12 @@
 
 #include "core/LedgerModel.h"
 #include "core/files/NumberFormat.h"
+#include "core/rules/CellNumbers.h"
 
 #include <QCoreApplication>
+
+#include <array>
+#include <vector>
 
 namespace qm {
 
@@ -33,28 +37,33 @@ double advancesBalance(const AdvanceLedger &entries)
 
 } // namespace
 
-OwedReport owedReport(const LedgerModel &model, ReportTexts language)
+void forEachOwedRow(const LedgerModel &model, ReportTexts language, const std::function<void(const OwedRow &)> &take)
 {
-    OwedReport report;
     const int ads = std::min(model.adCount(), model.cells.adCount());
+    const CellNumbers numbers(model.cells);
+    std::array<QString, kIssueCount> publications, months;
+    for (int issue = 1; issue <= kIssueCount; ++issue) {
+        publications[std::size_t(issue - 1)] = publicationName(publicationOf(issue));
+        if (issue <= kMonthCount)
+            months[std::size_t(issue - 1)] = language == ReportTexts::Shown ? monthTitle(issue) : monthName(issue);
+    }
     OwedRow total;
     total.kind = OwedRow::Kind::Total;
+    OwedRow line;
     for (int ad = 1; ad <= ads; ++ad) {
         OwedRow adTotal;
         adTotal.kind = OwedRow::Kind::AdTotal;
         adTotal.ad = ad;
         adTotal.adName = model.ads.at(ad - 1).name;
         for (int issue = 1; issue <= kIssueCount; ++issue) {
-            const double sale = leadingNumber(model.cell(issue, ColSale, ad));
-            const double paid = leadingNumber(model.cell(issue, ColPaid, ad));
+            const double sale = numbers.at(issue, ColSale, ad);
+            const double paid = numbers.at(issue, ColPaid, ad);
             if (!(sale > paid))
                 continue;
-            OwedRow line;
             line.issue = issue;
             line.ad = ad;
-            line.publication = publicationName(publicationOf(issue));
-            if (issue <= kMonthCount)
-                line.month = language == ReportTexts::Shown ? monthTitle(issue) : monthName(issue);
+            line.publication = publications[std::size_t(issue - 1)];
+            line.month = months[std::size_t(issue - 1)];
             line.adName = adTotal.adName;
             line.salesPerson = model.cell(issue, ColSalesPerson, ad);
             line.status = model.cell(issue, ColStatus, ad);
@@ -62,46 +71,76 @@ OwedReport owedReport(const LedgerModel &model, ReportTexts language)
             line.paid = paid;
             line.owed = sale - paid;
             add(adTotal, line);
-            report.rows.append(std::move(line));
+            take(line);
         }
         if (adTotal.sale > adTotal.paid) {
             add(total, adTotal);
-            report.rows.append(std::move(adTotal));
+            take(adTotal);
         }
     }
-    report.rows.append(std::move(total));
+    take(total);
+}
 
-    // One pass over the lines for every person: each line counts for the person it names.
-    const int people = int(qMin<qsizetype>(model.salesPeople.size(), kMaxSalesPeople));
-    for (int person = 1; person <= people; ++person) {
+QList<PersonOwed> owedPeople(const LedgerModel &model)
+{
+    QList<PersonOwed> people;
+    const int count = int(qMin<qsizetype>(model.salesPeople.size(), kMaxSalesPeople));
+    for (int person = 1; person <= count; ++person) {
         PersonOwed owed;
         owed.name = salesPersonLabel(model, person);
         owed.advancesBalance = advancesBalance(model.advanceLedger(person));
-        report.people.append(std::move(owed));
+        people.append(std::move(owed));
     }
-    for (int issue = 1; issue <= kIssueCount && !report.people.isEmpty(); ++issue) {
-        for (int ad = 1; ad <= model.cells.adCount(); ++ad) {
-            const QString &person = model.cell(issue, ColSalesPerson, ad);
-            for (PersonOwed &owed : report.people) {
-                if (person != owed.name)
-                    continue;
-                owed.commissionDue += leadingNumber(model.cell(issue, ColComm, ad));
-                owed.commissionPaid += leadingNumber(model.cell(issue, ColCommPaid, ad));
+    if (people.isEmpty())
+        return people;
+    // Each line counts for every person it names; which those are is worked
+    // out once per text the sales person cells hold.
+    const LedgerCells &cells = model.cells;
+    std::vector<quint32> named(cells.textNumberLimit(), 0); // a bit per person
+    for (quint32 number = 0; number < cells.textNumberLimit(); ++number) {
+        for (int person = 0; person < count; ++person) {
+            if (cells.textOfNumber(number) == people.at(person).name)
+                named[number] |= 1u << person;
+        }
+    }
+    const CellNumbers numbers(cells);
+    for (int issue = 1; issue <= kIssueCount; ++issue) {
+        for (int ad = 1; ad <= cells.adCount(); ++ad) {
+            const quint32 persons = named[cells.textNumber(issue, ColSalesPerson, ad)];
+            if (persons == 0)
+                continue;
+            for (int person = 0; person < count; ++person) {
+                if (persons & (1u << person)) {
+                    people[person].commissionDue += numbers.at(issue, ColComm, ad);
+                    people[person].commissionPaid += numbers.at(issue, ColCommPaid, ad);
+                }
             }
         }
     }
+    return people;
+}
+
+OwedReport owedReport(const LedgerModel &model, ReportTexts language)
+{
+    OwedReport report;
+    forEachOwedRow(model, language, [&report](const OwedRow &row) { report.rows.append(row); });
+    report.people = owedPeople(model);
     return report;
+}
+
+QString owedRowTitle(const OwedRow &row, ReportTexts language)
+{
+    if (row.kind == OwedRow::Kind::AdTotal)
+        return label(language, QT_TRANSLATE_NOOP("OwedReport", "Ad total"));
+    if (row.kind == OwedRow::Kind::Total)
+        return label(language, QT_TRANSLATE_NOOP("OwedReport", "Total"));
+    return row.publication;
 }
 
 QStringList owedRowTexts(const OwedRow &row, ReportTexts language)
 {
-    QString first = row.publication;
-    if (row.kind == OwedRow::Kind::AdTotal)
-        first = label(language, QT_TRANSLATE_NOOP("OwedReport", "Ad total"));
-    else if (row.kind == OwedRow::Kind::Total)
-        first = label(language, QT_TRANSLATE_NOOP("OwedReport", "Total"));
-    return {first,          row.month,           row.adName,          row.salesPerson,
-            row.status,     formatMoney(row.sale), formatMoney(row.paid), formatMoney(row.owed)};
+    return {owedRowTitle(row, language), row.month,           row.adName,          row.salesPerson,
+            row.status,                  formatMoney(row.sale), formatMoney(row.paid), formatMoney(row.owed)};
 }
 
 QStringList owedTitles(ReportTexts language)

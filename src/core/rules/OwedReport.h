@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 namespace qm {
 
 class LedgerModel;
@@ -55,11 +57,17 @@ struct OwedReport
 // configured sales people with their commission due and paid over the whole
 // year (their lines as the report counts them) and their advances balance.
 OwedReport owedReport(const LedgerModel &model, ReportTexts language = ReportTexts::Shown);
+// The report's rows one by one, in its order, without keeping them.
+void forEachOwedRow(const LedgerModel &model, ReportTexts language, const std::function<void(const OwedRow &)> &take);
+// The report's sales people.
+QList<PersonOwed> owedPeople(const LedgerModel &model);
 
 // A row's texts as shown: publication, month, ad, sales person, status, then
 // the sale, paid and owed amounts ("#.00"). Subtotals name their ad, the grand
 // total says "Total".
 QStringList owedRowTexts(const OwedRow &row, ReportTexts language = ReportTexts::Shown);
+// The first of them: the publication, or what the total is.
+QString owedRowTitle(const OwedRow &row, ReportTexts language = ReportTexts::Shown);
 // The titles of those eight columns.
 QStringList owedTitles(ReportTexts language = ReportTexts::Shown);
 
