@@ -8,7 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include <utility>
+#include <future>
 
 namespace qm {
 
@@ -49,14 +49,21 @@ LedgerExport writeLedgerCsv(const LedgerModel &model, const QString &csvFile, co
     qsizetype ledgerRecords = 0, advanceRecords = 0, owedRecords = 0;
     const QString advancesFile = advancesCsvPath(csvFile);
     const QString owedFile = owedCsvPath(csvFile);
-    for (const auto &[path, bytes] : {std::pair{csvFile, ledgerCsv(model, &ledgerRecords)},
-                                      std::pair{advancesFile, advancesCsv(model, &advanceRecords)},
-                                      std::pair{owedFile, owedCsv(model, &owedRecords)}}) {
-        const FileResult saved = saveCsvFile(path, bytes, dataFiles);
-        if (!saved.ok) {
-            result.error = saved.message;
-            return result;
-        }
+    // The ledger's file is the largest: while it is written and synced, the
+    // other two are made. Nothing is written after a file that failed.
+    const QByteArray ledger = ledgerCsv(model, &ledgerRecords);
+    std::future<FileResult> ledgerSaved =
+        std::async(std::launch::async, [&] { return saveCsvFile(csvFile, ledger, dataFiles); });
+    const QByteArray advances = advancesCsv(model, &advanceRecords);
+    const QByteArray owed = owedCsv(model, &owedRecords);
+    FileResult saved = ledgerSaved.get();
+    if (saved.ok)
+        saved = saveCsvFile(advancesFile, advances, dataFiles);
+    if (saved.ok)
+        saved = saveCsvFile(owedFile, owed, dataFiles);
+    if (!saved.ok) {
+        result.error = saved.message;
+        return result;
     }
     result.ok = true;
     result.report = Text::tr("%1 ledger lines written to %2\n%3 advance entries written to %4")
