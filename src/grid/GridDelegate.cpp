@@ -3,7 +3,9 @@
 #include "core/LedgerModel.h"
 #include "core/rules/CellInput.h"
 #include "grid/CellTextValidator.h"
+#include "grid/EditorKeyHandler.h"
 #include "grid/Hints.h"
+#include "grid/ViewState.h"
 #include "ui/Fonts.h"
 
 #include <QComboBox>
@@ -29,8 +31,9 @@ QComboBox *makePulldown(QWidget *parent, const QString &name, int column)
 
 } // namespace
 
-GridDelegate::GridDelegate(const LedgerModel &model, std::function<int()> editColumn, QObject *parent)
-    : QStyledItemDelegate(parent), m_model(model), m_editColumn(std::move(editColumn))
+GridDelegate::GridDelegate(const LedgerModel &model, const ViewState &view, QObject *parent)
+    : QStyledItemDelegate(parent), m_model(model), m_editColumn([&view] { return view.editColumn; }),
+      m_keys(new EditorKeyHandler(view, this))
 {
 }
 
@@ -43,6 +46,13 @@ void GridDelegate::nameAfterColumn(QWidget *editor, int column)
 EditorKind GridDelegate::kindOf(int column) { return ledgerColumn(column).editor; }
 
 QWidget *GridDelegate::makeEditor(QWidget *parent, int column) const
+{
+    QWidget *editor = makeBareEditor(parent, column);
+    m_keys->watch(editor);
+    return editor;
+}
+
+QWidget *GridDelegate::makeBareEditor(QWidget *parent, int column) const
 {
     switch (column) {
     case ColSalesPerson: {

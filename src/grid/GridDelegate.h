@@ -11,23 +11,30 @@ class QLineEdit;
 
 namespace qm {
 
+class EditorKeyHandler;
 class LedgerModel;
+struct ViewState;
 
 // Makes, fills and places the editors of the ledger grid's cells: the text box
 // CellEditor, whose pasted or dropped text obeys the typed-character rule of
 // the column edited, and the three pulldowns with their choices. A stored
-// edit goes to the model with setData().
+// edit goes to the model with setData(). Every editor it makes has its keys
+// read by editorKeys(), which tells by its signals what the user asked for.
 class GridDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
 
 public:
-    // `editColumn` tells which column the text box edits at the time.
-    GridDelegate(const LedgerModel &model, std::function<int()> editColumn, QObject *parent);
+    // `view` tells the mode and which column the text box edits at the time.
+    GridDelegate(const LedgerModel &model, const ViewState &view, QObject *parent);
+
+    // The key handler of the editors made here.
+    EditorKeyHandler *editorKeys() const { return m_keys; }
 
     static EditorKind kindOf(int column);
 
-    // The editor of a column (1..10): the text box for Number and Check, else its pulldown.
+    // The editor of a column (1..10): the text box for Number and Check, else its
+    // pulldown; editorKeys() reads its keys.
     QWidget *makeEditor(QWidget *parent, int column) const;
     // An editor is named after the column it edits, and described by its hint.
     static void nameAfterColumn(QWidget *editor, int column);
@@ -50,8 +57,11 @@ public:
                               const QModelIndex &index) const override;
 
 private:
+    QWidget *makeBareEditor(QWidget *parent, int column) const;
+
     const LedgerModel &m_model;
     std::function<int()> m_editColumn;
+    EditorKeyHandler *m_keys;
 };
 
 } // namespace qm

@@ -57,20 +57,17 @@ bool GridEditors::isPulldown(const QObject *object) const
     return object && (object == m_salesPulldown || object == m_sizePulldown || object == m_statusPulldown);
 }
 
-void GridEditors::create(QObject *filter)
+void GridEditors::create()
 {
     delete m_cellEditor;
     const int named = GridDelegate::kindOf(m_view.editColumn) == EditorKind::Pulldown ? ColNumber : m_view.editColumn;
     m_cellEditor = static_cast<QLineEdit *>(m_delegate.makeEditor(m_parent, named));
     m_cellEditor->setReadOnly(false);
-    m_cellEditor->installEventFilter(filter);
 
     if (!m_salesPulldown) {
         m_salesPulldown = static_cast<QComboBox *>(m_delegate.makeEditor(m_parent, ColSalesPerson));
         m_sizePulldown = static_cast<QComboBox *>(m_delegate.makeEditor(m_parent, ColSize));
         m_statusPulldown = static_cast<QComboBox *>(m_delegate.makeEditor(m_parent, ColStatus));
-        for (QComboBox *box : {m_salesPulldown, m_sizePulldown, m_statusPulldown})
-            box->installEventFilter(filter);
     }
     // The pickup entry of another ledger read before does not carry over.
     {

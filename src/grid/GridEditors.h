@@ -35,9 +35,8 @@ public:
     QWidget *editorFor(int column) const;
     bool isPulldown(const QObject *object) const;
 
-    // Creates CellEditor afresh (the pulldowns once) and fills the sales choices;
-    // every editor gets `filter` as its event filter.
-    void create(QObject *filter);
+    // Creates CellEditor afresh (the pulldowns once) and fills the sales choices.
+    void create();
     void fillSalesChoices();
 
     // Puts a cell's text into the editor of its column.

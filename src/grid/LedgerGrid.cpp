@@ -3,6 +3,7 @@
 #include "core/Messages.h"
 #include "core/rules/CellCommit.h"
 #include "grid/GridHeader.h"
+#include "grid/EditorKeyHandler.h"
 #include "grid/GridDelegate.h"
 #include "grid/GridNavigation.h"
 #include "grid/Hints.h"
@@ -76,8 +77,9 @@ LedgerGrid::LedgerGrid(LedgerDocument &document, QWidget *window, QStatusBar *hi
     });
 
     // The view opens no editor itself (no edit triggers): the grid lays its editors over the current cell.
-    auto *delegate = new GridDelegate(m_model, [this] { return m_view.editColumn; }, this);
+    auto *delegate = new GridDelegate(m_model, m_view, this);
     m_gridList->setItemDelegate(delegate);
+    connectEditorKeys(delegate->editorKeys());
     m_editors = std::make_unique<GridEditors>(m_document, *delegate, m_view, m_gridList->viewport(), window);
     QListWidget *pickup = m_editors->pickupList();
     connect(pickup, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -107,7 +109,7 @@ int LedgerGrid::rowAd(int row) const { return m_table->adOfRow(row - 1); }
 void LedgerGrid::createEditors()
 {
     const bool first = !m_editors->salesPulldown();
-    m_editors->create(this);
+    m_editors->create();
     if (first) {
         for (QComboBox *box : {salesPulldown(), sizePulldown(), statusPulldown()})
             connect(box, &QComboBox::activated, this, [this, box](int index) { onPulldownChosen(box, index); });

@@ -12,7 +12,6 @@
 #include <memory>
 
 class QComboBox;
-class QKeyEvent;
 class QLineEdit;
 class QListWidget;
 class QPoint;
@@ -23,6 +22,7 @@ class QWidget;
 
 namespace qm {
 
+class EditorKeyHandler;
 class LedgerTableModel;
 class LedgerTableView;
 
@@ -119,9 +119,10 @@ private:
     void showPickupText(const QString &text);
     QString screenText(int row, int column) const;
 
-    bool handleEditorKey(QWidget *editor, QKeyEvent *key);
-    bool handleShiftKey(QWidget *editor, int key);
-    bool handleStatusCtrlKey(int key);
+    // The grid does what the keys of its editors ask for.
+    void connectEditorKeys(EditorKeyHandler *keys);
+    void handleShiftKey(int key, bool fromTextBox);
+    void handleStatusCtrlKey(int key);
     void handleWheel(bool up);
     void handleClick(const QPoint &viewportPos);
     void onPulldownChosen(QComboBox *box, int index);

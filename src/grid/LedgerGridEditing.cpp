@@ -1,10 +1,9 @@
 #include "grid/LedgerGrid.h"
 
 #include "core/Messages.h"
-#include "ui/DocumentHistory.h"
 #include "ui/SaveMessages.h"
 #include "core/rules/CellCommit.h"
-#include "grid/EditorKeys.h"
+#include "grid/EditorKeyHandler.h"
 #include "grid/GridDelegate.h"
 #include "grid/GridNavigation.h"
 #include "grid/LedgerTableModel.h"
@@ -191,27 +190,26 @@ void LedgerGrid::showPickupText(const QString &text)
         statusPulldown()->setFocus();
 }
 
-bool LedgerGrid::handleShiftKey(QWidget *editor, int key)
+void LedgerGrid::handleShiftKey(int key, bool fromTextBox)
 {
     ViewState &v = m_view;
     const int topBefore = v.topRow;
-    const CursorMove move = moveCursorForShiftKey(v, rowCount(), key, editor == cellEditor());
+    const CursorMove move = moveCursorForShiftKey(v, rowCount(), key, fromTextBox);
     if (move == CursorMove::None)
-        return true;
+        return;
     if (v.topRow != topBefore) {
         // A one-line scroll: the row being left keeps its pending text and
         // still shows, so the commit in goToCell writes it to that row.
         refreshShownRows();
     }
     goToCell();
-    return true;
 }
 
-bool LedgerGrid::handleStatusCtrlKey(int key)
+void LedgerGrid::handleStatusCtrlKey(int key)
 {
     ViewState &v = m_view;
     if (v.pickupIndex == 0)
-        return true;
+        return;
     const int count = int(pickupCodes().size());
     if (key == Qt::Key_Up)
         v.pickupIndex = v.pickupIndex == 1 ? count : v.pickupIndex - 1;
@@ -219,52 +217,20 @@ bool LedgerGrid::handleStatusCtrlKey(int key)
         v.pickupIndex = v.pickupIndex == count ? 1 : v.pickupIndex + 1;
     showPickupText(m_editors->choosePickup(v.pickupIndex));
     pickupList()->show();
-    return true;
 }
 
-bool LedgerGrid::handleEditorKey(QWidget *editor, QKeyEvent *key)
+void LedgerGrid::connectEditorKeys(EditorKeyHandler *keys)
 {
-    const int column = m_view.currentColumn;
-    const EditorMode mode = m_view.viewOnly ? EditorMode::ViewOnly : EditorMode::Edit;
-    // The undo and redo keys reach an editor only while the window has nothing
-    // to undo or redo: then the undo key still gives up the typing, like Esc.
-    if (DocumentHistory::isUndoKey(key) || DocumentHistory::isRedoKey(key)) {
-        if (DocumentHistory::isUndoKey(key) && typingPending())
+    connect(keys, &EditorKeyHandler::moveRequested, this, &LedgerGrid::handleShiftKey);
+    connect(keys, &EditorKeyHandler::enterRequested, this, &LedgerGrid::enterPressed);
+    connect(keys, &EditorKeyHandler::cancelRequested, this, &LedgerGrid::cancelEdit);
+    connect(keys, &EditorKeyHandler::undoTypingRequested, this, [this] {
+        if (typingPending())
             cancelEdit();
-        return true;
-    }
-    switch (editorKeyAction(key->key(), key->modifiers(), column, mode)) {
-    case EditorAction::PassOn:
-        return false;
-    case EditorAction::TypedCharacter:
-        return GridDelegate::takeTypedKey(cellEditor(), key, view().editColumn);
-    case EditorAction::MoveCursor:
-        return handleShiftKey(editor, key->key());
-    case EditorAction::ClearText:
-        cellEditor()->clear();
-        return true;
-    case EditorAction::PickupBack:
-    case EditorAction::PickupForward:
-    case EditorAction::PickupKeep:
-        return handleStatusCtrlKey(key->key());
-    case EditorAction::RemoveAdData:
-        removeAdData();
-        return true;
-    case EditorAction::SaveLedger:
-        saveLedgerNow();
-        return true;
-    case EditorAction::Enter: {
-        auto *box = qobject_cast<QComboBox *>(editor);
-        if (box && box->view()->isVisible())
-            return false; // the open list takes its own ENTER
-        enterPressed();
-        return true;
-    }
-    case EditorAction::Cancel:
-        cancelEdit();
-        return true;
-    }
-    return false;
+    });
+    connect(keys, &EditorKeyHandler::removeRequested, this, &LedgerGrid::removeAdData);
+    connect(keys, &EditorKeyHandler::saveRequested, this, &LedgerGrid::saveLedgerNow);
+    connect(keys, &EditorKeyHandler::pickupRequested, this, &LedgerGrid::handleStatusCtrlKey);
 }
 
 void LedgerGrid::handleWheel(bool up)
@@ -296,29 +262,7 @@ void LedgerGrid::handleClick(const QPoint &viewportPos)
 bool LedgerGrid::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::ShortcutOverride:
-        // An editor keeps its own Ctrl+S ("Save file now?", or nothing in the
-        // status column) before the window's Save shortcut can take it.
-        if (watched == cellEditor() || watched == salesPulldown() || watched == sizePulldown() ||
-            watched == statusPulldown()) {
-            auto *key = static_cast<QKeyEvent *>(event);
-            const EditorMode mode = m_view.viewOnly ? EditorMode::ViewOnly : EditorMode::Edit;
-            if (key->key() == Qt::Key_S && key->modifiers() == Qt::ControlModifier &&
-                editorKeyAction(key->key(), key->modifiers(), m_view.currentColumn, mode) != EditorAction::PassOn) {
-                event->accept();
-                return true;
-            }
-            // Undo and redo are the window's, not the text box's own (see MainWindow).
-            if (DocumentHistory::isUndoKey(key) || DocumentHistory::isRedoKey(key)) {
-                event->ignore();
-                return true;
-            }
-        }
-        break;
     case QEvent::KeyPress:
-        if (watched == cellEditor() || watched == salesPulldown() || watched == sizePulldown() ||
-            watched == statusPulldown())
-            return handleEditorKey(static_cast<QWidget *>(watched), static_cast<QKeyEvent *>(event));
         if (watched == m_gridList) {
             const int key = static_cast<QKeyEvent *>(event)->key();
             // The list never moves its own selection; arrow keys scroll (see MainWindow).
@@ -327,7 +271,8 @@ bool LedgerGrid::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     case QEvent::Wheel:
-        if (watched == m_gridList->viewport() || watched == cellEditor()) {
+        // A wheel turned over the text box comes here too (see EditorKeyHandler).
+        if (watched == m_gridList->viewport()) {
             // A focused pulldown takes the wheel itself: it changes its selection,
             // which becomes the text the next commit stores.
             QWidget *focus = QApplication::focusWidget();
