@@ -324,10 +324,12 @@ void MainWindow::configureAds()
 {
     m_grid->commitCell();
     const LedgerGrid::SavedCursor saved = m_grid->leaveForConfiguration();
-    // The dialog's whole session is one change of the configuration.
+    // The dialog's whole session is one change of the configuration: the
+    // history is started anew once, when the session changed it.
     const int steps = m_history->count();
-    m_document.changeConfiguration(
-        [this](LedgerModel &model) { openConfigureDialog(model, m_paths.helpFile, this); });
+    m_document.beginConfiguration();
+    openConfigureDialog(m_document, m_paths.helpFile, this);
+    m_document.endConfiguration();
     m_grid->restoreAfterConfiguration(saved);
     if (steps > 0 && m_history->count() == 0)
         m_hintBar->showMessage(tr("The ads changed: earlier changes can no longer be undone"));

@@ -1,7 +1,7 @@
 #include "config/AdListModel.h"
 
 #include "config/AdListState.h"
-#include "core/LedgerModel.h"
+#include "core/LedgerDocument.h"
 #include "core/rules/AdRules.h"
 #include "ui/HeadedTableItem.h"
 
@@ -16,17 +16,22 @@ Qt::Alignment columnAlignment(int column)
 
 } // namespace
 
-AdListModel::AdListModel(LedgerModel &ledger, QObject *parent) : QAbstractTableModel(parent), m_ledger(ledger) {}
+AdListModel::AdListModel(LedgerDocument &document, QObject *parent) : QAbstractTableModel(parent), m_document(document)
+{
+}
 
-int AdListModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_ledger.adCount(); }
+int AdListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_document.model().adCount();
+}
 
 int AdListModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : kAdFieldCount; }
 
 QVariant AdListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_ledger.adCount())
+    if (!index.isValid() || index.row() >= m_document.model().adCount())
         return QVariant();
-    const QString text = adFieldText(m_ledger.ads.at(index.row()), index.column() + 1);
+    const QString text = adFieldText(m_document.model().ads.at(index.row()), index.column() + 1);
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
@@ -71,28 +76,34 @@ Qt::ItemFlags AdListModel::flags(const QModelIndex &index) const
 
 bool AdListModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role != Qt::EditRole || !index.isValid() || index.row() >= m_ledger.adCount())
+    if (role != Qt::EditRole || !index.isValid() || index.row() >= m_document.model().adCount())
         return false;
-    setAdField(m_ledger, index.row() + 1, index.column() + 1, value.toString());
+    const int ad = index.row() + 1;
+    const int field = index.column() + 1;
+    const QString text = value.toString();
+    const bool changed =
+        field == 1 ? m_document.renameAd(ad, text) : m_document.setPublicationCheck(ad, field - 1, !text.isEmpty());
+    if (!changed)
+        m_document.markSettingsChanged();
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole, Qt::AccessibleTextRole});
     return true;
 }
 
 int AdListModel::addAd()
 {
-    const int row = m_ledger.adCount();
+    const int row = m_document.model().adCount();
     beginInsertRows(QModelIndex(), row, row);
-    const int count = m_ledger.addAd();
+    const int count = m_document.addAd();
     endInsertRows();
     return count;
 }
 
 void AdListModel::deleteAd(int ad)
 {
-    if (ad < 1 || ad > m_ledger.adCount())
+    if (ad < 1 || ad > m_document.model().adCount())
         return;
     beginRemoveRows(QModelIndex(), ad - 1, ad - 1);
-    m_ledger.deleteAd(ad);
+    m_document.deleteAd(ad);
     endRemoveRows();
 }
 

@@ -4,17 +4,17 @@
 
 namespace qm {
 
-class LedgerModel;
+class LedgerDocument;
 
 // The ads of the ledger as the ad list shows them: one row per ad, the name in
 // column 0 and the checkmarks of publications 1..4 in columns 1..4. Reads the
-// ledger's ad records and changes them only through the ledger's own functions,
-// so that every change marks the settings as changed.
+// document's ad records and changes them only through the document's own
+// functions, so that every change marks the settings as changed.
 class AdListModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    AdListModel(LedgerModel &ledger, QObject *parent);
+    AdListModel(LedgerDocument &document, QObject *parent);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -34,7 +34,7 @@ private:
     // The heading of a field's column (fields count from 1), as the user reads it.
     QString fieldHeading(int field) const;
 
-    LedgerModel &m_ledger;
+    LedgerDocument &m_document;
 };
 
 } // namespace qm

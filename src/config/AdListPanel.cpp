@@ -3,7 +3,7 @@
 #include "config/AdListModel.h"
 #include "config/AdTable.h"
 #include "config/ConfigControls.h"
-#include "core/LedgerModel.h"
+#include "core/LedgerDocument.h"
 #include "core/Messages.h"
 #include "core/rules/AdRules.h"
 
@@ -17,14 +17,15 @@
 
 namespace qm {
 
-AdListPanel::AdListPanel(LedgerModel &model, QWidget *dialog) : QObject(dialog), m_model(model)
+AdListPanel::AdListPanel(LedgerDocument &document, QWidget *dialog)
+    : QObject(dialog), m_document(document), m_model(document.model())
 {
     createControls(dialog);
 }
 
 void AdListPanel::createControls(QWidget *dialog)
 {
-    m_ads = new AdListModel(m_model, this);
+    m_ads = new AdListModel(m_document, this);
     m_adList = new AdTable(m_ads, dialog);
     // The frame round the rows, then the scroll bar beside it.
     m_adList->setGeometry(10, 50, 435 + 20, 230);

@@ -19,18 +19,19 @@ namespace qm {
 
 class AdListModel;
 class AdTable;
+class LedgerDocument;
 class LedgerModel;
 
 // The ad list of the configuration dialog: a paged table of the ads, each with
 // its name and its four publication checkmarks, the scroll bar beside it, an
 // editor open on the cursor's cell, and the "&Add Ad" and "&Del Ad" buttons.
 // The controls are the dialog's own, placed where the dialog's layout has them;
-// every change goes to the model at once.
+// every change goes to the document at once.
 class AdListPanel : public QObject
 {
     Q_OBJECT
 public:
-    AdListPanel(LedgerModel &model, QWidget *dialog);
+    AdListPanel(LedgerDocument &document, QWidget *dialog);
 
     // Fills the list; with ads, the cursor goes onto the first ad's name.
     void open();
@@ -74,7 +75,8 @@ private:
     void cellPressed(const QModelIndex &index);
     void wheelTurned(int angleDelta);
 
-    LedgerModel &m_model;
+    LedgerDocument &m_document;
+    const LedgerModel &m_model;
     AdListState m_list;
     int m_wheelDelta = 0;
     bool m_inFocusRule = false;

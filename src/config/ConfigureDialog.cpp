@@ -4,8 +4,7 @@
 #include "config/ConfigControls.h"
 #include "config/PricePanel.h"
 #include "config/SalesPeoplePanel.h"
-#include "core/LedgerModel.h"
-#include "core/rules/SalesPeopleRules.h"
+#include "core/LedgerDocument.h"
 #include "help/HelpLauncher.h"
 #include "ui/Fonts.h"
 #include "ui/TextFit.h"
@@ -26,20 +25,20 @@ constexpr int kDialogHeight = 520;
 
 } // namespace
 
-void openConfigureDialog(LedgerModel &model, const QString &helpFile, QWidget *parent)
+void openConfigureDialog(LedgerDocument &document, const QString &helpFile, QWidget *parent)
 {
-    ConfigureDialog dialog(model, helpFile, parent);
+    ConfigureDialog dialog(document, helpFile, parent);
     dialog.exec();
 }
 
-ConfigureDialog::ConfigureDialog(LedgerModel &model, const QString &helpFile, QWidget *parent)
+ConfigureDialog::ConfigureDialog(LedgerDocument &document, const QString &helpFile, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_model(model),
+      m_document(document),
       m_helpFile(helpFile)
 {
     // The box below lists the sales people sorted; sales person k must be its entry k.
-    bringSalesPeopleIntoOrder(m_model);
+    m_document.sortSalesPeople();
 
     setObjectName(QStringLiteral("ConfigureDialog"));
     setWindowTitle(tr("Options for Quillmoor Ad Sales"));
@@ -51,9 +50,9 @@ ConfigureDialog::ConfigureDialog(LedgerModel &model, const QString &helpFile, QW
     // The controls in the order of the layout, which is also the order of Tab.
     auto *title = addLabel(this, tr("Configure Ad Sales"), 10, 10, 200, 24);
     title->setFont(uiFont(14));
-    m_adList = new AdListPanel(m_model, this);
-    m_salesPeople = new SalesPeoplePanel(m_model, this);
-    m_prices = new PricePanel(m_model, this);
+    m_adList = new AdListPanel(m_document, this);
+    m_salesPeople = new SalesPeoplePanel(m_document, this);
+    m_prices = new PricePanel(m_document, this);
     m_helpButton = addButton(this, QStringLiteral("HelpButton"), tr("?"), 440, 410, 30, 35);
     m_helpButton->setAccessibleName(tr("Help"));
     m_helpButton->setAccessibleDescription(tr("Opens the help file"));

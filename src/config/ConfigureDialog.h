@@ -12,25 +12,25 @@ class QWidget;
 namespace qm {
 
 class AdListPanel;
-class LedgerModel;
+class LedgerDocument;
 class PricePanel;
 class SalesPeoplePanel;
 
-// Opens the configuration dialog modally on the model and returns once it was closed.
-void openConfigureDialog(LedgerModel &model, const QString &helpFile, QWidget *parent);
+// Opens the configuration dialog modally on the document and returns once it was closed.
+void openConfigureDialog(LedgerDocument &document, const QString &helpFile, QWidget *parent);
 
 // The configuration dialog: the ads with the publications they run in, the sales
 // people with their commission and the price table, each in a panel of its own.
-// It edits the one model in place (every change is in force at once and marks
-// the model changed); there is nothing to confirm or cancel, it is left with its
-// close box.
+// It reads the document's model and changes it through the document (every
+// change is in force at once and marks the document changed); there is nothing
+// to confirm or cancel, it is left with its close box.
 //
 // openConfigureDialog() runs it modally; tests construct and show it directly.
 class ConfigureDialog : public QDialog
 {
     Q_OBJECT
 public:
-    ConfigureDialog(LedgerModel &model, const QString &helpFile, QWidget *parent = nullptr);
+    ConfigureDialog(LedgerDocument &document, const QString &helpFile, QWidget *parent = nullptr);
     ~ConfigureDialog() override;
 
     // Whole rows the ad list shows at once.
@@ -49,7 +49,7 @@ private:
     // The dialog is closing: the panels store what `focus` holds and handle nothing more.
     void stopPanels(const QWidget *focus);
 
-    LedgerModel &m_model;
+    LedgerDocument &m_document;
     QString m_helpFile;
     bool m_closed = false;
 

@@ -1,6 +1,7 @@
 #include "config/PricePanel.h"
 
 #include "config/ConfigControls.h"
+#include "core/LedgerDocument.h"
 #include "core/rules/PriceRules.h"
 
 #include <QComboBox>
@@ -11,7 +12,8 @@
 
 namespace qm {
 
-PricePanel::PricePanel(LedgerModel &model, QWidget *dialog) : QObject(dialog), m_model(model)
+PricePanel::PricePanel(LedgerDocument &document, QWidget *dialog)
+    : QObject(dialog), m_document(document), m_model(document.model())
 {
     auto *prices = new QGroupBox(tr("Prices"), dialog);
     prices->setGeometry(20, 390, 390, 90);
@@ -89,8 +91,12 @@ void PricePanel::showPrices()
 void PricePanel::storePrice(PriceKind kind)
 {
     const QLineEdit *box = kind == PriceKind::Colour ? m_colourBox : m_bwBox;
-    qm::storePrice(m_model, m_publicationChoice->currentIndex() + 1, m_sizeChoice->currentIndex() + 1, kind,
-                   box->text());
+    const int entry = chosenPriceEntry(m_publicationChoice->currentIndex() + 1, m_sizeChoice->currentIndex() + 1);
+    if (entry == 0)
+        return; // with either choice missing nothing is stored
+    // A price left as it was is stored all the same.
+    if (!m_document.storePrice(entry, kind, box->text()))
+        m_document.markSettingsChanged();
 }
 
 bool PricePanel::eventFilter(QObject *watched, QEvent *event)

@@ -12,6 +12,8 @@ class QWidget;
 
 namespace qm {
 
+class LedgerDocument;
+
 // The price table of the configuration dialog: an ad size and a publication are
 // chosen, and the colour and the black-and-white price of that pair are shown
 // and edited. A price is stored when its box is left, under the pair chosen at
@@ -20,7 +22,7 @@ class PricePanel : public QObject
 {
     Q_OBJECT
 public:
-    PricePanel(LedgerModel &model, QWidget *dialog);
+    PricePanel(LedgerDocument &document, QWidget *dialog);
 
     // The dialog is closing: a price still being typed is stored, and nothing
     // more is handled.
@@ -38,7 +40,8 @@ private:
     void showPrices();
     void storePrice(PriceKind kind);
 
-    LedgerModel &m_model;
+    LedgerDocument &m_document;
+    const LedgerModel &m_model;
     bool m_stopped = false;
 
     QComboBox *m_sizeChoice = nullptr;

@@ -1,7 +1,7 @@
 #include "config/SalesPeoplePanel.h"
 
 #include "config/ConfigControls.h"
-#include "core/LedgerModel.h"
+#include "core/LedgerDocument.h"
 #include "core/Messages.h"
 #include "core/rules/SalesPeopleRules.h"
 #include "ui/QuoteFreeValidator.h"
@@ -13,7 +13,8 @@
 
 namespace qm {
 
-SalesPeoplePanel::SalesPeoplePanel(LedgerModel &model, QWidget *dialog) : QObject(dialog), m_model(model)
+SalesPeoplePanel::SalesPeoplePanel(LedgerDocument &document, QWidget *dialog)
+    : QObject(dialog), m_document(document), m_model(document.model())
 {
     QLabel *salesLabel = addLabel(dialog, tr("Sales people:"), 20, 350, 80, 15);
     m_salesBox = addChoice(dialog, QStringLiteral("SalesPeopleBox"), 105, 350, 150, 100);
@@ -126,7 +127,7 @@ bool SalesPeoplePanel::salesBoxKey(QKeyEvent *event)
 void SalesPeoplePanel::addSalesPerson()
 {
     const QString name = m_salesBox->currentText();
-    const AddSalesOutcome outcome = qm::addSalesPerson(m_model, name);
+    const AddSalesOutcome outcome = m_document.addSalesPerson(name);
     switch (outcome.result) {
     case AddSalesResult::Ignored:
         return;
@@ -178,7 +179,7 @@ void SalesPeoplePanel::deleteSalesPerson()
     if (showMessage(deleteSalesPersonQuestion(), name, MessageButtons::YesNo, MessageIcon::Question) !=
         MessageAnswer::Yes)
         return;
-    if (!removeSalesPerson(m_model, position))
+    if (!m_document.removeSalesPerson(position))
         return;
     m_filling = true;
     m_salesBox->removeItem(position - 1);
@@ -203,8 +204,11 @@ void SalesPeoplePanel::percentFocused()
 
 void SalesPeoplePanel::storePercent()
 {
-    if (m_boundPerson >= 1 && m_boundPerson <= m_model.salesPeople.size())
-        m_model.setSalesPercent(m_boundPerson, m_percentBox->text());
+    if (m_boundPerson < 1 || m_boundPerson > m_model.salesPeople.size())
+        return;
+    // A percentage left as it was is stored all the same.
+    if (!m_document.setSalesPercent(m_boundPerson, m_percentBox->text()))
+        m_document.markSettingsChanged();
 }
 
 bool SalesPeoplePanel::eventFilter(QObject *watched, QEvent *event)

@@ -13,6 +13,7 @@ class QWidget;
 
 namespace qm {
 
+class LedgerDocument;
 class LedgerModel;
 
 // The sales people of the configuration dialog: the name box, whose sorted list
@@ -23,7 +24,7 @@ class SalesPeoplePanel : public QObject
 {
     Q_OBJECT
 public:
-    SalesPeoplePanel(LedgerModel &model, QWidget *dialog);
+    SalesPeoplePanel(LedgerDocument &document, QWidget *dialog);
 
     QComboBox *salesBox() const { return m_salesBox; }
     QLineEdit *percentBox() const { return m_percentBox; }
@@ -54,7 +55,8 @@ private:
     void percentFocused();
     void storePercent();
 
-    LedgerModel &m_model;
+    LedgerDocument &m_document;
+    const LedgerModel &m_model;
     int m_boundPerson = 0; // the person whose percentage the box edits; 0 for none
     bool m_filling = false;
     bool m_stopped = false;

@@ -73,32 +73,6 @@ bool LedgerDocument::removeAdData(int issue, int ad, const RemoveQuestion &confi
 
 void LedgerDocument::setPickupStatus(const QString &text) { m_model.setPickupStatus(text); }
 
-void LedgerDocument::changeConfiguration(const std::function<void(LedgerModel &)> &change)
-{
-    const bool before = isChanged();
-    const auto advances = m_model.advances;
-    const auto ads = m_model.ads;
-    const auto salesPeople = m_model.salesPeople;
-    const auto prices = m_model.prices;
-    change(m_model);
-    // Cells exist for every ad, whatever the change did to the ad list.
-    if (m_model.cells.adCount() != m_model.adCount())
-        m_model.resizeLedger(m_model.adCount());
-    emit adsChanged();
-    for (int slot = 1; slot <= int(advances.size()); ++slot) {
-        if (advances[std::size_t(slot - 1)] != m_model.advanceLedger(slot))
-            emit advancesChanged(slot);
-    }
-    if (ads != m_model.ads || salesPeople != m_model.salesPeople || prices != m_model.prices)
-        emit configurationChanged();
-    noteChanged(before);
-}
-
-void LedgerDocument::storePrice(int entry, PriceKind kind, const QString &text)
-{
-    changeConfiguration([&](LedgerModel &model) { model.storePrice(entry, kind, text); });
-}
-
 void LedgerDocument::setAdvanceLedger(int slot, const AdvanceLedger &entries)
 {
     if (slot < 1 || slot > int(m_model.advances.size()) || m_model.advanceLedger(slot) == entries)

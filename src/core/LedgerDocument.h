@@ -3,6 +3,7 @@
 #include "core/LedgerModel.h"
 #include "core/RowSnapshot.h"
 #include "core/rules/CellCommit.h"
+#include "core/rules/SalesPeopleRules.h"
 #include "core/year/Archive.h"
 #include "core/year/YearFiles.h"
 
@@ -59,10 +60,36 @@ public:
     // The text the pickup status entry shows; no file holds it.
     void setPickupStatus(const QString &text);
 
-    // A change of the configuration dialog: ads, their publications, sales
-    // people or prices, made by `change` on the model.
-    void changeConfiguration(const std::function<void(LedgerModel &)> &change);
-    void storePrice(int entry, PriceKind kind, const QString &text);
+    // The configuration: ads, their publications, sales people and prices (see
+    // the functions of LedgerModel of the same names). Each changes the model
+    // only where the value differs and returns whether it did: then it marks
+    // the settings changed (and the ledger, where cells or advance ledgers move)
+    // and emits adsChanged, advancesChanged for each advance ledger that moved,
+    // and configurationChanged (see beginConfiguration). A value as it was
+    // changes, marks and emits nothing.
+
+    // Returns the new ad count.
+    int addAd();
+    bool renameAd(int ad, const QString &name);
+    bool setPublicationCheck(int ad, int publication, bool checked);
+    bool deleteAd(int ad);
+    // See qm::addSalesPerson.
+    AddSalesOutcome addSalesPerson(const QString &name);
+    // See qm::removeSalesPerson.
+    bool removeSalesPerson(int position);
+    // See qm::bringSalesPeopleIntoOrder.
+    bool sortSalesPeople();
+    bool setSalesPercent(int person, const QString &percent);
+    bool storePrice(int entry, PriceKind kind, const QString &text);
+    // The user stored a setting as it was: it counts as a change of the
+    // settings all the same, which the next save writes.
+    void markSettingsChanged();
+
+    // Around a session of the configuration dialog: meanwhile the changes above
+    // emit no configurationChanged of their own; the end emits it once when
+    // the configuration differs from what it was at the beginning.
+    void beginConfiguration();
+    void endConfiguration();
 
     // The advance ledger of sales-person slot 1 or 2.
     void setAdvanceLedger(int slot, const AdvanceLedger &entries);
@@ -106,9 +133,9 @@ signals:
     void rowEdited(const qm::RowSnapshot &before, const qm::RowSnapshot &after, int column);
     // An edit of the user's changed the advance ledger of a slot.
     void advancesEdited(int slot, const qm::AdvanceLedger &before, const qm::AdvanceLedger &after);
-    // The configuration dialog changed the ads, their publications, the sales
-    // people or the prices (emitted after adsChanged, and only when something
-    // differs).
+    // The ads, their publications, the sales people or the prices differ from
+    // before a change of them, or from before a session of the configuration
+    // dialog (emitted after adsChanged).
     void configurationChanged();
     // Whether something is unsaved turned.
     void changedChanged(bool changed);
@@ -119,10 +146,17 @@ private:
     // Emits changedChanged when isChanged() differs from `before`.
     void noteChanged(bool before);
     void writeAdvanceLedger(int slot, const AdvanceLedger &entries);
+    // Makes a change of the configuration (see addAd); returns whether anything differs.
+    bool changeConfiguration(const std::function<void(LedgerModel &)> &change);
 
     LedgerModel m_model;
     QString m_settingsFile;
     QString m_ledgerFile;
+    // The configuration as the open dialog session found it.
+    bool m_configuring = false;
+    QList<AdRecord> m_adsAtBegin;
+    QList<SalesPerson> m_salesPeopleAtBegin;
+    PriceTable m_pricesAtBegin;
 };
 
 } // namespace qm

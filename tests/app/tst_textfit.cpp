@@ -221,7 +221,8 @@ void TestTextFit::windows()
         QVERIFY(main->start(QStringList()));
         shown = std::move(main);
     } else if (window == QStringLiteral("configure")) {
-        shown = std::make_unique<ConfigureDialog>(model, QString());
+        document.open(model, QString(), QString());
+        shown = std::make_unique<ConfigureDialog>(document, QString());
     } else if (window == QStringLiteral("advances")) {
         document.open(model, QString(), QString());
         shown = std::make_unique<AdvancesDialog>(document);

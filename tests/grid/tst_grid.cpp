@@ -250,7 +250,7 @@ void GridTest::closeAnswers()
     GridFixture f;
     f.openWith(3);
     const QByteArray ledger = f.fileBytes(f.ledgerPath());
-    f.document.changeConfiguration([](LedgerModel &m) { m.renameAd(1, "Renamed"); });
+    f.document.renameAd(1, "Renamed");
     {
         ScriptedMessages messages;
         messages.answers = {MessageAnswer::Cancel};
@@ -298,7 +298,7 @@ void GridTest::failedSaveKeepsWindowOpen()
     f.window = std::make_unique<MainWindow>(
         f.document, StartupPaths{f.dir.filePath("blocked/a.ini"), f.dir.filePath("blocked/a.qmr"), QString()});
     f.window->show();
-    f.document.changeConfiguration([](LedgerModel &m) { m.renameAd(1, "Renamed"); });
+    f.document.renameAd(1, "Renamed");
     f.document.addAdvance(1, AdvanceEntry{"03/03/2026", 5, 0});
     ScriptedMessages messages;
     messages.answers = {MessageAnswer::Yes};

@@ -435,7 +435,8 @@ void HelpViewerTest::oneWindowUsableBesideConfigure()
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(v.parent->isEnabled());
     const QPointer<AppHelp> first = v.help;
-    LedgerModel model = modelWithAds(1);
+    LedgerDocument document;
+    document.open(modelWithAds(1), QString(), QString());
     bool checked = false;
     QTimer::singleShot(0, [&] {
         QPointer<QWidget> configure = QApplication::activeModalWidget();
@@ -456,7 +457,7 @@ void HelpViewerTest::oneWindowUsableBesideConfigure()
         QVERIFY(!v.expanded(0));
         checked = true;
     });
-    openConfigureDialog(model, v.path, v.parent.get());
+    openConfigureDialog(document, v.path, v.parent.get());
     QVERIFY(checked);
     QVERIFY(first);
     QVERIFY(first->isVisible());

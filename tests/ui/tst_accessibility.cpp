@@ -53,7 +53,7 @@ class TstAccessibility : public QObject
 {
     Q_OBJECT
 
-    // The ledger the advances dialog and the grid work on: a copy of the test's model.
+    // The ledger the dialogs and the grid work on: a copy of the test's model.
     LedgerDocument m_document;
 
     std::unique_ptr<QWidget> open(Window window, LedgerModel &model)
@@ -62,7 +62,7 @@ class TstAccessibility : public QObject
         m_document.open(model, QString(), QString());
         switch (window) {
         case Window::Configure:
-            shown = std::make_unique<ConfigureDialog>(model, QString());
+            shown = std::make_unique<ConfigureDialog>(m_document, QString());
             break;
         case Window::Advances:
         case Window::AdvancesEntry:

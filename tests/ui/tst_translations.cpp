@@ -4,6 +4,7 @@
 // files and exports hold.
 #include "SampleModel.h"
 #include "config/ConfigureDialog.h"
+#include "core/LedgerDocument.h"
 #include "core/csv/CsvExport.h"
 #include "core/rules/AdvanceRules.h"
 #include "core/rules/YearToDate.h"
@@ -106,7 +107,9 @@ private slots:
         QVERIFY(installTranslations(*QCoreApplication::instance()));
 
         LedgerModel model = SampleModel(1).runningIn(1).cell(1, ColSale, 1, QStringLiteral("10")).year(2026);
-        ConfigureDialog dialog(model, QString());
+        LedgerDocument document;
+        document.open(model, QString(), QString());
+        ConfigureDialog dialog(document, QString());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Optionen für Quillmoor Ad Sales"));
         QCOMPARE(advanceAmountError(), QStringLiteral("Betrag falsch... bitte korrigieren"));
         QCOMPARE(columnHeader(ColSale), QStringLiteral("Verkauf "));
