@@ -187,9 +187,11 @@ QByteArray owedCsv(const LedgerModel &model, qsizetype *records)
     writeRecord(titles, titles.size());
     // As owedRowTexts() gives them, without making the texts of the amounts.
     forEachOwedRow(model, ReportTexts::Exported, [&csv](const OwedRow &row) {
-        for (const QString &text : {owedRowTitle(row, ReportTexts::Exported), row.month, row.adName,
-                                    row.salesPerson, row.status})
-            csv.text(text);
+        const bool line = row.kind == OwedRow::Kind::Line;
+        const QString total = line ? QString() : owedRowTitle(row, ReportTexts::Exported);
+        for (const QString *text : {line ? &row.publication : &total, &row.month, &row.adName, &row.salesPerson,
+                                    &row.status})
+            csv.text(*text);
         for (double amount : {row.sale, row.paid, row.owed})
             csv.money(amount);
         csv.endRecord();

@@ -60,11 +60,16 @@ void forEachOwedRow(const LedgerModel &model, ReportTexts language, const std::f
             const double paid = numbers.at(issue, ColPaid, ad);
             if (!(sale > paid))
                 continue;
-            line.issue = issue;
-            line.ad = ad;
-            line.publication = publications[std::size_t(issue - 1)];
-            line.month = months[std::size_t(issue - 1)];
-            line.adName = adTotal.adName;
+            // Texts are shared: each is set again only when it changes.
+            if (line.issue != issue) {
+                line.publication = publications[std::size_t(issue - 1)];
+                line.month = months[std::size_t(issue - 1)];
+                line.issue = issue;
+            }
+            if (line.ad != ad) {
+                line.adName = adTotal.adName;
+                line.ad = ad;
+            }
             line.salesPerson = model.cell(issue, ColSalesPerson, ad);
             line.status = model.cell(issue, ColStatus, ad);
             line.sale = sale;
