@@ -1,5 +1,6 @@
 #include "core/files/LineFormat.h"
 
+#include "core/LargePages.h"
 #include "core/files/CodePage.h"
 #include "core/files/NumberFormat.h"
 
@@ -87,6 +88,8 @@ LineReader::LineReader(const QByteArray &bytes) : m_bytes(bytes)
     // grows them as they come.
     m_starts.reserve(m_bytes.size() / 32 + 1);
     m_ends.reserve(m_bytes.size() / 32 + 1);
+    preferLargePages(m_starts.data(), qsizetype(m_starts.capacity() * sizeof(qsizetype)));
+    preferLargePages(m_ends.data(), qsizetype(m_ends.capacity() * sizeof(qsizetype)));
 }
 
 int LineReader::lineCount() const
@@ -270,8 +273,10 @@ void LineWriter::written(const char *end)
 
 void LineWriter::reserve(qsizetype size)
 {
-    if (size > m_bytes.size())
+    if (size > m_bytes.size()) {
         m_bytes.resize(size);
+        preferLargePages(m_bytes.data(), m_bytes.size());
+    }
 }
 
 const QByteArray &LineWriter::bytes() const
