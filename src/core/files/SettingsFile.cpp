@@ -1,5 +1,6 @@
 #include "core/files/SettingsFile.h"
 
+#include "core/LargePages.h"
 #include "core/LedgerModel.h"
 #include "core/files/CodePage.h"
 #include "core/files/LineFormat.h"
@@ -87,6 +88,7 @@ FileResult readSettings(const QByteArray &bytes, LedgerModel &model)
     if (adCount > 0) {
         QList<AdRecord> ads;
         ads.reserve(adCount);
+        preferLargePages(ads.data(), qsizetype(ads.capacity() * sizeof(AdRecord)));
         const QString checkmark{QChar(CHECKMARK)}; // one copy, shared by every set checkmark
         std::array<QByteArrayView, 1 + kPublicationCount> values;
         for (int i = 0; i < adCount; ++i) {

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <vector>
 
 namespace qm {
 
@@ -68,18 +69,22 @@ void reportAdvances(const LedgerModel &model, FileReport &report)
 void reportUnknownSalesPeople(const LedgerModel &model, FileReport &report)
 {
     const QStringList choices = model.salesChoices();
-    const int ads = std::min(model.cells.adCount(), model.adCount());
-    QString lastKnown; // lines of one person follow each other: most need one comparison
+    const LedgerCells &cells = model.cells;
+    const int ads = std::min(cells.adCount(), model.adCount());
+    // A ledger holds few different names: each is looked up once.
+    enum : char { NotLookedUp, Known, Unknown };
+    std::vector<char> found(cells.textNumberLimit(), NotLookedUp);
     for (int issue = 1; issue <= kIssueCount; ++issue) {
         for (int ad = 1; ad <= ads; ++ad) {
-            const QString &person = model.cell(issue, ColSalesPerson, ad);
-            if (person.isEmpty() || person == lastKnown)
+            const quint32 person = cells.textNumber(issue, ColSalesPerson, ad);
+            if (person == 0)
                 continue;
-            if (choices.contains(person)) {
-                lastKnown = person;
-            } else {
+            char &state = found[person];
+            if (state == NotLookedUp)
+                state = choices.contains(cells.textOfNumber(person)) ? Known : Unknown;
+            if (state == Unknown) {
                 report.problems << Text::tr("%1, ad \"%2\": the sales person \"%3\" is not configured.")
-                                       .arg(issueName(issue), model.ads.at(ad - 1).name, person);
+                                       .arg(issueName(issue), model.ads.at(ad - 1).name, cells.textOfNumber(person));
             }
         }
     }
