@@ -1,5 +1,7 @@
 #include "core/csv/CsvExport.h"
 
+#include "core/csv/FormedFields.h"
+
 #include "core/LedgerColumns.h"
 #include "core/LedgerModel.h"
 #include "core/files/LineFormat.h"
@@ -86,32 +88,42 @@ QByteArray ledgerCsv(const LedgerModel &model, qsizetype *records)
             }
         });
     };
-    std::vector<QByteArray> formed(std::size_t(cells.textNumberLimit()) * kColumnCount);
-    std::vector<bool> isFormed(formed.size(), false);
-    std::vector<QByteArray> adFields;
+    FormedFields fields;
+    std::vector<int> formed(std::size_t(cells.textNumberLimit()) * kColumnCount, -1); // by text and column
+    std::vector<int> adFields;
     adFields.reserve(std::size_t(ads));
     for (int ad = 1; ad <= ads; ++ad)
-        adFields.push_back(form(ledgerColumn(ColAds).csv, model.ads.at(ad - 1).name));
+        adFields.push_back(fields.add(form(ledgerColumn(ColAds).csv, model.ads.at(ad - 1).name)));
     for (int issue = 1; issue <= kIssueCount; ++issue) {
         const int publication = issue <= kMonthCount ? 1 : issue - kMonthCount + 1;
-        const QByteArray name = form(CsvForm::Text, publicationName(publication));
-        const QByteArray month = form(CsvForm::Text, publication == 1 ? monthName(issue) : QString());
+        const int name = fields.add(form(CsvForm::Text, publicationName(publication)));
+        const int month = fields.add(form(CsvForm::Text, publication == 1 ? monthName(issue) : QString()));
         for (int ad = 1; ad <= ads; ++ad) {
             if (!rowHoldsAnything(cells, issue, ad))
                 continue;
-            csv.formed(name);
-            csv.formed(month);
-            csv.formed(adFields[std::size_t(ad - 1)]);
+            std::array<int, 2 + kColumnCount> record;
+            record[0] = name;
+            record[1] = month;
+            record[2] = adFields[std::size_t(ad - 1)];
+            qsizetype room = 2;
             for (int column = ColSalesPerson; column <= kColumnCount; ++column) {
                 const quint32 number = cells.textNumber(issue, column, ad);
-                const std::size_t at = std::size_t(number) * kColumnCount + std::size_t(column - 1);
-                if (!isFormed[at]) {
-                    formed[at] = form(ledgerColumn(column).csv, cells.textOfNumber(number));
-                    isFormed[at] = true;
-                }
-                csv.formed(formed[at]);
+                int &field = formed[std::size_t(number) * kColumnCount + std::size_t(column - 1)];
+                if (field < 0)
+                    field = fields.add(form(ledgerColumn(column).csv, cells.textOfNumber(number)));
+                record[std::size_t(column + 1)] = field;
             }
-            csv.endRecord();
+            for (int field : record)
+                room += fields.room(field) + 1;
+            char *out = csv.recordRoom(room);
+            for (std::size_t k = 0; k < record.size(); ++k) {
+                if (k > 0)
+                    *out++ = ',';
+                out = fields.write(record[k], out);
+            }
+            *out++ = '\r';
+            *out++ = '\n';
+            csv.recordWritten(out);
         }
     }
     if (records)

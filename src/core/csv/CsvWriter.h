@@ -43,15 +43,15 @@ public:
         m_first = true;
         ++m_records;
     }
-    // A field as another writer wrote it (see fieldBytes).
-    void formed(QByteArrayView field)
+    // Room for `count` bytes of a whole record, written in place (fields
+    // separated and quoted as above); recordWritten() then takes where it ends,
+    // after its CR LF.
+    char *recordRoom(qsizetype count) { return room(count); }
+    void recordWritten(const char *end)
     {
-        char *out = room(field.size() + 1);
-        if (!m_first)
-            *out++ = ',';
-        std::memcpy(out, field.data(), std::size_t(field.size()));
-        m_size = out + field.size() - m_bytes.constData();
-        m_first = false;
+        m_size = end - m_bytes.constData();
+        m_first = true;
+        ++m_records;
     }
 
     // What was written so far. Writing may go on after.
@@ -82,7 +82,7 @@ private:
 };
 
 // The bytes of one field as `write` writes it to a bare writer: a field that
-// stands in many records is formed once and then written with formed().
+// stands in many records is formed once and then copied.
 template <typename Write>
 QByteArray fieldBytes(Write write)
 {
