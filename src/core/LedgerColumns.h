@@ -23,9 +23,10 @@ enum class CsvForm {
 };
 
 // How the ledger grid shows and edits one of its columns, and how the CSV
-// export writes it; the grid's heading is columnHeader().
+// export writes it.
 struct LedgerColumnInfo
 {
+    const char *heading;     // the grid's heading, untranslated: columnHeader() gives it as shown
     int width;               // pixels
     Qt::Alignment alignment; // of the heading and the cells
     EditorKind editor;

@@ -1,5 +1,7 @@
 #include "core/LedgerModel.h"
 
+#include "core/LedgerColumns.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -41,14 +43,6 @@ const QStringList &sizeNames()
     return names;
 }
 
-// The grid's column headings; the blanks keep them clear of the right-aligned amounts.
-const char *const kColumnHeaders[kColumnCount] = {
-    QT_TRANSLATE_NOOP("LedgerModel", "Ads"),      QT_TRANSLATE_NOOP("LedgerModel", "Sales person"),
-    QT_TRANSLATE_NOOP("LedgerModel", "Number"),   QT_TRANSLATE_NOOP("LedgerModel", "Size"),
-    QT_TRANSLATE_NOOP("LedgerModel", "Color"),    QT_TRANSLATE_NOOP("LedgerModel", "Sale    "),
-    QT_TRANSLATE_NOOP("LedgerModel", "Paid    "), QT_TRANSLATE_NOOP("LedgerModel", "Status"),
-    QT_TRANSLATE_NOOP("LedgerModel", "Comm   "),  QT_TRANSLATE_NOOP("LedgerModel", "CommPd ")};
-
 template <int N> QString translated(const char *const (&texts)[N], int index)
 {
     return index >= 1 && index <= N ? QCoreApplication::translate("LedgerModel", texts[index - 1]) : QString();
@@ -67,7 +61,11 @@ QString monthName(int month) { return entry(monthNames(), month); }
 QString sizeName(int size) { return entry(sizeNames(), size); }
 int sizeIndex(const QString &name) { return int(sizeNames().indexOf(name)) + 1; }
 QString monthTitle(int month) { return translated(kMonthTitles, month); }
-QString columnHeader(int column) { return translated(kColumnHeaders, column); }
+QString columnHeader(int column)
+{
+    return column >= 1 && column <= kColumnCount ? QCoreApplication::translate("LedgerModel", ledgerColumn(column).heading)
+                                                 : QString();
+}
 
 const QStringList &pickupCodes()
 {
