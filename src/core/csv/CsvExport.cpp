@@ -95,7 +95,7 @@ QByteArray ledgerCsv(const LedgerModel &model, qsizetype *records)
     for (int ad = 1; ad <= ads; ++ad)
         adFields.push_back(fields.add(form(ledgerColumn(ColAds).csv, model.ads.at(ad - 1).name)));
     for (int issue = 1; issue <= kIssueCount; ++issue) {
-        const int publication = issue <= kMonthCount ? 1 : issue - kMonthCount + 1;
+        const int publication = issuePublication(issue);
         const int name = fields.add(form(CsvForm::Text, publicationName(publication)));
         const int month = fields.add(form(CsvForm::Text, publication == 1 ? monthName(issue) : QString()));
         for (int ad = 1; ad <= ads; ++ad) {

@@ -18,8 +18,6 @@ QString label(ReportTexts language, const char *text)
     return language == ReportTexts::Shown ? QCoreApplication::translate("OwedReport", text) : QString::fromUtf8(text);
 }
 
-int publicationOf(int issue) { return issue <= kMonthCount ? 1 : issue - kMonthCount + 1; }
-
 void add(OwedRow &total, const OwedRow &line)
 {
     total.sale += line.sale;
@@ -43,7 +41,7 @@ void forEachOwedRow(const LedgerModel &model, ReportTexts language, const std::f
     const CellNumbers numbers(model.cells);
     std::array<QString, kIssueCount> publications, months;
     for (int issue = 1; issue <= kIssueCount; ++issue) {
-        publications[std::size_t(issue - 1)] = publicationName(publicationOf(issue));
+        publications[std::size_t(issue - 1)] = publicationName(issuePublication(issue));
         if (issue <= kMonthCount)
             months[std::size_t(issue - 1)] = language == ReportTexts::Shown ? monthTitle(issue) : monthName(issue);
     }

@@ -1,31 +1,21 @@
 #include "core/rules/YearChart.h"
 
-#include "core/files/NumberFormat.h"
+#include "core/rules/CellNumbers.h"
 
 #include <algorithm>
 
 namespace qm {
 
-namespace {
-
-double issueSales(const LedgerModel &model, int issue)
-{
-    double total = 0;
-    for (int ad = 1; ad <= model.cells.adCount(); ++ad)
-        total += leadingNumber(model.cell(issue, ColSale, ad));
-    return total;
-}
-
-// Bar 1..12 are Corvel's months, 13..15 the yearly issues: the issue's own number.
-int publicationOfIssue(int issue) { return issue <= kMonthCount ? 1 : issue - kMonthCount + 1; }
-
-} // namespace
-
 QList<double> salesPerIssue(const LedgerModel &model)
 {
+    const CellNumbers numbers(model.cells);
     QList<double> sales;
-    for (int issue = 1; issue <= kIssueCount; ++issue)
-        sales << issueSales(model, issue);
+    for (int issue = 1; issue <= kIssueCount; ++issue) {
+        double total = 0;
+        for (int ad = 1; ad <= model.cells.adCount(); ++ad)
+            total += numbers.at(issue, ColSale, ad);
+        sales << total;
+    }
     return sales;
 }
 
@@ -39,8 +29,9 @@ YearChartData yearChartData(const LedgerModel &model, const QList<double> &lastY
     for (QList<double> &values : data.sales)
         values.fill(0, kIssueCount);
     const QList<double> sales = salesPerIssue(model);
+    // Bars 1..12 are Corvel's months, 13..15 the yearly issues: the issue's own number.
     for (int issue = 1; issue <= kIssueCount; ++issue) {
-        data.sales.at(publicationOfIssue(issue) - 1)[issue - 1] = sales.at(issue - 1);
+        data.sales.at(issuePublication(issue) - 1)[issue - 1] = sales.at(issue - 1);
         data.highest = std::max(data.highest, sales.at(issue - 1));
     }
     if (lastYear.size() == kIssueCount) {

@@ -28,7 +28,7 @@ QString issueName(int issue)
 {
     if (issue <= kMonthCount)
         return publicationName(1) + QLatin1Char(' ') + monthTitle(issue);
-    return publicationName(issue - kMonthCount + 1);
+    return publicationName(issuePublication(issue));
 }
 
 void reportAdvances(const LedgerModel &model, FileReport &report)
