@@ -17,13 +17,17 @@ EditorKeyHandler::EditorKeyHandler(const ViewState &view, QObject *parent) : QOb
 
 void EditorKeyHandler::watch(QWidget *editor) { editor->installEventFilter(this); }
 
+EditorAction EditorKeyHandler::actionOf(const QKeyEvent *key) const
+{
+    const EditorMode mode = m_view.viewOnly ? EditorMode::ViewOnly : EditorMode::Edit;
+    return editorKeyAction(key->key(), key->modifiers(), m_view.currentColumn, mode);
+}
+
 bool EditorKeyHandler::shortcutOverride(QKeyEvent *key) const
 {
     // An editor keeps its own Ctrl+S ("Save file now?", or nothing in the
     // status column) before the window's Save shortcut can take it.
-    const EditorMode mode = m_view.viewOnly ? EditorMode::ViewOnly : EditorMode::Edit;
-    if (key->key() == Qt::Key_S && key->modifiers() == Qt::ControlModifier &&
-        editorKeyAction(key->key(), key->modifiers(), m_view.currentColumn, mode) != EditorAction::PassOn) {
+    if (key->key() == Qt::Key_S && key->modifiers() == Qt::ControlModifier && actionOf(key) != EditorAction::PassOn) {
         key->accept();
         return true;
     }
@@ -45,8 +49,7 @@ bool EditorKeyHandler::keyPress(QWidget *editor, QKeyEvent *key)
         return true;
     }
     auto *textBox = qobject_cast<QLineEdit *>(editor);
-    const EditorMode mode = m_view.viewOnly ? EditorMode::ViewOnly : EditorMode::Edit;
-    switch (editorKeyAction(key->key(), key->modifiers(), m_view.currentColumn, mode)) {
+    switch (actionOf(key)) {
     case EditorAction::PassOn:
         return false;
     case EditorAction::TypedCharacter:

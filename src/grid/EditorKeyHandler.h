@@ -8,6 +8,7 @@ class QWidget;
 namespace qm {
 
 struct ViewState;
+enum class EditorAction;
 
 // The keys of the grid's cell editors (the text box and the three pulldowns):
 // installed by the delegate on every editor it makes, it lets the editor keep
@@ -47,6 +48,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // What the key asks for in the present mode and column.
+    EditorAction actionOf(const QKeyEvent *key) const;
     bool shortcutOverride(QKeyEvent *key) const;
     bool keyPress(QWidget *editor, QKeyEvent *key);
 
